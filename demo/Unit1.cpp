@@ -1,0 +1,190 @@
+#include "Unit1.h"
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1(TComponent* owner) : TForm(owner) { InitFromResource("TFORM1"); }
+
+const TClassInfo& TForm1::StaticClassInfo() {
+    static const TClassInfo info("TForm1", &TForm::StaticClassInfo());
+    return info;
+}
+const TClassInfo& TForm1::ClassInfo() const { return StaticClassInfo(); }
+
+const TMethodTable* TForm1::MethodTable() const {
+    static const TMethodTable table = [] {
+        TMethodTable t;
+        t.Add("FormCreate", &TForm1::FormCreate);
+        t.Add("FormShow", &TForm1::FormShow);
+        t.Add("OrvoButton1Click", &TForm1::OrvoButton1Click);
+        t.Add("OrvoButton2Click", &TForm1::OrvoButton2Click);
+        t.Add("cb_cbTransparentClick", &TForm1::cb_cbTransparentClick);
+        t.Add("cb_cbTransparentCenterClick", &TForm1::cb_cbTransparentCenterClick);
+        t.Add("cb_cb3DClick", &TForm1::cb_cb3DClick);
+        t.Add("cb_cbEnabledClick", &TForm1::cb_cbEnabledClick);
+        t.Add("cb_cbReadOnlyClick", &TForm1::cb_cbReadOnlyClick);
+        t.Add("cb_cbFocusHighlightClick", &TForm1::cb_cbFocusHighlightClick);
+        t.Add("cb_cbHotTrackClick", &TForm1::cb_cbHotTrackClick);
+        t.Add("cb_cbAutosizeClick", &TForm1::cb_cbAutosizeClick);
+        t.Add("co_cbAlignmentChange", &TForm1::co_cbAlignmentChange);
+        t.Add("co_cbCheckTypeChange", &TForm1::co_cbCheckTypeChange);
+        t.Add("co_cbCheckStyleChange", &TForm1::co_cbCheckStyleChange);
+        t.Add("co_cbBorderChange", &TForm1::co_cbBorderChange);
+        t.Add("co_cbBorderVisibleChange", &TForm1::co_cbBorderVisibleChange);
+        t.Add("b_cbColorClick", &TForm1::b_cbColorClick);
+        t.Add("b_cbFocusHighlightColorClick", &TForm1::b_cbFocusHighlightColorClick);
+        t.Add("b_cbHotTrackFontColorClick", &TForm1::b_cbHotTrackFontColorClick);
+        t.Add("b_cbCheckColorClick", &TForm1::b_cbCheckColorClick);
+        t.Add("b_cbBorderColorClick", &TForm1::b_cbBorderColorClick);
+        t.Add("cb_rbTransparentClick", &TForm1::cb_rbTransparentClick);
+        t.Add("cb_rbTransparentCenterClick", &TForm1::cb_rbTransparentCenterClick);
+        t.Add("cb_rb3DClick", &TForm1::cb_rb3DClick);
+        t.Add("cb_rbRaisedClick", &TForm1::cb_rbRaisedClick);
+        t.Add("cb_rbEnabledClick", &TForm1::cb_rbEnabledClick);
+        t.Add("cb_rbReadOnlyClick", &TForm1::cb_rbReadOnlyClick);
+        t.Add("cb_rbAutoSizeClick", &TForm1::cb_rbAutoSizeClick);
+        t.Add("cb_rbFocusHighlightClick", &TForm1::cb_rbFocusHighlightClick);
+        t.Add("cb_rbHotTrackClick", &TForm1::cb_rbHotTrackClick);
+        t.Add("co_rbCheckStyleChange", &TForm1::co_rbCheckStyleChange);
+        t.Add("co_rbBorderChange", &TForm1::co_rbBorderChange);
+        t.Add("co_rbBorderVisibleChange", &TForm1::co_rbBorderVisibleChange);
+        t.Add("co_rbAlignmentChange", &TForm1::co_rbAlignmentChange);
+        t.Add("b_rbColorClick", &TForm1::b_rbColorClick);
+        t.Add("b_rbFocusHighlightColorClick", &TForm1::b_rbFocusHighlightColorClick);
+        t.Add("b_rbHotTrackFontColorClick", &TForm1::b_rbHotTrackFontColorClick);
+        t.Add("b_rbCheckColorClick", &TForm1::b_rbCheckColorClick);
+        t.Add("b_rbBorderColorClick", &TForm1::b_rbBorderColorClick);
+        return t;
+    }();
+    return &table;
+}
+
+const TFieldTable* TForm1::FieldTable() const {
+    static const TFieldTable table = [] {
+        TFieldTable t;
+        t.Add("Panel1", &TForm1::Panel1);
+        t.Add("Label3", &TForm1::Label3);
+        t.Add("Label1", &TForm1::Label1);
+        t.Add("Label23", &TForm1::Label23);
+        t.Add("PageControl1", &TForm1::PageControl1);
+        t.Add("TabSheet1", &TForm1::TabSheet1);
+        t.Add("TabSheet2", &TForm1::TabSheet2);
+        t.Add("ColorDialog1", &TForm1::ColorDialog1);
+        t.Add("cb_cbTransparent", &TForm1::cb_cbTransparent);
+        t.Add("cb_cbTransparentCenter", &TForm1::cb_cbTransparentCenter);
+        t.Add("cb_cb3D", &TForm1::cb_cb3D);
+        t.Add("cb_cbEnabled", &TForm1::cb_cbEnabled);
+        t.Add("cb_cbReadOnly", &TForm1::cb_cbReadOnly);
+        t.Add("cb_cbAutosize", &TForm1::cb_cbAutosize);
+        t.Add("Label10", &TForm1::Label10);
+        t.Add("b_cbColor", &TForm1::b_cbColor);
+        t.Add("cb_cbFocusHighlight", &TForm1::cb_cbFocusHighlight);
+        t.Add("Label15", &TForm1::Label15);
+        t.Add("b_cbFocusHighlightColor", &TForm1::b_cbFocusHighlightColor);
+        t.Add("cb_cbHotTrack", &TForm1::cb_cbHotTrack);
+        t.Add("Label12", &TForm1::Label12);
+        t.Add("b_cbHotTrackFontColor", &TForm1::b_cbHotTrackFontColor);
+        t.Add("Label6", &TForm1::Label6);
+        t.Add("b_cbCheckColor", &TForm1::b_cbCheckColor);
+        t.Add("Label5", &TForm1::Label5);
+        t.Add("co_cbCheckType", &TForm1::co_cbCheckType);
+        t.Add("Label2", &TForm1::Label2);
+        t.Add("co_cbCheckStyle", &TForm1::co_cbCheckStyle);
+        t.Add("Label7", &TForm1::Label7);
+        t.Add("co_cbBorder", &TForm1::co_cbBorder);
+        t.Add("Label8", &TForm1::Label8);
+        t.Add("b_cbBorderColor", &TForm1::b_cbBorderColor);
+        t.Add("Label9", &TForm1::Label9);
+        t.Add("co_cbBorderVisible", &TForm1::co_cbBorderVisible);
+        t.Add("Label11", &TForm1::Label11);
+        t.Add("co_cbAlignment", &TForm1::co_cbAlignment);
+        t.Add("cb_rbTransparent", &TForm1::cb_rbTransparent);
+        t.Add("cb_rbTransparentCenter", &TForm1::cb_rbTransparentCenter);
+        t.Add("cb_rb3D", &TForm1::cb_rb3D);
+        t.Add("cb_rbRaised", &TForm1::cb_rbRaised);
+        t.Add("cb_rbEnabled", &TForm1::cb_rbEnabled);
+        t.Add("cb_rbReadOnly", &TForm1::cb_rbReadOnly);
+        t.Add("cb_rbAutoSize", &TForm1::cb_rbAutoSize);
+        t.Add("Label13", &TForm1::Label13);
+        t.Add("b_rbColor", &TForm1::b_rbColor);
+        t.Add("cb_rbFocusHighlight", &TForm1::cb_rbFocusHighlight);
+        t.Add("Label14", &TForm1::Label14);
+        t.Add("b_rbFocusHighlightColor", &TForm1::b_rbFocusHighlightColor);
+        t.Add("cb_rbHotTrack", &TForm1::cb_rbHotTrack);
+        t.Add("Label16", &TForm1::Label16);
+        t.Add("b_rbHotTrackFontColor", &TForm1::b_rbHotTrackFontColor);
+        t.Add("Label19", &TForm1::Label19);
+        t.Add("b_rbCheckColor", &TForm1::b_rbCheckColor);
+        t.Add("Label18", &TForm1::Label18);
+        t.Add("co_rbCheckStyle", &TForm1::co_rbCheckStyle);
+        t.Add("Label20", &TForm1::Label20);
+        t.Add("co_rbBorder", &TForm1::co_rbBorder);
+        t.Add("Label21", &TForm1::Label21);
+        t.Add("b_rbBorderColor", &TForm1::b_rbBorderColor);
+        t.Add("Label22", &TForm1::Label22);
+        t.Add("co_rbBorderVisible", &TForm1::co_rbBorderVisible);
+        t.Add("Label24", &TForm1::Label24);
+        t.Add("co_rbAlignment", &TForm1::co_rbAlignment);
+        return t;
+    }();
+    return &table;
+}
+
+void TForm1::FormCreate(TObject*) { FPanelCtl3D = true; }
+
+void TForm1::FormShow(TObject*) {
+    // Bring the pages into line with the stored state of the demonstration
+    // controls. Selecting from code raises no OnChange, so nothing changes.
+    co_cbCheckType->SetItemIndex(2);      // ocCross
+    co_cbCheckStyle->SetItemIndex(0);     // os3D
+    co_cbBorder->SetItemIndex(0);         // obNone
+    co_cbBorderVisible->SetItemIndex(0);  // bvAlways
+    co_cbAlignment->SetItemIndex(1);      // taRightJustify
+    co_rbCheckStyle->SetItemIndex(0);
+    co_rbBorder->SetItemIndex(0);
+    co_rbBorderVisible->SetItemIndex(0);
+    co_rbAlignment->SetItemIndex(1);
+    PageControl1->SetActivePage(TabSheet1);
+}
+
+// The handlers below drive the library's demonstration controls of the left
+// half; each gains its body when the controls it drives are on the form.
+void TForm1::OrvoButton1Click(TObject*) { FPanelCtl3D = !FPanelCtl3D; }
+void TForm1::OrvoButton2Click(TObject*) {}
+
+void TForm1::cb_cbTransparentClick(TObject*) {}
+void TForm1::cb_cbTransparentCenterClick(TObject*) {}
+void TForm1::cb_cb3DClick(TObject*) {}
+void TForm1::cb_cbEnabledClick(TObject*) {}
+void TForm1::cb_cbReadOnlyClick(TObject*) {}
+void TForm1::cb_cbFocusHighlightClick(TObject*) {}
+void TForm1::cb_cbHotTrackClick(TObject*) {}
+void TForm1::cb_cbAutosizeClick(TObject*) {}
+void TForm1::co_cbAlignmentChange(TObject*) {}
+void TForm1::co_cbCheckTypeChange(TObject*) {}
+void TForm1::co_cbCheckStyleChange(TObject*) {}
+void TForm1::co_cbBorderChange(TObject*) {}
+void TForm1::co_cbBorderVisibleChange(TObject*) {}
+void TForm1::b_cbColorClick(TObject*) {}
+void TForm1::b_cbFocusHighlightColorClick(TObject*) {}
+void TForm1::b_cbHotTrackFontColorClick(TObject*) {}
+void TForm1::b_cbCheckColorClick(TObject*) {}
+void TForm1::b_cbBorderColorClick(TObject*) {}
+
+void TForm1::cb_rbTransparentClick(TObject*) {}
+void TForm1::cb_rbTransparentCenterClick(TObject*) {}
+void TForm1::cb_rb3DClick(TObject*) {}
+void TForm1::cb_rbRaisedClick(TObject*) {}
+void TForm1::cb_rbEnabledClick(TObject*) {}
+void TForm1::cb_rbReadOnlyClick(TObject*) {}
+void TForm1::cb_rbAutoSizeClick(TObject*) {}
+void TForm1::cb_rbFocusHighlightClick(TObject*) {}
+void TForm1::cb_rbHotTrackClick(TObject*) {}
+void TForm1::co_rbCheckStyleChange(TObject*) {}
+void TForm1::co_rbBorderChange(TObject*) {}
+void TForm1::co_rbBorderVisibleChange(TObject*) {}
+void TForm1::co_rbAlignmentChange(TObject*) {}
+void TForm1::b_rbColorClick(TObject*) {}
+void TForm1::b_rbFocusHighlightColorClick(TObject*) {}
+void TForm1::b_rbHotTrackFontColorClick(TObject*) {}
+void TForm1::b_rbCheckColorClick(TObject*) {}
+void TForm1::b_rbBorderColorClick(TObject*) {}

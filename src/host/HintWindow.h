@@ -1,0 +1,38 @@
+#pragma once
+// The hint window: a small borderless top-level window that shows a
+// control's hint. The text is drawn with line breaking and without "&"
+// processing, so a carriage return in a hint starts a new line and an
+// ampersand shows as itself.
+
+#include <string>
+
+#include "host/Controls.h"
+
+class THintWindow : public TCustomControl {
+public:
+    explicit THintWindow(TComponent* owner);
+    const TClassInfo& ClassInfo() const override;
+    static const TClassInfo& StaticClassInfo();
+
+    // The window rectangle (origin 0,0) the text needs, lines no wider than
+    // `maxWidth`.
+    virtual TRect CalcHintRect(int maxWidth, const std::string& hint);
+    // Shows `hint` in `rect` (screen coordinates).
+    void ActivateHint(const TRect& rect, const std::string& hint);
+    // Hides the window and frees its window.
+    void ReleaseHandle();
+    bool Active() const { return FActive; }
+
+    // The text rectangle inside the window's border (client coordinates).
+    TRect TextRect() const;
+    static constexpr unsigned TextFormat = DT_LEFT | DT_NOPREFIX | DT_WORDBREAK;
+
+protected:
+    void Paint() override;
+    QWidget* CreateWindowHandle(const TCreateParams& params) override;
+    void UpdateWindowGeometry() override;
+    void UpdateWindowVisibility() override;
+
+private:
+    bool FActive = false;
+};

@@ -1,0 +1,25 @@
+#pragma once
+// Named resources compiled into the program: bitmaps (complete BMP files),
+// form descriptions and icons. A module registers its resources once; lookups
+// are by name, without regard to case, like the window services' resources.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class TResourceType : std::uint8_t { Bitmap, FormDescription, Icon };
+
+// Registers (or replaces) a resource. The bytes are copied.
+void RegisterResource(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes);
+// The resource's bytes, or nullptr when there is none.
+const std::vector<std::uint8_t>* FindResource(TResourceType type, std::string_view name);
+
+// A module registers its resources through a static object of this type in
+// one of its sources (the resources are then present before main runs).
+struct TResourceRegistration {
+    TResourceRegistration(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes) {
+        RegisterResource(type, name, bytes);
+    }
+};

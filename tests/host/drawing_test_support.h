@@ -1,0 +1,50 @@
+#pragma once
+// Shared fixtures of the drawing tests: an RGB32 image with a DC on it.
+
+#include <QImage>
+
+#include <memory>
+
+#include "host/Colors.h"
+#include "host/DeviceContextQt.h"
+#include "host/Graphics.h"
+
+// An image of one colour with a device context drawing on it.
+struct TTestSurface {
+    QImage Image;
+    std::unique_ptr<TDeviceContext> DC;
+
+    TTestSurface(int width, int height, TColor fill = clWhite) : Image(width, height, QImage::Format_RGB32) {
+        const COLORREF c = ColorToRGB(fill);
+        Image.fill(QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
+        DC = CreateImageDC(Image);
+    }
+    // The DC points at Image: the surface stays where it was made.
+    TTestSurface(const TTestSurface&) = delete;
+    TTestSurface& operator=(const TTestSurface&) = delete;
+    HDC dc() const { return DC.get(); }
+    // The pixel as a plain colour ($00BBGGRR).
+    TColor At(int x, int y) const {
+        const QRgb p = Image.pixel(x, y);
+        return TColor(RGB(qRed(p), qGreen(p), qBlue(p)));
+    }
+    // Number of pixels of that colour in [left, right) x [top, bottom).
+    int Count(TColor color, int left, int top, int right, int bottom) const {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (At(x, y) == color) ++n;
+        return n;
+    }
+    int Count(TColor color) const { return Count(color, 0, 0, Image.width(), Image.height()); }
+};
+
+// A canvas attached to a surface's DC (the canvas does not own the DC).
+struct TTestCanvas {
+    TTestSurface Surface;
+    TCanvas Canvas;
+    TTestCanvas(int width, int height, TColor fill = clWhite) : Surface(width, height, fill) {
+        Canvas.SetHandle(Surface.dc());
+    }
+    TColor At(int x, int y) const { return Surface.At(x, y); }
+};

@@ -1,0 +1,272 @@
+// Fonts, text metrics, TextOut and the DrawText formatter.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "drawing_test_support.h"
+#include "host/FontMapping.h"
+
+namespace {
+
+// A surface with a font selected, black text, transparent background.
+struct TTextSurface : TTestSurface {
+    HFONT Font;
+    TTextSurface(int width, int height, int fontHeight = -11) : TTestSurface(width, height) {
+        LOGFONT log;
+        log.lfHeight = fontHeight;
+        std::strcpy(log.lfFaceName, "MS Sans Serif");
+        Font = CreateFontIndirect(&log);
+        SelectObject(dc(), Font);
+        SetBkMode(dc(), TRANSPARENT);
+        SetTextColor(dc(), clBlack);
+    }
+    ~TTextSurface() {
+        SelectObject(dc(), GetStockObject(SYSTEM_FONT));
+        DeleteObject(Font);
+    }
+    int LineHeight() {
+        TEXTMETRIC tm;
+        GetTextMetrics(dc(), &tm);
+        return tm.tmHeight;
+    }
+    int Width(std::string_view text) { return TextExtent(dc(), text).cx; }
+    // Bounding box of the pixels in a colour (empty when none).
+    TRect InkBox(TColor color) const {
+        TRect box{Image.width(), Image.height(), -1, -1};
+        for (int y = 0; y < Image.height(); ++y)
+            for (int x = 0; x < Image.width(); ++x)
+                if (At(x, y) == color) {
+                    box.Left = std::min(box.Left, x);
+                    box.Top = std::min(box.Top, y);
+                    box.Right = std::max(box.Right, x + 1);
+                    box.Bottom = std::max(box.Bottom, y + 1);
+                }
+        return box.Right < 0 ? TRect{} : box;
+    }
+    int CalcHeight(std::string_view text, int width, unsigned flags) {
+        TRect r = Rect(0, 0, width, 1000);
+        return DrawText(dc(), text, r, flags | DT_CALCRECT);
+    }
+};
+
+}  // namespace
+
+TEST(DrawingText, FormFontNamesMapToTheDejaVuFamilies) {
+    EXPECT_EQ(MapFontFamily("MS Sans Serif"), "DejaVu Sans");
+    EXPECT_EQ(MapFontFamily("tahoma"), "DejaVu Sans");
+    EXPECT_EQ(MapFontFamily("Segoe UI"), "DejaVu Sans");
+    EXPECT_EQ(MapFontFamily("Courier New"), "DejaVu Sans Mono");
+    EXPECT_EQ(MapFontFamily("Times New Roman"), "DejaVu Serif");
+    EXPECT_EQ(MapFontFamily("Comic Something"), "DejaVu Sans");
+    EXPECT_EQ(PointsToPixels(8), 11);
+    EXPECT_EQ(PixelsToPoints(11), 8);
+    TFont font;
+    EXPECT_EQ(FontOf(font.Handle())->family(), "DejaVu Sans");
+    EXPECT_EQ(FontOf(font.Handle())->pixelSize(), 11);
+}
+
+TEST(DrawingText, MetricsOfCharacterAndCellHeights) {
+    TTextSurface em(10, 10, -11);
+    TEXTMETRIC tm;
+    ASSERT_TRUE(GetTextMetrics(em.dc(), &tm));
+    EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+    EXPECT_EQ(tm.tmInternalLeading, tm.tmHeight - 11);
+    EXPECT_GE(tm.tmInternalLeading, 0);
+    EXPECT_GT(tm.tmAveCharWidth, 0);
+    EXPECT_GE(tm.tmMaxCharWidth, tm.tmAveCharWidth);
+
+    TTextSurface cell(10, 10, 20);  // a positive height is the cell height
+    TEXTMETRIC ctm;
+    GetTextMetrics(cell.dc(), &ctm);
+    EXPECT_LE(ctm.tmHeight, 20);
+    EXPECT_GE(ctm.tmHeight, 18);
+
+    TSize size;
+    ASSERT_TRUE(GetTextExtentPoint32(em.dc(), "", 0, &size));
+    EXPECT_EQ(size, (TSize{0, tm.tmHeight}));
+    ASSERT_TRUE(GetTextExtentPoint32A(em.dc(), "abc", 2, &size));
+    EXPECT_EQ(size.cx, em.Width("ab"));
+}
+
+TEST(DrawingText, TextPixelsAreExactlyTheTextColour) {
+    TTextSurface s(80, 20);
+    SetTextColor(s.dc(), clRed);
+    ASSERT_TRUE(TextOut(s.dc(), 2, 2, "Hello, world"));
+    const int red = s.Count(clRed), white = s.Count(clWhite);
+    EXPECT_GT(red, 20);
+    EXPECT_EQ(red + white, 80 * 20);
+}
+
+TEST(DrawingText, TextOutOpaqueFillsTheCellWithTheBackgroundColour) {
+    TTextSurface s(60, 20);
+    SetBkMode(s.dc(), OPAQUE);
+    SetBkColor(s.dc(), clYellow);
+    TextOut(s.dc(), 3, 1, "ab");
+    const int w = s.Width("ab"), h = s.LineHeight();
+    EXPECT_EQ(s.Count(clYellow) + s.Count(clBlack), w * h);
+    EXPECT_EQ(s.Count(clYellow, 3, 1, 3 + w, 1 + h) + s.Count(clBlack, 3, 1, 3 + w, 1 + h), w * h);
+}
+
+TEST(DrawingText, CalcRectMeasuresSingleLines) {
+    TTextSurface s(10, 10);
+    TRect r = Rect(5, 7, 6, 8);
+    const int height = DrawText(s.dc(), "Caption", r, DT_SINGLELINE | DT_CALCRECT);
+    EXPECT_EQ(height, s.LineHeight());
+    EXPECT_EQ(r, Rect(5, 7, 5 + s.Width("Caption"), 7 + s.LineHeight()));
+    EXPECT_EQ(s.Count(clBlack), 0);  // measuring draws nothing
+
+    TRect empty = Rect(5, 7, 50, 80);
+    EXPECT_EQ(DrawText(s.dc(), "", empty, DT_SINGLELINE | DT_CALCRECT), s.LineHeight());
+    EXPECT_EQ(empty, Rect(5, 7, 5, 7 + s.LineHeight()));
+    TRect emptyMulti = Rect(5, 7, 50, 80);
+    EXPECT_EQ(DrawText(s.dc(), "", emptyMulti, DT_WORDBREAK | DT_CALCRECT), 0);
+    EXPECT_EQ(emptyMulti, Rect(5, 7, 5, 7));
+}
+
+TEST(DrawingText, WordBreakBreaksAtSpacesToFitTheWidth) {
+    TTextSurface s(10, 10);
+    const int lh = s.LineHeight();
+    const int twoWords = s.Width("aaa aaa");
+    EXPECT_EQ(s.CalcHeight("aaa aaa aaa", twoWords, DT_WORDBREAK), 2 * lh);
+    EXPECT_EQ(s.CalcHeight("aaa aaa aaa", twoWords - 1, DT_WORDBREAK), 3 * lh);
+    EXPECT_EQ(s.CalcHeight("aaa aaa aaa", 1000, DT_WORDBREAK), lh);
+    TRect two = Rect(0, 0, twoWords, 100);
+    DrawText(s.dc(), "aaa aaa aaa", two, DT_WORDBREAK | DT_CALCRECT);
+    EXPECT_EQ(two.Right, twoWords);  // the widest line; the spaces at the break are dropped
+    // A word wider than the rectangle keeps its own line and sets the width.
+    TRect r = Rect(0, 0, 5, 100);
+    DrawText(s.dc(), "abcdefgh ij", r, DT_WORDBREAK | DT_CALCRECT);
+    EXPECT_EQ(r.Right, s.Width("abcdefgh"));
+    EXPECT_EQ(r.Bottom, 2 * lh);
+    // Without DT_WORDBREAK the text stays on one line.
+    EXPECT_EQ(s.CalcHeight("aaa bbb ccc", 5, 0), lh);
+}
+
+TEST(DrawingText, LineBreaksStartNewLinesUnlessSingleLine) {
+    TTextSurface s(10, 10);
+    const int lh = s.LineHeight();
+    EXPECT_EQ(s.CalcHeight("a\r\nb\nc\rd", 100, 0), 4 * lh);
+    EXPECT_EQ(s.CalcHeight("one\r\ntwo", 100, DT_WORDBREAK), 2 * lh);
+    EXPECT_EQ(s.CalcHeight("a\n\nb", 100, 0), 3 * lh);
+    EXPECT_EQ(s.CalcHeight("line\r\n", 100, 0), lh);  // a final break adds no line
+    TRect r = Rect(0, 0, 100, 100);
+    EXPECT_EQ(DrawText(s.dc(), "a\r\nb", r, DT_SINGLELINE | DT_CALCRECT), lh);
+    EXPECT_EQ(r.Right, s.Width("ab"));
+}
+
+TEST(DrawingText, PrefixesUnderlineAndDoubleAmpersandsShowOne) {
+    TTextSurface s(10, 10);
+    auto width = [&](std::string_view text, unsigned flags) {
+        TRect r = Rect(0, 0, 1000, 100);
+        DrawText(s.dc(), text, r, flags | DT_SINGLELINE | DT_CALCRECT);
+        return r.Right;
+    };
+    EXPECT_EQ(width("&File", 0), s.Width("File"));
+    EXPECT_EQ(width("A&&B", 0), s.Width("A&B"));
+    EXPECT_EQ(width("&File", DT_NOPREFIX), s.Width("&File"));
+    EXPECT_EQ(width("A&&B", DT_NOPREFIX), s.Width("A&&B"));
+
+    // The prefixed letter gets an underline below the baseline, nothing else changes.
+    TTextSurface plain(40, 20), prefixed(40, 20);
+    TRect r1 = Rect(2, 2, 40, 20), r2 = Rect(2, 2, 40, 20);
+    DrawText(plain.dc(), "Fx", r1, DT_SINGLELINE);
+    DrawText(prefixed.dc(), "&Fx", r2, DT_SINGLELINE);
+    TEXTMETRIC tm;
+    GetTextMetrics(plain.dc(), &tm);
+    const int baseline = 2 + tm.tmAscent;
+    const int fWidth = plain.Width("F");
+    int extra = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool a = plain.At(x, y) == clBlack, b = prefixed.At(x, y) == clBlack;
+            EXPECT_FALSE(a && !b) << "prefix removed a pixel at " << x << "," << y;
+            if (b && !a) {
+                ++extra;
+                EXPECT_GE(y, baseline);
+                EXPECT_GE(x, 2);
+                EXPECT_LT(x, 2 + fWidth);
+            }
+        }
+    EXPECT_GE(extra, fWidth / 2);
+    // With DT_HIDEPREFIX the ampersand is removed but nothing is underlined.
+    TTextSurface hidden(40, 20);
+    TRect r3 = Rect(2, 2, 40, 20);
+    DrawText(hidden.dc(), "&Fx", r3, DT_SINGLELINE | DT_HIDEPREFIX);
+    EXPECT_EQ(hidden.Image, plain.Image);
+}
+
+TEST(DrawingText, HorizontalAndVerticalAlignment) {
+    TTextSurface s(100, 40);
+    const int w = s.Width("Mm"), lh = s.LineHeight();
+    TRect r = Rect(10, 5, 90, 35);
+    DrawText(s.dc(), "Mm", r, DT_SINGLELINE | DT_RIGHT | DT_BOTTOM);
+    const TRect ink = s.InkBox(clBlack);
+    EXPECT_LE(ink.Right, 90);
+    EXPECT_GE(ink.Left, 90 - w);
+    EXPECT_LE(ink.Bottom, 35);
+    EXPECT_GE(ink.Top, 35 - lh);
+
+    TTextSurface c(100, 40);
+    TRect rc = Rect(10, 5, 90, 35);
+    const int returned = DrawText(c.dc(), "Mm", rc, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    const TRect cink = c.InkBox(clBlack);
+    const int left = 10 + (80 - w) / 2, top = 5 + (30 - lh) / 2;
+    EXPECT_GE(cink.Left, left);
+    EXPECT_LE(cink.Right, left + w);
+    EXPECT_GE(cink.Top, top);
+    EXPECT_LE(cink.Bottom, top + lh);
+    EXPECT_EQ(returned, top + lh - 5);
+}
+
+TEST(DrawingText, DrawTextClipsToTheRectangleUnlessNoClip) {
+    TTextSurface s(100, 30);
+    TRect r = Rect(0, 0, 12, 30);
+    DrawText(s.dc(), "WWWWWWWW", r, DT_SINGLELINE);
+    EXPECT_GT(s.Count(clBlack, 0, 0, 12, 30), 0);
+    EXPECT_EQ(s.Count(clBlack, 12, 0, 100, 30), 0);
+    TTextSurface n(100, 30);
+    TRect rn = Rect(0, 0, 12, 30);
+    DrawText(n.dc(), "WWWWWWWW", rn, DT_SINGLELINE | DT_NOCLIP);
+    EXPECT_GT(n.Count(clBlack, 12, 0, 100, 30), 0);
+}
+
+TEST(DrawingText, OpaqueDrawTextFillsEachLineWithTheBackgroundColour) {
+    TTextSurface s(100, 40);
+    SetBkMode(s.dc(), OPAQUE);
+    SetBkColor(s.dc(), clAqua);
+    TRect r = Rect(0, 0, 100, 40);
+    DrawText(s.dc(), "ab\r\nabc", r, 0);
+    const int lh = s.LineHeight();
+    EXPECT_EQ(s.Count(clAqua) + s.Count(clBlack), (s.Width("ab") + s.Width("abc")) * lh);
+    EXPECT_EQ(s.Count(clAqua, 0, 2 * lh, 100, 40), 0);
+}
+
+TEST(DrawingText, ExpandTabsAdvancesToTheNextTabStop) {
+    TTextSurface s(10, 10);
+    TEXTMETRIC tm;
+    GetTextMetrics(s.dc(), &tm);
+    TRect r = Rect(0, 0, 1000, 100);
+    DrawText(s.dc(), "a\tb", r, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
+    EXPECT_EQ(r.Right, 8 * tm.tmAveCharWidth + s.Width("b"));
+}
+
+TEST(DrawingText, DrawTextAHonoursItsCount) {
+    TTextSurface s(10, 10);
+    TRect r = Rect(0, 0, 100, 100);
+    DrawTextA(s.dc(), "abcdef", 3, &r, DT_SINGLELINE | DT_CALCRECT);
+    EXPECT_EQ(r.Right, s.Width("abc"));
+    TRect all = Rect(0, 0, 100, 100);
+    DrawTextA(s.dc(), "abcdef", -1, &all, DT_SINGLELINE | DT_CALCRECT);
+    EXPECT_EQ(all.Right, s.Width("abcdef"));
+    EXPECT_EQ(DrawTextA(s.dc(), nullptr, 3, &all, 0), 0);
+}
+
+TEST(DrawingText, CanvasTextRectClipsAndFillsWithASolidBrush) {
+    TTestCanvas t(60, 20);
+    t.Canvas.Font()->SetColor(clBlack);
+    t.Canvas.Brush()->SetColor(clYellow);
+    t.Canvas.TextRect(Rect(5, 2, 15, 12), 5, 2, "WWWWWW");
+    EXPECT_EQ(t.Surface.Count(clYellow) + t.Surface.Count(clBlack), 10 * 10);
+    EXPECT_EQ(t.Surface.Count(clBlack, 15, 0, 60, 20), 0);
+    EXPECT_EQ(t.Canvas.TextHeight("x"), t.Canvas.TextExtent("").cy);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// orvoform's arguments:
+//   orvoform render FORM [STEP...] -o OUT.png [--control NAME]
+//   orvoform dump FORM [STEP...]
+// Options may stand anywhere after the command; FORM is the first other
+// argument ("-" is standard input, not an option).
+
+#include <string>
+#include <vector>
+
+struct TCommandLine {
+    enum class TCommand { Render, Dump, Help };
+    TCommand Command = TCommand::Help;
+    std::string Form;
+    std::vector<std::string> Steps;
+    std::string Output;   // render: the PNG to write
+    std::string Control;  // render: the windowed control to picture (empty: the form)
+};
+
+// Throws EToolError for arguments that do not make a command.
+TCommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// The text `orvoform --help` prints.
+std::string UsageText();

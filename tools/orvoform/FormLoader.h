@@ -1,0 +1,16 @@
+#pragma once
+// Where orvoform's form comes from: a form description file, standard input
+// ("-") or the demonstration program's own form ("demo").
+
+#include <string>
+
+class TCustomForm;
+
+// The form as the program would create it (owned by Application, OnCreate
+// run), not shown yet. Throws EFormLoadError ("FILE:LINE: message") for a
+// description that cannot be read or made into a form.
+TCustomForm* LoadForm(const std::string& source);
+
+// The demonstration program's form with its handlers bound, or throws
+// EToolError when this build does not include it (DemoForm.cpp).
+TCustomForm* CreateDemoForm();

@@ -1,0 +1,127 @@
+// orvoform: loads a form description headless, drives it with scripted
+// input and writes what a user would see (PNG) or the form's description.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+#include "FormLoader.h"
+#include "PropertyAssignment.h"
+#include "Step.h"
+#include "StepRunner.h"
+#include "ToolError.h"
+#include "host/Automation.h"
+#include "host/Forms.h"
+#include "host/Streaming.h"
+
+namespace {
+
+int ReportBadInput(const EToolError& e) {
+    if (dynamic_cast<const EFormLoadError*>(&e))
+        std::cerr << e.what() << "\n";
+    else
+        std::cerr << "orvoform: " << e.what() << "\n";
+    return ExitBadInput;
+}
+
+// Exceptions that the form's own code raises while it handles input end up
+// in the application's handler; the run fails on them after the step.
+class TExceptionLog {
+public:
+    void Install() {
+        Application->OnException = [this](TObject*, const std::exception& e) { FMessages.push_back(e.what()); };
+    }
+    // Throws when the form's code raised something since the last check.
+    void Check(const std::string& during) {
+        if (FMessages.empty()) return;
+        const std::string message = FMessages.front();
+        FMessages.clear();
+        throw std::runtime_error(during + ": the form raised: " + message);
+    }
+
+private:
+    std::vector<std::string> FMessages;
+};
+
+TWinControl* ControlToRender(TCustomForm* form, const std::string& name) {
+    if (name.empty()) return form;
+    auto* control = dynamic_cast<TWinControl*>(FindFormComponent(form, name));
+    if (!control) throw EToolError("'" + name + "' is not a windowed control");
+    return control;
+}
+
+int Run(const TCommandLine& line, const std::vector<TStep>& steps) {
+    TExceptionLog exceptions;
+    exceptions.Install();
+
+    TCustomForm* form = LoadForm(line.Form);
+    exceptions.Check("loading the form");
+    TWinControl* pictured =
+        line.Command == TCommandLine::TCommand::Render ? ControlToRender(form, line.Control) : nullptr;
+
+    ShowFormForAutomation(form);
+    exceptions.Check("showing the form");
+    TStepRunner runner(form);
+    for (const TStep& step : steps) {
+        try {
+            runner.Run(step);
+        } catch (const EToolError& e) {
+            throw EToolError("step '" + step.Text + "': " + e.what());
+        }
+        ProcessPendingPaints();
+        std::string dialog;
+        if (TakeDismissedDialog(dialog))
+            throw EToolError("step '" + step.Text + "': a dialog ('" + dialog +
+                             "') opened with no answer; give one before it with dialog:#RRGGBB or dialog:cancel");
+        exceptions.Check("step '" + step.Text + "'");
+    }
+
+    if (line.Command == TCommandLine::TCommand::Dump) {
+        std::cout << WriteComponentText(form);
+        std::cout.flush();
+        if (!std::cout) throw std::runtime_error("cannot write to standard output");
+        return ExitSuccess;
+    }
+    std::string error;
+    if (!RenderClientArea(pictured, line.Output, error)) throw std::runtime_error(error);
+    return ExitSuccess;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    TCommandLine line;
+    std::vector<TStep> steps;
+    try {
+        line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        for (const std::string& text : line.Steps) steps.push_back(ParseStep(text));
+    } catch (const EToolError& e) {
+        ReportBadInput(e);
+        std::cerr << "Try 'orvoform --help'.\n";
+        return ExitBadInput;
+    }
+    if (line.Command == TCommandLine::TCommand::Help) {
+        std::cout << UsageText();
+        return ExitSuccess;
+    }
+
+    // Qt sees only the program name: the tool's own arguments are not its.
+    UseOffscreenPlatform();
+    SilenceQtWarnings();
+    static int qtArgc = 1;
+    static char* qtArgv[] = {argv[0], nullptr};
+    Application->Initialize(qtArgc, qtArgv);
+    DismissUnexpectedDialogs();
+
+    int status = ExitSuccess;
+    try {
+        status = Run(line, steps);
+    } catch (const EToolError& e) {
+        status = ReportBadInput(e);
+    } catch (const std::exception& e) {
+        std::cerr << "orvoform: " << e.what() << "\n";
+        status = ExitFailure;
+    }
+    Application->FreeForms();
+    return status;
+}
