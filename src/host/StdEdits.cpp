@@ -586,9 +586,12 @@ QWidget* TMemo::CreateWindowHandle(const TCreateParams& params) {
         bool wanted = false;
         const unsigned code = ScrollCodeOf(action, bar, wanted);
         if (!wanted) return;
+        // The handler may re-create the window: the flag is cleared only on
+        // a window that still exists.
+        QPointer<TMemoWindow> window(memo);
         memo->FReportingScroll = true;
         SendNotification(msg, MAKEWPARAM(code, unsigned(bar->sliderPosition())), 0);
-        if (ControlOfWidget(memo) == this) memo->FReportingScroll = false;
+        if (window) window->FReportingScroll = false;
     };
     QObject::connect(memo->verticalScrollBar(), &QAbstractSlider::actionTriggered, memo,
                      [report, memo](int action) { report(WM_VSCROLL, memo->verticalScrollBar(), action); });

@@ -34,6 +34,12 @@ void PaintCheckBackground(TControl* control, TCanvas* canvas, const TRect& clien
 }
 
 void DrawOrvoBorder(TCanvas* canvas, TRect& rect, TOrvoBorder border, TColor borderColor) {
+    if (border == obNone) return;
+    FrameOrvoBorder(canvas, rect, border, borderColor);
+    OffsetRect(rect, -1, 0);
+}
+
+void FrameOrvoBorder(TCanvas* canvas, TRect& rect, TOrvoBorder border, TColor borderColor) {
     TColor topLeft = clBtnFace;
     TColor bottomRight = clBtnFace;
     switch (border) {
@@ -53,7 +59,6 @@ void DrawOrvoBorder(TCanvas* canvas, TRect& rect, TOrvoBorder border, TColor bor
             break;
     }
     Frame3D(canvas, rect, topLeft, bottomRight, 1);
-    OffsetRect(rect, -1, 0);
 }
 
 // ---------------------------------------------------------------- caption
@@ -106,18 +111,18 @@ void DrawCaptionText(TCanvas* canvas, std::string_view caption, TRect rect, unsi
 void DrawDisabledCaption(TCanvas* canvas, const TCaptionDrawing& caption) {
     canvas->SetFont(caption.Font);
     canvas->Brush()->SetStyle(bsClear);
-    DrawCaptionText(canvas, caption.Caption, caption.Rect, 0);
+    DrawCaptionText(canvas, caption.Caption, caption.Rect, caption.LayoutFlags);
     canvas->Font()->SetColor(clBtnHighlight);
     TRect raised = caption.Rect;
     OffsetRect(raised, 1, 1);
-    DrawCaptionText(canvas, caption.Caption, raised, 0);
+    DrawCaptionText(canvas, caption.Caption, raised, caption.LayoutFlags);
     canvas->Font()->SetColor(clBtnShadow);
 }
 
 void DrawCaption(TCanvas* canvas, const TCaptionDrawing& caption) {
     canvas->Brush()->SetStyle(bsClear);
     if (!caption.Enabled) DrawDisabledCaption(canvas, caption);
-    DrawCaptionText(canvas, caption.Caption, caption.Rect, caption.WordWrap ? DT_WORDBREAK : 0);
+    DrawCaptionText(canvas, caption.Caption, caption.Rect, caption.LayoutFlags | (caption.WordWrap ? DT_WORDBREAK : 0u));
     if (caption.Font) canvas->Font()->SetColor(caption.Font->Color());
 }
 

@@ -62,6 +62,11 @@ void PaintCheckBackground(TControl* control, TCanvas* canvas, const TRect& clien
 // place whether or not there is a border.
 void DrawOrvoBorder(TCanvas* canvas, TRect& rect, TOrvoBorder border, TColor borderColor);
 
+// The same frame without the move: `rect` ends up shrunk by one pixel a
+// side after a drawn border (unchanged for obNone). Controls whose inside
+// is the client rectangle less its frame (the static text) use this.
+void FrameOrvoBorder(TCanvas* canvas, TRect& rect, TOrvoBorder border, TColor borderColor);
+
 // ---------------------------------------------------------------- caption
 
 // The caption as it is measured: without its first "&" (only the first, so
@@ -96,15 +101,20 @@ struct TCaptionDrawing {
     const TFont* Font = nullptr;  // the control's font
     bool Enabled = true;
     bool WordWrap = false;
+    // Text-drawing flags every copy of the caption uses, the embossed ones
+    // of a disabled caption included (the static text's DT_WORDBREAK and
+    // alignment). The check controls leave it 0.
+    unsigned LayoutFlags = 0;
 };
 
-// Draws the caption with a clear brush in the canvas's font colour (flags 0,
-// plus DT_WORDBREAK with WordWrap); a disabled caption is embossed first
+// Draws the caption with a clear brush in the canvas's font colour (flags
+// LayoutFlags, plus DT_WORDBREAK with WordWrap); a disabled caption is embossed first
 // (DrawDisabledCaption), which leaves the colour at clBtnShadow for this
 // last copy. Afterwards the canvas font colour is the font's own again.
 void DrawCaption(TCanvas* canvas, const TCaptionDrawing& caption);
 
-// The embossed part of a disabled caption, always with flags 0: the caption
+// The embossed part of a disabled caption, with flags LayoutFlags only (so
+// WordWrap plays no part in it): the caption
 // in the font's colour, a clBtnHighlight copy one pixel right and down, and
 // the font colour left at clBtnShadow for the copy DrawCaption draws on top.
 void DrawDisabledCaption(TCanvas* canvas, const TCaptionDrawing& caption);

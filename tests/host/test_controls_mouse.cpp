@@ -2,6 +2,10 @@
 // regions; through Perform and end to end through real Qt input.
 #include <gtest/gtest.h>
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <QWidget>
+
 #include <stdexcept>
 #include <string>
 
@@ -292,4 +296,18 @@ TEST(ControlMouseInput, ExceptionInAHandlerReachesOnExceptionWithTheControl) {
     EXPECT_EQ(message, "handler failed");
     // The framework carried on: the capture was released.
     EXPECT_EQ(GetCaptureControl(), nullptr);
+}
+
+TEST(ControlMouseInput, SetCursorNoneHidesThePointerUntilItMoves) {
+    TMouseForm f;
+    f.A->SetCursor(crHandPoint);
+    EXPECT_EQ(f.A->Widget()->cursor().shape(), Qt::PointingHandCursor);
+    HCURSOR before = SetCursor(nullptr);
+    EXPECT_NE(before, nullptr);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
+    EXPECT_EQ(GetCursor(), nullptr);
+    MoveMouse(f.A, Point(3, 3));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(GetCursor(), CursorHandle(crArrow));
 }

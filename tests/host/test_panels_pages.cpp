@@ -3,6 +3,8 @@
 // description.
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <string>
 #include <vector>
 
@@ -317,7 +319,7 @@ TEST(StdStreaming, StockControlsRoundTripWithTheirStoredDefaults) {
         "          Top = 8\n"
         "          Width = 97\n"
         "          Height = 57\n"
-        "          Color = 15778944\n"
+        "          Color = $00F0C080\n"
         "          Lines.Strings = (\n"
         "            'OrvoMemo1')\n"
         "          TabOrder = 0\n"

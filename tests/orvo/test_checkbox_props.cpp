@@ -277,17 +277,6 @@ TEST(CheckPainting, CaptionMeasuringTextDropsOnlyTheFirstAmpersand) {
     EXPECT_EQ(CaptionMeasuringText(""), "");
 }
 
-TEST(CheckPainting, PerPaintChoices) {
-    EXPECT_EQ(BackgroundPaintColor(true, true, clLime, clWhite), clLime);
-    EXPECT_EQ(BackgroundPaintColor(false, true, clLime, clWhite), clWhite);
-    EXPECT_EQ(BackgroundPaintColor(true, false, clLime, clWhite), clWhite);
-    EXPECT_EQ(CaptionPaintColor(true, clBlue, clBlack), clBlue);
-    EXPECT_EQ(CaptionPaintColor(false, clBlue, clBlack), clBlack);
-    EXPECT_EQ(EffectiveBorder(obRaised, bvWhenFocused, false), obNone);
-    EXPECT_EQ(EffectiveBorder(obRaised, bvWhenFocused, true), obRaised);
-    EXPECT_EQ(EffectiveBorder(obLowered, bvAlways, false), obLowered);
-}
-
 TEST(CheckPainting, CaptionLayoutCentresWithTruncation) {
     TBitmap surface;
     surface.SetPixelFormat(pf32bit);
