@@ -349,6 +349,14 @@ public:
         return *this;
     }
 
+    // Changes what an already published property writes, keeping its place
+    // in the published order (reading still goes through its setter).
+    TClassBuilder& WriteAs(std::string_view name, std::function<std::optional<TValue>(const T&)> get) {
+        for (TPropInfo& p : info_.Published)
+            if (p.Name == name) p.Get = [get](const TObject& o) { return get(Self(o)); };
+        return *this;
+    }
+
     // Publishes these names in this order, after what the parent published.
     TClassBuilder& Publish(std::initializer_list<std::string_view> names);
     // Publishes one name with a different stored default (or none).

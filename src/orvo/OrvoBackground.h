@@ -14,14 +14,22 @@
 
 class TBitmap;
 
-// One band of the gradient: the colour of band `index` of a gradient with
-// `extent` bands plus one, from `startColor` to `endColor` (system colours
-// allowed). The steps are single precision, each product with the band index
-// is formed in extended precision and truncated toward zero, so the band at
-// `extent` is the end colour and the last visible one (extent - 1) falls one
-// step short of it. A zero extent has no steps: every band is the start
-// colour.
-TColor GradientBandColor(TColor startColor, TColor endColor, int extent, int index);
+// The colour ramp of a gradient over `extent` pixels: both colours resolved
+// to RGB (system colours through the palette), one single-precision step per
+// channel, and the colour of each band. Band i is start + trunc(i * step)
+// per channel, the product formed in extended precision and truncated toward
+// zero, so band `extent` is the end colour and the last visible band
+// (extent - 1) falls one step short of it. A zero extent has no steps: every
+// band is the start colour.
+class TGradientRamp {
+public:
+    TGradientRamp(TColor startColor, TColor endColor, int extent);
+    TColor Band(int index) const;
+
+private:
+    int FRed0, FGreen0, FBlue0;
+    float FRedStep = 0, FGreenStep = 0, FBlueStep = 0;
+};
 
 class TOrvoBackground : public TGraphicControl {
 public:

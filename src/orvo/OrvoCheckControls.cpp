@@ -100,7 +100,10 @@ const TClassInfo& TOrvoCheckBox::StaticClassInfo() {
                       "OnStartDock",   "OnStartDrag",    "ParentBiDiMode", "ParentFont",
                       "ParentColor",   "PopupMenu",      "ReadOnly",       "ShowHint",
                       "TabStop",       "TabOrder",       "Transparent",    "TransparentCenter",
-                      "Version",       "Visible",        "WordWrap"});
+                      "Version",       "Visible",        "WordWrap"})
+            .WriteAs("Hint", [](const C& c) -> std::optional<TValue> {
+                return TValue::Str(StoredHint(c.Hint(), c.HintSecondLine()));
+            });
         return i;
     }();
     return info;

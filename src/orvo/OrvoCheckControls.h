@@ -136,3 +136,9 @@ private:
     bool FTransparentCenter = false;
     bool FWordWrap = false;
 };
+
+#include "orvo/OrvoRadioButton.h"
+#include "orvo/OrvoRadioGroup.h"
+#include "orvo/OrvoGroupBoxWithCheck.h"
+#include "orvo/OrvoGroupBox.h"
+#include "orvo/OrvoPanel.h"

@@ -230,3 +230,11 @@ void LoadColorizedGlyph(TBitmap& glyph, std::string_view resourceName, TColor ch
     }
     ColorizeGlyph(glyph, checkColor);
 }
+
+std::string StoredHint(const std::string& hint, const std::string& secondLine) {
+    if (secondLine.empty()) return hint;
+    const std::string appended = "\r" + secondLine;
+    if (hint.size() > appended.size() && hint.compare(hint.size() - appended.size(), appended.size(), appended) == 0)
+        return hint.substr(0, hint.size() - appended.size());
+    return hint;
+}

@@ -160,6 +160,11 @@ private:
 // gets a carriage return (character 13) and the text appended. Every such
 // assignment appends once more (a third line, not a replaced second one).
 void AppendHintSecondLine(TControl& control, const std::string& secondLine);
+// The Hint a form description stores for a control with a second hint line:
+// the hint without the line that HintSecondLine appended, so that reading the
+// description back (Hint first, then HintSecondLine) gives the same hint
+// again instead of appending the line once more.
+std::string StoredHint(const std::string& hint, const std::string& secondLine);
 
 // ---------------------------------------------------------------- glyphs
 

@@ -11,6 +11,7 @@
 
 #include "controls_test_support.h"
 #include "host/Automation.h"
+#include "host/Dialogs.h"
 
 namespace {
 
@@ -113,4 +114,26 @@ TEST(Automation, FailedRenderWritesNothing) {
     EXPECT_FALSE(RenderClientArea(&loose, loosePng, error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(loosePng)));
+}
+
+TEST(Automation, UnansweredModalDialogIsCancelledAndReported) {
+    DismissUnexpectedDialogs();
+    std::string title;
+    EXPECT_FALSE(TakeDismissedDialog(title));
+
+    // With no scripted answer the colour dialog really opens; it is
+    // cancelled at once instead of waiting for a user.
+    TColorDialog::ClearScriptedAnswers();
+    TColorDialog dialog(nullptr);
+    dialog.SetColor(clNavy);
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), clNavy);
+    EXPECT_TRUE(TakeDismissedDialog(title));
+    EXPECT_FALSE(TakeDismissedDialog(title));  // reported once
+
+    // A scripted answer never opens it.
+    TColorDialog::QueueScriptedAnswer(clTeal);
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), clTeal);
+    EXPECT_FALSE(TakeDismissedDialog(title));
 }

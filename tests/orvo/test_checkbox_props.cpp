@@ -166,6 +166,22 @@ TEST(CheckBoxProps, FormDescriptionLoadsThroughTheSetters) {
     EXPECT_EQ(box->Version(), OrvoVersion());
 }
 
+TEST(CheckBoxProps, TwoLineHintSurvivesWritingAndReadingBack) {
+    // Writing stores the hint without its appended line, so a read, write,
+    // read cycle keeps two lines instead of appending the second once more.
+    TForm first(nullptr);
+    ReadComponentText(&first, kFormText, "checkbox.form");
+    const std::string written = WriteComponentText(&first);
+    EXPECT_NE(written.find("    Hint = 'first'\n"), std::string::npos) << written;
+
+    TForm second(nullptr);
+    ReadComponentText(&second, written, "written.form");
+    auto* box = dynamic_cast<TOrvoCheckBox*>(second.FindComponent("CheckBox1"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->Hint(), "first\rsecond");
+    EXPECT_EQ(WriteComponentText(&second), written);
+}
+
 TEST(CheckBoxProps, OwnPropertiesAreAlwaysWrittenInDeclarationOrder) {
     TForm form(nullptr);
     form.SetName("Form1");

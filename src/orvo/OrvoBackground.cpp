@@ -1,0 +1,160 @@
+#include "orvo/OrvoBackground.h"
+
+#include <cmath>
+
+#include "host/Classes.h"
+#include "host/Colors.h"
+#include "host/Graphics.h"
+#include "host/Messages.h"
+
+// ================================================================ TGradientRamp
+
+namespace {
+
+// trunc(i * step) with the product in extended precision.
+int TruncatedStep(int index, float step) {
+    return int(std::trunc(static_cast<long double>(index) * static_cast<long double>(step)));
+}
+
+// (to - from) / extent, rounded once to single precision. A zero extent
+// would divide by zero and make every band NaN: it has no step instead.
+float ChannelStep(int from, int to, int extent) {
+    if (extent == 0) return 0.0f;
+    return static_cast<float>(static_cast<long double>(to - from) / extent);
+}
+
+}  // namespace
+
+TGradientRamp::TGradientRamp(TColor startColor, TColor endColor, int extent) {
+    const COLORREF start = ColorToRGB(startColor);
+    const COLORREF end = ColorToRGB(endColor);
+    FRed0 = GetRValue(start);
+    FGreen0 = GetGValue(start);
+    FBlue0 = GetBValue(start);
+    FRedStep = ChannelStep(FRed0, GetRValue(end), extent);
+    FGreenStep = ChannelStep(FGreen0, GetGValue(end), extent);
+    FBlueStep = ChannelStep(FBlue0, GetBValue(end), extent);
+}
+
+TColor TGradientRamp::Band(int index) const {
+    // trunc never moves past the end value, so each channel stays a byte.
+    const int red = FRed0 + TruncatedStep(index, FRedStep);
+    const int green = FGreen0 + TruncatedStep(index, FGreenStep);
+    const int blue = FBlue0 + TruncatedStep(index, FBlueStep);
+    return TColor(blue * 65536 + green * 256 + red);
+}
+
+// ================================================================ TOrvoBackground
+
+TOrvoBackground::TOrvoBackground(TComponent* owner)
+    : TGraphicControl(owner), FTileImage(std::make_unique<TBitmap>()) {
+    SetAlign(alClient);
+    // The size until the parent aligns the control.
+    SetWidth(50);
+    SetHeight(50);
+}
+
+TOrvoBackground::~TOrvoBackground() = default;
+
+const TClassInfo& TOrvoBackground::StaticClassInfo() {
+    static const TClassInfo info = [] {
+        TClassInfo i("TOrvoBackground", &TGraphicControl::StaticClassInfo(),
+                     [](TComponent* owner) { return new TOrvoBackground(owner); });
+        using C = TOrvoBackground;
+        // None of the control's own properties has a stored default; Align is
+        // not published, so a form description cannot change it.
+        TClassBuilder<C>(i)
+            .Color("GradientStartColor", &C::GradientStartColor, &C::SetGradientStartColor)
+            .Color("GradientEndColor", &C::GradientEndColor, &C::SetGradientEndColor)
+            .Enum("Style", &C::Style, &C::SetStyle, GradStyleNames())
+            .Object("TileImage", &C::TileImage)
+            .Str("Version", &C::Version, &C::SetVersion)
+            .Publish({"GradientStartColor", "GradientEndColor", "Style", "TileImage", "Version"});
+        return i;
+    }();
+    return info;
+}
+const TClassInfo& TOrvoBackground::ClassInfo() const { return StaticClassInfo(); }
+
+// ---------------------------------------------------------------- setters
+
+void TOrvoBackground::SetGradientStartColor(TColor value) {
+    if (value == FGradientStartColor) return;
+    FGradientStartColor = value;
+    Invalidate();
+}
+
+void TOrvoBackground::SetGradientEndColor(TColor value) {
+    if (value == FGradientEndColor) return;
+    FGradientEndColor = value;
+    Invalidate();
+}
+
+void TOrvoBackground::SetStyle(TGradStyle value) {
+    if (value == FStyle) return;
+    FStyle = value;
+    Invalidate();
+}
+
+void TOrvoBackground::SetTileImage(const TBitmap* value) {
+    if (value != FTileImage.get()) FTileImage->Assign(value);
+    Invalidate();
+}
+
+// ---------------------------------------------------------------- messages
+
+void TOrvoBackground::WndProc(TMessage& message) {
+    if (message.Msg == WM_ERASEBKGND) {
+        // Paint covers every pixel; there is nothing to erase.
+        message.Result = 1;
+        return;
+    }
+    TGraphicControl::WndProc(message);
+}
+
+// ---------------------------------------------------------------- painting
+
+void TOrvoBackground::Paint() {
+    if (FTileImage->Empty()) PaintGradient();
+    else PaintTiles();
+}
+
+void TOrvoBackground::PaintGradient() {
+    // The whole extent, not a 16-bit one: a control taller or wider than
+    // 32767 pixels still runs from the start to the end colour.
+    const int n = FStyle == gsVertical ? Height() : Width();
+    if (n < 0) return;
+    const TGradientRamp ramp(FGradientStartColor, FGradientEndColor, n);
+    TCanvas* canvas = Canvas();
+    TBrush* brush = canvas->Brush();
+    // n + 1 bands: the last lies just outside the control and is clipped.
+    for (int i = 0; i <= n; ++i) {
+        brush->SetColor(ramp.Band(i));
+        canvas->FillRect(FStyle == gsVertical ? Rect(0, i, Width(), i + 1) : Rect(i, 0, i + 1, Height()));
+    }
+}
+
+void TOrvoBackground::PaintTiles() {
+    TBitmap* tile = FTileImage.get();
+    const int tileWidth = tile->Width();
+    const int tileHeight = tile->Height();
+    const int columns = Width() / tileWidth;
+    const int rows = Height() / tileHeight;
+    if (columns < 0) return;
+    TCanvas* canvas = Canvas();
+    // Column by column, each from the top; the last column and row are cut
+    // at the control's edge.
+    for (int a = 0; a <= columns; ++a) {
+        if (rows < 0) continue;
+        for (int b = 0; b <= rows; ++b) canvas->Draw(a * tileWidth, b * tileHeight, tile);
+    }
+}
+
+// ---------------------------------------------------------------- registration
+
+namespace {
+const bool kRegistered = [] {
+    RegisterClass(TOrvoBackground::StaticClassInfo());
+    return true;
+}();
+}  // namespace
