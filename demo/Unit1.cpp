@@ -1,5 +1,8 @@
 #include "Unit1.h"
 
+#include <initializer_list>
+#include <optional>
+
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) { InitFromResource("TFORM1"); }
@@ -61,6 +64,20 @@ const TMethodTable* TForm1::MethodTable() const {
 const TFieldTable* TForm1::FieldTable() const {
     static const TFieldTable table = [] {
         TFieldTable t;
+        t.Add("OrvoBackground1", &TForm1::OrvoBackground1);
+        t.Add("OrvoGroupBox1", &TForm1::OrvoGroupBox1);
+        t.Add("OrvoCheckBox1", &TForm1::OrvoCheckBox1);
+        t.Add("OrvoRadioGroup1", &TForm1::OrvoRadioGroup1);
+        t.Add("OrvoGroupBoxWithCheck1", &TForm1::OrvoGroupBoxWithCheck1);
+        t.Add("OrvoCheckBox2", &TForm1::OrvoCheckBox2);
+        t.Add("OrvoEdit2", &TForm1::OrvoEdit2);
+        t.Add("OrvoStaticText1", &TForm1::OrvoStaticText1);
+        t.Add("OrvoPanel1", &TForm1::OrvoPanel1);
+        t.Add("OrvoListBox1", &TForm1::OrvoListBox1);
+        t.Add("OrvoEdit1", &TForm1::OrvoEdit1);
+        t.Add("OrvoMemo1", &TForm1::OrvoMemo1);
+        t.Add("OrvoButton1", &TForm1::OrvoButton1);
+        t.Add("OrvoButton2", &TForm1::OrvoButton2);
         t.Add("Panel1", &TForm1::Panel1);
         t.Add("Label3", &TForm1::Label3);
         t.Add("Label1", &TForm1::Label1);
@@ -146,45 +163,103 @@ void TForm1::FormShow(TObject*) {
     PageControl1->SetActivePage(TabSheet1);
 }
 
-// The handlers below drive the library's demonstration controls of the left
-// half; each gains its body when the controls it drives are on the form.
-void TForm1::OrvoButton1Click(TObject*) { FPanelCtl3D = !FPanelCtl3D; }
-void TForm1::OrvoButton2Click(TObject*) {}
+// ---------------------------------------------------------------- property playground
+//
+// Every change goes through the target's published property, by name, as a
+// form description would set it: a page's check box gives its ticked state,
+// a combo box the value named by its item's text ("obSimple"), a colour
+// button the colour picked in the dialog. A target the form does not hold
+// is skipped.
 
-void TForm1::cb_cbTransparentClick(TObject*) {}
-void TForm1::cb_cbTransparentCenterClick(TObject*) {}
-void TForm1::cb_cb3DClick(TObject*) {}
-void TForm1::cb_cbEnabledClick(TObject*) {}
-void TForm1::cb_cbReadOnlyClick(TObject*) {}
-void TForm1::cb_cbFocusHighlightClick(TObject*) {}
-void TForm1::cb_cbHotTrackClick(TObject*) {}
-void TForm1::cb_cbAutosizeClick(TObject*) {}
-void TForm1::co_cbAlignmentChange(TObject*) {}
-void TForm1::co_cbCheckTypeChange(TObject*) {}
-void TForm1::co_cbCheckStyleChange(TObject*) {}
-void TForm1::co_cbBorderChange(TObject*) {}
-void TForm1::co_cbBorderVisibleChange(TObject*) {}
-void TForm1::b_cbColorClick(TObject*) {}
-void TForm1::b_cbFocusHighlightColorClick(TObject*) {}
-void TForm1::b_cbHotTrackFontColorClick(TObject*) {}
-void TForm1::b_cbCheckColorClick(TObject*) {}
-void TForm1::b_cbBorderColorClick(TObject*) {}
+namespace {
 
-void TForm1::cb_rbTransparentClick(TObject*) {}
-void TForm1::cb_rbTransparentCenterClick(TObject*) {}
-void TForm1::cb_rb3DClick(TObject*) {}
-void TForm1::cb_rbRaisedClick(TObject*) {}
-void TForm1::cb_rbEnabledClick(TObject*) {}
-void TForm1::cb_rbReadOnlyClick(TObject*) {}
-void TForm1::cb_rbAutoSizeClick(TObject*) {}
-void TForm1::cb_rbFocusHighlightClick(TObject*) {}
-void TForm1::cb_rbHotTrackClick(TObject*) {}
-void TForm1::co_rbCheckStyleChange(TObject*) {}
-void TForm1::co_rbBorderChange(TObject*) {}
-void TForm1::co_rbBorderVisibleChange(TObject*) {}
-void TForm1::co_rbAlignmentChange(TObject*) {}
-void TForm1::b_rbColorClick(TObject*) {}
-void TForm1::b_rbFocusHighlightColorClick(TObject*) {}
-void TForm1::b_rbHotTrackFontColorClick(TObject*) {}
-void TForm1::b_rbCheckColorClick(TObject*) {}
-void TForm1::b_rbBorderColorClick(TObject*) {}
+void Assign(TComponent* target, const char* property, const TValue& value) {
+    if (!target) return;
+    if (const TPropInfo* p = target->ClassInfo().FindPublished(property)) p->Set(*target, value, nullptr);
+}
+
+std::optional<TValue> Read(TComponent* target, const char* property) {
+    if (!target) return std::nullopt;
+    const TPropInfo* p = target->ClassInfo().FindPublished(property);
+    return p ? p->Get(*target) : std::nullopt;
+}
+
+void AssignTicked(std::initializer_list<TComponent*> targets, const char* property, const TCheckBox* box) {
+    for (TComponent* t : targets) Assign(t, property, TValue::Bool(box->Checked()));
+}
+
+// The combo's items are the value names themselves, in alphabetical order.
+void AssignPicked(std::initializer_list<TComponent*> targets, const char* property, const TComboBox* combo) {
+    for (TComponent* t : targets) {
+        const int index = combo->ItemIndex();
+        if (index < 0 || index >= combo->Items()->Count()) continue;
+        Assign(t, property, TValue::Identifier(combo->Items()->Strings(index)));
+    }
+}
+
+// Opens the dialog at the first target's colour; a confirmed colour goes to
+// every target in order, a cancel changes nothing.
+void AssignChosenColor(TColorDialog* dialog, std::initializer_list<TComponent*> targets, const char* property) {
+    TComponent* first = *targets.begin();
+    if (auto current = Read(first, property)) dialog->SetColor(ValueToColor(*current));
+    if (!dialog->Execute()) return;
+    for (TComponent* t : targets) Assign(t, property, ColorToValue(dialog->Color()));
+}
+
+}  // namespace
+
+void TForm1::OrvoButton1Click(TObject*) {
+    FPanelCtl3D = !FPanelCtl3D;
+    for (TComponent* c : {OrvoEdit1, OrvoMemo1, OrvoListBox1, OrvoButton1, OrvoPanel1, OrvoButton2})
+        Assign(c, "Ctl3D", TValue::Bool(FPanelCtl3D));
+}
+
+void TForm1::OrvoButton2Click(TObject*) {
+    // Rectangle -> rounded rectangle -> ellipse -> rectangle; other shapes stay.
+    const std::optional<TValue> shape = Read(OrvoButton2, "Shape");
+    if (!shape) return;
+    if (shape->text == "stRectangle") Assign(OrvoButton2, "Shape", TValue::Identifier("stRoundRect"));
+    else if (shape->text == "stRoundRect") Assign(OrvoButton2, "Shape", TValue::Identifier("stEllipse"));
+    else if (shape->text == "stEllipse") Assign(OrvoButton2, "Shape", TValue::Identifier("stRectangle"));
+}
+
+// Check-box page: "the three" are both check boxes and the group box with
+// check; "the two" the check boxes alone.
+void TForm1::cb_cbTransparentClick(TObject*) { AssignTicked({OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "Transparent", cb_cbTransparent); }
+void TForm1::cb_cbTransparentCenterClick(TObject*) { AssignTicked({OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "TransparentCenter", cb_cbTransparentCenter); }
+void TForm1::cb_cb3DClick(TObject*) { AssignTicked({OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "Ctl3D", cb_cb3D); }
+void TForm1::cb_cbEnabledClick(TObject*) { AssignTicked({OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "Enabled", cb_cbEnabled); }
+void TForm1::cb_cbReadOnlyClick(TObject*) { AssignTicked({OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "ReadOnly", cb_cbReadOnly); }
+void TForm1::cb_cbFocusHighlightClick(TObject*) { AssignTicked({OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "FocusHighlight", cb_cbFocusHighlight); }
+void TForm1::cb_cbHotTrackClick(TObject*) { AssignTicked({OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "HotTrack", cb_cbHotTrack); }
+void TForm1::cb_cbAutosizeClick(TObject*) { AssignTicked({OrvoCheckBox1, OrvoCheckBox2}, "AutoSize", cb_cbAutosize); }
+void TForm1::co_cbAlignmentChange(TObject*) { AssignPicked({OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "Alignment", co_cbAlignment); }
+void TForm1::co_cbCheckTypeChange(TObject*) { AssignPicked({OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "CheckType", co_cbCheckType); }
+void TForm1::co_cbCheckStyleChange(TObject*) { AssignPicked({OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "CheckStyle", co_cbCheckStyle); }
+void TForm1::co_cbBorderChange(TObject*) { AssignPicked({OrvoCheckBox1, OrvoCheckBox2}, "Border", co_cbBorder); }
+void TForm1::co_cbBorderVisibleChange(TObject*) { AssignPicked({OrvoCheckBox1, OrvoCheckBox2}, "BorderVisible", co_cbBorderVisible); }
+void TForm1::b_cbColorClick(TObject*) { AssignChosenColor(ColorDialog1, {OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "Color"); }
+void TForm1::b_cbFocusHighlightColorClick(TObject*) { AssignChosenColor(ColorDialog1, {OrvoCheckBox1, OrvoCheckBox2}, "HighlightColor"); }
+void TForm1::b_cbHotTrackFontColorClick(TObject*) { AssignChosenColor(ColorDialog1, {OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "HotTrackFontColor"); }
+void TForm1::b_cbCheckColorClick(TObject*) { AssignChosenColor(ColorDialog1, {OrvoCheckBox1, OrvoCheckBox2, OrvoGroupBoxWithCheck1}, "CheckColor"); }
+void TForm1::b_cbBorderColorClick(TObject*) { AssignChosenColor(ColorDialog1, {OrvoCheckBox1, OrvoCheckBox2}, "BorderColor"); }
+
+// Radio page: every handler sets one property of the radio group.
+void TForm1::cb_rbTransparentClick(TObject*) { AssignTicked({OrvoRadioGroup1}, "Transparent", cb_rbTransparent); }
+void TForm1::cb_rbTransparentCenterClick(TObject*) { AssignTicked({OrvoRadioGroup1}, "TransparentCenter", cb_rbTransparentCenter); }
+void TForm1::cb_rb3DClick(TObject*) { AssignTicked({OrvoRadioGroup1}, "Ctl3D", cb_rb3D); }
+void TForm1::cb_rbRaisedClick(TObject*) { AssignTicked({OrvoRadioGroup1}, "Raised", cb_rbRaised); }
+void TForm1::cb_rbEnabledClick(TObject*) { AssignTicked({OrvoRadioGroup1}, "Enabled", cb_rbEnabled); }
+void TForm1::cb_rbReadOnlyClick(TObject*) { AssignTicked({OrvoRadioGroup1}, "ReadOnly", cb_rbReadOnly); }
+void TForm1::cb_rbAutoSizeClick(TObject*) { AssignTicked({OrvoRadioGroup1}, "AutoSize", cb_rbAutoSize); }
+void TForm1::cb_rbFocusHighlightClick(TObject*) { AssignTicked({OrvoRadioGroup1}, "FocusHighlight", cb_rbFocusHighlight); }
+void TForm1::cb_rbHotTrackClick(TObject*) { AssignTicked({OrvoRadioGroup1}, "HotTrack", cb_rbHotTrack); }
+void TForm1::co_rbCheckStyleChange(TObject*) { AssignPicked({OrvoRadioGroup1}, "CheckStyle", co_rbCheckStyle); }
+void TForm1::co_rbBorderChange(TObject*) { AssignPicked({OrvoRadioGroup1}, "Border", co_rbBorder); }
+void TForm1::co_rbBorderVisibleChange(TObject*) { AssignPicked({OrvoRadioGroup1}, "BorderVisible", co_rbBorderVisible); }
+void TForm1::co_rbAlignmentChange(TObject*) { AssignPicked({OrvoRadioGroup1}, "Alignment", co_rbAlignment); }
+void TForm1::b_rbColorClick(TObject*) { AssignChosenColor(ColorDialog1, {OrvoRadioGroup1}, "Color"); }
+void TForm1::b_rbFocusHighlightColorClick(TObject*) { AssignChosenColor(ColorDialog1, {OrvoRadioGroup1}, "HighlightColor"); }
+void TForm1::b_rbHotTrackFontColorClick(TObject*) { AssignChosenColor(ColorDialog1, {OrvoRadioGroup1}, "HotTrackFontColor"); }
+void TForm1::b_rbCheckColorClick(TObject*) { AssignChosenColor(ColorDialog1, {OrvoRadioGroup1}, "CheckColor"); }
+void TForm1::b_rbBorderColorClick(TObject*) { AssignChosenColor(ColorDialog1, {OrvoRadioGroup1}, "BorderColor"); }

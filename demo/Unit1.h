@@ -23,6 +23,24 @@ public:
     // The 3-D look OrvoButton1Click last gave the panel and its contents.
     bool PanelCtl3D() const { return FPanelCtl3D; }
 
+    // ---- left half: the library's demonstration controls. Each field is
+    // bound to the component of its name; the playground skips a control the
+    // description does not hold.
+    TControl* OrvoBackground1 = nullptr;
+    TControl* OrvoGroupBox1 = nullptr;
+    TControl* OrvoCheckBox1 = nullptr;
+    TControl* OrvoRadioGroup1 = nullptr;
+    TControl* OrvoGroupBoxWithCheck1 = nullptr;
+    TControl* OrvoCheckBox2 = nullptr;
+    TControl* OrvoEdit2 = nullptr;
+    TControl* OrvoStaticText1 = nullptr;
+    TControl* OrvoPanel1 = nullptr;
+    TControl* OrvoListBox1 = nullptr;
+    TControl* OrvoEdit1 = nullptr;
+    TControl* OrvoMemo1 = nullptr;
+    TControl* OrvoButton1 = nullptr;
+    TControl* OrvoButton2 = nullptr;
+
     // ---- right half
     TPanel* Panel1 = nullptr;
     TLabel* Label3 = nullptr;

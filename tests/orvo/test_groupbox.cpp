@@ -27,9 +27,10 @@ struct TGroupBoxForm : TContainerForm {
     }
 };
 
-const TColor kHighlight = Plain(clBtnHighlight);
-const TColor kShadow = Plain(clBtnShadow);
-const TColor kWindowFrame = Plain(clWindowFrame);
+// Read when used: the palette exists only once the application does.
+TColor Highlight() { return Plain(clBtnHighlight); }
+TColor Shadow() { return Plain(clBtnShadow); }
+TColor WindowFrame() { return Plain(clWindowFrame); }
 
 }  // namespace
 
@@ -56,14 +57,14 @@ TEST(GroupBox, EtchedFrameIsAHighlightUnderAShadowWithTheGapUnderTheCaption) {
     TSnapshot s(*f.Box);
     const int gapRight = 7 + caption.cx;
     // The highlight (1, 6, 184, 104) shows where the shadow does not cover it.
-    EXPECT_EQ(s.At(1, 7), kHighlight);
-    EXPECT_EQ(s.At(184, 6), kHighlight);
-    EXPECT_EQ(s.At(184, 104), kHighlight);
-    EXPECT_EQ(s.At(1, 104), kHighlight);
-    EXPECT_EQ(s.At(7, 6), kHighlight);
-    EXPECT_EQ(s.At(8 + caption.cx, 6), kHighlight);
+    EXPECT_EQ(s.At(1, 7), Highlight());
+    EXPECT_EQ(s.At(184, 6), Highlight());
+    EXPECT_EQ(s.At(184, 104), Highlight());
+    EXPECT_EQ(s.At(1, 104), Highlight());
+    EXPECT_EQ(s.At(7, 6), Highlight());
+    EXPECT_EQ(s.At(8 + caption.cx, 6), Highlight());
     // The shadow (0, 5, 183, 103), drawn last, is whole but for the gap.
-    EXPECT_TRUE(FrameDrawnIn(s, Rect(0, 5, 183, 103), kShadow, 8, gapRight));
+    EXPECT_TRUE(FrameDrawnIn(s, Rect(0, 5, 183, 103), Shadow(), 8, gapRight));
     // Outside both frames and inside them the box keeps its colour.
     EXPECT_EQ(s.At(0, 104), kBoxColour);
     EXPECT_EQ(s.At(184, 5), kBoxColour);
@@ -79,8 +80,8 @@ TEST(GroupBox, TopEdgesLeaveExactlyTheCaptionsRunUndrawn) {
     const int t = caption.cy / 2 - 1;
     // x = 7 and x = 8 + width are frame; 8 .. 7 + width are the caption's
     // opaque box (or its letters).
-    EXPECT_EQ(s.At(7, t), kShadow);
-    EXPECT_EQ(s.At(8 + caption.cx, t), kShadow);
+    EXPECT_EQ(s.At(7, t), Shadow());
+    EXPECT_EQ(s.At(8 + caption.cx, t), Shadow());
     for (int y : {t, t + 1})
         for (int x = 8; x <= 7 + caption.cx; ++x)
             EXPECT_EQ(s.At(x, y), ink.Ink(x - 8, y) ? clPurple : kBoxColour) << x << ", " << y;
@@ -95,10 +96,10 @@ TEST(GroupBox, FlatFrameIsOneWindowFrameRectangle) {
     const TSize caption = CaptionExtent(f.Box->Font(), "Frame");
     TSnapshot s(*f.Box);
     const int t = caption.cy / 2 - 1;
-    EXPECT_TRUE(FrameDrawnIn(s, Rect(0, t, 184, 104), kWindowFrame, 8, 7 + caption.cx));
+    EXPECT_TRUE(FrameDrawnIn(s, Rect(0, t, 184, 104), WindowFrame(), 8, 7 + caption.cx));
     EXPECT_EQ(s.At(1, t + 1), kBoxColour);
     EXPECT_EQ(s.At(183, 103), kBoxColour);
-    EXPECT_EQ(s.At(7, t), kWindowFrame);
+    EXPECT_EQ(s.At(7, t), WindowFrame());
 }
 
 TEST(GroupBox, EmptyCaptionClosesTheTopEdgeAndDrawsNoText) {
@@ -106,7 +107,7 @@ TEST(GroupBox, EmptyCaptionClosesTheTopEdgeAndDrawsNoText) {
     f.Box->SetCaption("");
     TSnapshot s(*f.Box);
     const int t = CaptionExtent(f.Box->Font(), "").cy / 2 - 1;
-    EXPECT_TRUE(FrameDrawnIn(s, Rect(0, t, 183, 103), kShadow, 1, 0));
+    EXPECT_TRUE(FrameDrawnIn(s, Rect(0, t, 183, 103), Shadow(), 1, 0));
     for (int x = 1; x < 60; ++x) EXPECT_EQ(s.At(x, 1), kBoxColour) << x;
 }
 
@@ -116,7 +117,7 @@ TEST(GroupBox, AnAmpersandTakesNoRoomInTheGap) {
     const TSize caption = CaptionExtent(f.Box->Font(), "&Frame");
     ASSERT_EQ(caption.cx, CaptionExtent(f.Box->Font(), "Frame").cx);
     TSnapshot s(*f.Box);
-    EXPECT_EQ(s.At(8 + caption.cx, caption.cy / 2 - 1), kShadow);
+    EXPECT_EQ(s.At(8 + caption.cx, caption.cy / 2 - 1), Shadow());
 }
 
 TEST(GroupBox, RightToLeftPutsTheCaptionAndItsGapAtTheRightEnd) {
@@ -127,7 +128,7 @@ TEST(GroupBox, RightToLeftPutsTheCaptionAndItsGapAtTheRightEnd) {
         const TSize caption = CaptionExtent(f.Box->Font(), "Frame");
         const int lastRight = ctl3D ? 183 : 184;
         const int left = lastRight - caption.cx - 8;
-        const TColor line = ctl3D ? kShadow : kWindowFrame;
+        const TColor line = ctl3D ? Shadow() : WindowFrame();
         const int t = caption.cy / 2 - 1;
         TSnapshot s(*f.Box);
         EXPECT_TRUE(FrameDrawnIn(s, Rect(0, t, lastRight, ctl3D ? 103 : 104), line, left, left + caption.cx - 1));
@@ -162,7 +163,7 @@ TEST(GroupBox, TransparentShowsTheParentRoundTheFrameAndBetweenTheLetters) {
     EXPECT_EQ(s.EraseResult, 1);
     EXPECT_EQ(s.At(90, 50), PatternAt(102, 70));
     EXPECT_EQ(s.At(0, 0), PatternAt(12, 20));
-    EXPECT_EQ(s.At(0, 5), kShadow);
+    EXPECT_EQ(s.At(0, 5), Shadow());
     for (int y = 0; y < caption.cy; ++y)
         for (int x = 0; x < caption.cx; ++x)
             EXPECT_EQ(s.At(8 + x, y), ink.Ink(x, y) ? clPurple : PatternAt(20 + x, 20 + y)) << x << ", " << y;

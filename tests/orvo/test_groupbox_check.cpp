@@ -15,9 +15,10 @@ using namespace groupbox_test;
 
 namespace {
 
-const TColor kHighlight = Plain(clBtnHighlight);
-const TColor kShadow = Plain(clBtnShadow);
-const TColor kWindowFrame = Plain(clWindowFrame);
+// Read when used: the palette exists only once the application does.
+TColor Highlight() { return Plain(clBtnHighlight); }
+TColor Shadow() { return Plain(clBtnShadow); }
+TColor WindowFrame() { return Plain(clWindowFrame); }
 
 // A group box with check at (10, 10), 220 x 110, captioned "&Options", with
 // a check box, an edit and an inner group box (holding a check box of its
@@ -353,10 +354,10 @@ TEST(GroupBoxWithCheck, HeadingIsNotStreamedAndOwnPropertiesComeLast) {
     group->SetName("Group1");
     group->SetParent(&form);
     group->SetCaption("Group");
-    group->SetChecked(false);
     auto* box = new TOrvoCheckBox(&form);
     box->SetName("Box1");
     box->SetParent(group);
+    group->SetChecked(false);
     const std::string text = WriteComponentText(&form);
     EXPECT_EQ(text.find("TOrvoGroupCheck"), std::string::npos) << text;
     EXPECT_NE(text.find("object Box1: TOrvoCheckBox"), std::string::npos) << text;
@@ -386,12 +387,12 @@ TEST(GroupBoxWithCheck, FrameRunsThroughTheHeadingLineWithTheGapUnderTheHeading)
 
     TSnapshot s(*f.Group);
     // Highlight (1, 8, 219, 109) under the shadow (0, 7, 218, 108).
-    EXPECT_TRUE(FrameDrawnIn(s, Rect(0, t, 218, 108), kShadow, 8, 7 + headingWidth));
-    EXPECT_EQ(s.At(219, 109), kHighlight);
-    EXPECT_EQ(s.At(219, t + 1), kHighlight);
-    EXPECT_EQ(s.At(1, 109), kHighlight);
-    EXPECT_EQ(s.At(7, t + 1), kHighlight);
-    EXPECT_EQ(s.At(8 + headingWidth, t + 1), kHighlight);
+    EXPECT_TRUE(FrameDrawnIn(s, Rect(0, t, 218, 108), Shadow(), 8, 7 + headingWidth));
+    EXPECT_EQ(s.At(219, 109), Highlight());
+    EXPECT_EQ(s.At(219, t + 1), Highlight());
+    EXPECT_EQ(s.At(1, 109), Highlight());
+    EXPECT_EQ(s.At(7, t + 1), Highlight());
+    EXPECT_EQ(s.At(8 + headingWidth, t + 1), Highlight());
     for (int x = 8; x <= 7 + headingWidth; ++x) {
         EXPECT_EQ(s.At(x, t), kBoxColour) << x;
         EXPECT_EQ(s.At(x, t + 1), kBoxColour) << x;
@@ -400,7 +401,7 @@ TEST(GroupBoxWithCheck, FrameRunsThroughTheHeadingLineWithTheGapUnderTheHeading)
 
     f.Group->SetCtl3D(false);
     TSnapshot flat(*f.Group);
-    EXPECT_TRUE(FrameDrawnIn(flat, Rect(0, t, 219, 109), kWindowFrame, 8, 7 + headingWidth));
+    EXPECT_TRUE(FrameDrawnIn(flat, Rect(0, t, 219, 109), WindowFrame(), 8, 7 + headingWidth));
     EXPECT_EQ(flat.At(1, t + 1), kBoxColour);
     EXPECT_FALSE(f.Heading()->Ctl3D());
 }
@@ -414,15 +415,15 @@ TEST(GroupBoxWithCheck, GapFollowsTheHeadingWhenTheCaptionChanges) {
     TSnapshot s(*f.Group);
     const int t = (CaptionExtent(f.Group->Font(), "A").cy + 3) / 2 - 1;
     EXPECT_EQ(s.At(7 + wide, t), kBoxColour);
-    EXPECT_EQ(s.At(8 + wide, t), kShadow);
+    EXPECT_EQ(s.At(8 + wide, t), Shadow());
 
     f.Group->SetCaption("Ab");
     const TSnapshot resizing(*f.Heading());
     const int narrow = f.Heading()->Width();
     ASSERT_LT(narrow, wide);
     TSnapshot s2(*f.Group);
-    EXPECT_EQ(s2.At(8 + narrow, t), kShadow);
-    EXPECT_EQ(s2.At(7 + wide, t), kShadow);
+    EXPECT_EQ(s2.At(8 + narrow, t), Shadow());
+    EXPECT_EQ(s2.At(7 + wide, t), Shadow());
 }
 
 TEST(GroupBoxWithCheck, HeadingWithTheMarkAtTheRightStaysAtEight) {
@@ -447,7 +448,7 @@ TEST(GroupBoxWithCheck, TransparentShowsTheParentThroughTheGroupAndTheHeading) {
     EXPECT_EQ(s.EraseResult, 1);
     EXPECT_EQ(s.At(100, 50), PatternAt(112, 70));
     EXPECT_EQ(s.At(0, 3), PatternAt(12, 23));
-    EXPECT_EQ(s.At(0, 7), kShadow);
+    EXPECT_EQ(s.At(0, 7), Shadow());
     // The heading copies the group box's picture: the parent's, without the
     // frame line, which has its gap under the heading.
     TSnapshot hs(*heading);

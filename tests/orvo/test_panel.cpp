@@ -17,9 +17,10 @@ using namespace groupbox_test;
 
 namespace {
 
-const TColor kHighlight = Plain(clBtnHighlight);
-const TColor kShadow = Plain(clBtnShadow);
-const TColor kWindowFrame = Plain(clWindowFrame);
+// Read when used: the palette exists only once the application does.
+TColor Highlight() { return Plain(clBtnHighlight); }
+TColor Shadow() { return Plain(clBtnShadow); }
+TColor WindowFrame() { return Plain(clWindowFrame); }
 
 struct TPanelForm : TContainerForm {
     TPatternParent* Parent = nullptr;
@@ -37,7 +38,7 @@ struct TPanelForm : TContainerForm {
 // White laid over a picture's channel by 75 percent transparency.
 int WhiteOver75(int picture) { return 255 - 75 * (255 - picture) / 100; }
 
-TColor WhiteOver75(TColor picture) {
+TColor WhiteOver75Colour(TColor picture) {
     const COLORREF p = ColorToRGB(picture);
     return TColor(RGB(std::uint8_t(WhiteOver75(GetRValue(p))), std::uint8_t(WhiteOver75(GetGValue(p))),
                       std::uint8_t(WhiteOver75(GetBValue(p)))));
@@ -84,13 +85,13 @@ TEST(Panel, NewPanelHasItsDefaults) {
 TEST(Panel, DefaultBevelIsRaisedOnePixelRoundTheColour) {
     TPanelForm f;
     TSnapshot s(*f.Panel);
-    EXPECT_EQ(s.At(0, 0), kHighlight);
-    EXPECT_EQ(s.At(183, 0), kHighlight);
-    EXPECT_EQ(s.At(0, 39), kHighlight);
-    EXPECT_EQ(s.At(184, 0), kShadow);
-    EXPECT_EQ(s.At(0, 40), kShadow);
-    EXPECT_EQ(s.At(184, 40), kShadow);
-    EXPECT_EQ(s.At(90, 40), kShadow);
+    EXPECT_EQ(s.At(0, 0), Highlight());
+    EXPECT_EQ(s.At(183, 0), Highlight());
+    EXPECT_EQ(s.At(0, 39), Highlight());
+    EXPECT_EQ(s.At(184, 0), Shadow());
+    EXPECT_EQ(s.At(0, 40), Shadow());
+    EXPECT_EQ(s.At(184, 40), Shadow());
+    EXPECT_EQ(s.At(90, 40), Shadow());
     EXPECT_EQ(s.At(1, 1), kBoxColour);
     EXPECT_EQ(s.At(183, 39), kBoxColour);
 }
@@ -103,18 +104,18 @@ TEST(Panel, OuterBevelBorderWidthAndInnerBevelNestInThatOrder) {
     f.Panel->SetBorderWidth(3);
     TSnapshot s(*f.Panel);
     // Lowered outer bevel: two rings, shadow top-left, highlight bottom-right.
-    EXPECT_EQ(s.At(0, 20), kShadow);
-    EXPECT_EQ(s.At(1, 20), kShadow);
-    EXPECT_EQ(s.At(184, 20), kHighlight);
-    EXPECT_EQ(s.At(183, 20), kHighlight);
+    EXPECT_EQ(s.At(0, 20), Shadow());
+    EXPECT_EQ(s.At(1, 20), Shadow());
+    EXPECT_EQ(s.At(184, 20), Highlight());
+    EXPECT_EQ(s.At(183, 20), Highlight());
     // Three rings of the panel's colour.
     for (int x = 2; x < 5; ++x) EXPECT_EQ(s.At(x, 20), kBoxColour) << x;
     // Raised inner bevel: two rings, highlight top-left, shadow bottom-right.
-    EXPECT_EQ(s.At(5, 20), kHighlight);
-    EXPECT_EQ(s.At(6, 20), kHighlight);
-    EXPECT_EQ(s.At(179, 20), kShadow);
-    EXPECT_EQ(s.At(20, 34), kShadow);
-    EXPECT_EQ(s.At(20, 5), kHighlight);
+    EXPECT_EQ(s.At(5, 20), Highlight());
+    EXPECT_EQ(s.At(6, 20), Highlight());
+    EXPECT_EQ(s.At(179, 20), Shadow());
+    EXPECT_EQ(s.At(20, 34), Shadow());
+    EXPECT_EQ(s.At(20, 5), Highlight());
     EXPECT_EQ(s.At(7, 20), kBoxColour);
 }
 
@@ -125,7 +126,7 @@ TEST(Panel, FlatLookIgnoresBevelsAndBorderWidth) {
     f.Panel->SetCaption("Flat");
     f.Panel->SetCtl3D(false);
     TSnapshot s(*f.Panel);
-    EXPECT_TRUE(FrameDrawnIn(s, Rect(0, 0, 184, 40), kWindowFrame, 1, 0));
+    EXPECT_TRUE(FrameDrawnIn(s, Rect(0, 0, 184, 40), WindowFrame(), 1, 0));
     EXPECT_EQ(s.At(1, 1), kBoxColour);
     EXPECT_EQ(s.At(3, 3), kBoxColour);
     EXPECT_EQ(s.At(183, 39), kBoxColour);
@@ -179,8 +180,8 @@ TEST(Panel, FullyTransparentShowsThePictureUnderBevelsAndCaption) {
     f.Panel->SetCaption("Ab");
     TSnapshot s(*f.Panel);
     EXPECT_EQ(s.EraseResult, 1);
-    EXPECT_EQ(s.At(0, 0), kHighlight);
-    EXPECT_EQ(s.At(184, 40), kShadow);
+    EXPECT_EQ(s.At(0, 0), Highlight());
+    EXPECT_EQ(s.At(184, 40), Shadow());
     EXPECT_EQ(s.At(1, 1), PatternAt(11, 21));
     EXPECT_EQ(s.At(183, 39), PatternAt(193, 59));
     EXPECT_EQ(s.At(5, 20), PatternAt(15, 40));
@@ -204,10 +205,10 @@ TEST(Panel, WhiteAtSeventyFiveIsLaidOverThePicture) {
     EXPECT_EQ(PatternAt(11, 21), TColor(RGB(51, 102, 150)));
     EXPECT_EQ(s.At(1, 1), TColor(RGB(102, 141, 177)));
     for (int y = 1; y < 40; ++y)
-        for (int x = 1; x < 184; ++x) ASSERT_EQ(s.At(x, y), WhiteOver75(PatternAt(10 + x, 20 + y))) << x << ", " << y;
+        for (int x = 1; x < 184; ++x) ASSERT_EQ(s.At(x, y), WhiteOver75Colour(PatternAt(10 + x, 20 + y))) << x << ", " << y;
     // The bevel is drawn over the blend.
-    EXPECT_EQ(s.At(0, 0), kHighlight);
-    EXPECT_EQ(s.At(184, 40), kShadow);
+    EXPECT_EQ(s.At(0, 0), Highlight());
+    EXPECT_EQ(s.At(184, 40), Shadow());
 }
 
 TEST(Panel, OpaquePanelFillsWithItsColourWhateverItsTransparency) {
@@ -255,7 +256,7 @@ TEST(Panel, WithoutAParentThePaintBlendsOverWhatTheCanvasHolds) {
     surface.Canvas()->FillRect(Rect(0, 0, 185, 41));
     panel.Perform(WM_PAINT, reinterpret_cast<WPARAM>(surface.Canvas()->Handle()), 0);
     EXPECT_EQ(surface.Pixel(90, 20), TColor(RGB(128, 129, 129)));
-    EXPECT_EQ(surface.Pixel(0, 0), kHighlight);
+    EXPECT_EQ(surface.Pixel(0, 0), Highlight());
 }
 
 // ---------------------------------------------------------------- setters

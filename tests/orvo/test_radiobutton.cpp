@@ -155,7 +155,7 @@ TEST(RadioButtonPaint, RingCentreAndDotFollowTheState) {
         EXPECT_EQ(s.At(kX0 + 6, kY0 + 6), clWhite);
         EXPECT_EQ(s.At(kX0 + 6, kY0), Plain(clBtnShadow));       // top: upper-left half
         EXPECT_EQ(s.At(kX0 + 6, kY0 + 12), Plain(cl3DLight));    // bottom: lower-right half
-        EXPECT_EQ(s.At(kX0 + 6, kY0 + 1), Plain(clBtnShadow));   // pen width 2
+        EXPECT_EQ(s.At(kX0 + 6, kY0 - 1), Plain(clBtnShadow));   // a 2-pixel pen, centred on the outline
         EXPECT_EQ(s.At(1, 9), kBoxColour);
     }
     f.A->SetChecked(true);
@@ -194,7 +194,7 @@ TEST(RadioButtonPaint, RaisedRingLooksPressedInOnlyWhileCheckedAndEnabled) {
     {
         const TSnapshot s(*f.A);
         EXPECT_EQ(s.At(kX0 + 6, kY0), Plain(cl3DLight));
-        EXPECT_EQ(s.At(kX0 + 6, kY0 + 1), kBoxColour);  // a 1-pixel pen
+        EXPECT_EQ(s.At(kX0 + 6, kY0 - 1), kBoxColour);  // a 1-pixel pen
         // Neither the white centre nor the dot.
         EXPECT_EQ(s.At(kX0 + 6, kY0 + 6), kBoxColour);
     }
@@ -218,7 +218,7 @@ TEST(RadioButtonPaint, FlatRingTransparentCentreAndLeftJustify) {
     {
         const TSnapshot s(*f.B);
         EXPECT_EQ(s.At(kX0 + 6, kY0 + 6), kBoxColour);
-        EXPECT_EQ(s.At(kX0 + 6, kY0 + 1), kBoxColour);  // a 1-pixel pen
+        EXPECT_EQ(s.At(kX0 + 6, kY0 - 1), kBoxColour);  // a 1-pixel pen
     }
     f.C->SetAlignment(taLeftJustify);
     {
@@ -256,6 +256,48 @@ TEST(RadioButtonPaint, TransparentButtonShowsTheParentAndErasesNothing) {
     EXPECT_EQ(s.EraseResult, 1);
     EXPECT_EQ(s.At(0, 0), PatternAt(20, 30));
     EXPECT_EQ(s.At(96, 18), PatternAt(116, 48));
+}
+
+TEST(RadioButtonPaint, WordWrapBreaksWithinTheCaptionWidthAndCentres) {
+    TRadioForm f;
+    f.A->SetBounds(10, 10, 97, 60);
+    f.A->SetCaption("one two three four five");
+    f.A->SetWordWrap(true);
+    const TSnapshot s(*f.A);
+    const int line = MeasureText(f.A->Font(), "one").cy;
+    const TRect r = f.A->CaptionRect();
+    EXPECT_EQ(r.Left, 20);
+    EXPECT_LE(r.Right, 97);
+    EXPECT_GE(r.Height(), 2 * line);
+    EXPECT_EQ(r.Top, (60 - r.Height()) / 2);
+    // The ring stays in the middle of the taller control.
+    EXPECT_EQ(RadioRingBox(taRightJustify, 97, 60), Rect(3, 24, 16, 37));
+    EXPECT_EQ(s.At(3 + 6, 24 + 6), clWhite);
+}
+
+TEST(RadioButtonPaint, FocusShowsHighlightBorderAndFocusRectangle) {
+    TRadioForm f;
+    f.A->SetFocusHighlight(true);
+    f.A->SetBorder(obLowered);
+    f.A->SetBorderVisible(bvWhenFocused);
+    f.Show();
+    f.B->SetFocus();
+    {
+        const TSnapshot s(*f.A);
+        EXPECT_EQ(s.At(0, 0), kBoxColour);
+        EXPECT_EQ(s.At(50, 1), kBoxColour);
+    }
+    f.A->SetFocus();
+    {
+        const TSnapshot s(*f.A);
+        EXPECT_EQ(s.At(0, 0), Plain(clBtnShadow));       // the lowered frame
+        EXPECT_EQ(s.At(96, 18), Plain(clBtnHighlight));
+        EXPECT_EQ(s.At(50, 1), Plain(clLime));            // the highlight background
+        // The caption keeps its place with a border; the dotted frame lies round it.
+        const TRect r = f.A->CaptionRect();
+        EXPECT_EQ(r.Left, 20);
+        EXPECT_NE(s.At(r.Left - 1, r.Top - 1), Plain(clLime));
+    }
 }
 
 // ---------------------------------------------------------------- input

@@ -323,6 +323,15 @@ TEST(RadioGroupInput, CommandsAskTheGroupAndReportExceptionsApplicationWide) {
     EXPECT_TRUE(b->Checked());
     EXPECT_EQ(group->ItemIndex(), -1);  // a command is not a click
 
+    // Keys go to the group too; a refusing group swallows space and backspace.
+    group->Accepts = false;
+    for (char typed : {' ', '\b', 'x'}) {
+        char key = typed;
+        b->KeyPress(key);
+        EXPECT_EQ(key, typed == 'x' ? 'x' : '\0');
+    }
+    group->Accepts = true;
+
     // A handler that throws: reported with the button as sender, not passed on,
     // and the next command is handled again.
     TObject* reportedSender = nullptr;
@@ -462,4 +471,37 @@ TEST(RadioGroupPaint, TransparentGroupErasesNothing) {
     const TSnapshot s(*group);
     EXPECT_EQ(s.EraseResult, 1);
     EXPECT_EQ(s.At(50, 100), PatternAt(70, 110));
+}
+
+// ---------------------------------------------------------------- lifetime
+
+TEST(RadioGroupLifetime, GroupMayBeFreedInItsOwnOnClick) {
+    TGroupForm f;
+    f.Show();
+    bool freed = false;
+    f.Group->OnClick = [&](TObject* sender) {
+        delete sender;  // the group, while its button's click is running
+        freed = true;
+    };
+    ClickMouse(f.Line(1), kOnLine);
+    EXPECT_TRUE(freed);
+    EXPECT_EQ(f.Form.ComponentCount(), 0);
+    EXPECT_EQ(f.Form.ControlCount(), 0);
+}
+
+TEST(RadioGroupLifetime, ButtonsAreNeitherFlippedNorStreamedAndLeaveWithTheGroup) {
+    TGroupForm f;
+    const TRect first = f.Line(0)->BoundsRect();
+    f.Group->FlipChildren(true);
+    EXPECT_EQ(f.Line(0)->BoundsRect(), first);
+    int listed = 0;
+    f.Group->GetChildren([&](TComponent*) { ++listed; }, &f.Form);
+    f.Group->GetChildren([&](TComponent*) { ++listed; }, f.Group);
+    EXPECT_EQ(listed, 0);
+    EXPECT_EQ(f.Group->ComponentCount(), 3);  // the group owns its buttons
+
+    // Freeing one button from outside takes it off the group's list.
+    delete f.Line(2);
+    EXPECT_EQ(f.Group->ButtonCount(), 2);
+    EXPECT_EQ(f.Group->ControlCount(), 2);
 }

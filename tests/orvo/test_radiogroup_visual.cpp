@@ -39,6 +39,9 @@ std::string SheetText() {
     std::string t = "object Sheet: TForm\n  Left = 0\n  Top = 0\n  Width = 560\n  Height = 330\n"
                     "  BorderStyle = bsNone\n  Color = $00E0D0B0\n";
     // Buttons: three styles in three colours, checked; then the states.
+    // Each has a GroupIndex of its own other than 0: a description stores
+    // Checked before GroupIndex, so while a later button is read its Checked
+    // acts within group 0 and would uncheck a group-0 button read earlier.
     const char* styles[] = {"osFlat", "os3D", "os3DJumbo"};
     const char* colours[] = {"clRed", "clBlue", "clGreen"};
     for (int s = 0; s < 3; ++s)
@@ -46,7 +49,7 @@ std::string SheetText() {
             t += Radio("R" + std::to_string(s) + std::to_string(c), 8 + 125 * c, 8 + 22 * s,
                        std::string(styles[s]) + " " + colours[c],
                        "    Checked = True\n    CheckColor = " + std::string(colours[c]) +
-                           "\n    CheckStyle = " + styles[s] + "\n    GroupIndex = " + std::to_string(3 * s + c) +
+                           "\n    CheckStyle = " + styles[s] + "\n    GroupIndex = " + std::to_string(3 * s + c + 1) +
                            "\n");
     t += Radio("Unchecked", 8, 78, "Unchecked", "    GroupIndex = 20\n");
     t += Radio("Raised", 133, 78, "Raised", "    Raised = True\n    GroupIndex = 21\n");
