@@ -173,19 +173,19 @@ void TForm1::FormShow(TObject*) {
 
 namespace {
 
-void Assign(TComponent* target, const char* property, const TValue& value) {
+void SetPublished(TComponent* target, const char* property, const TValue& value) {
     if (!target) return;
     if (const TPropInfo* p = target->ClassInfo().FindPublished(property)) p->Set(*target, value, nullptr);
 }
 
-std::optional<TValue> Read(TComponent* target, const char* property) {
+std::optional<TValue> GetPublished(TComponent* target, const char* property) {
     if (!target) return std::nullopt;
     const TPropInfo* p = target->ClassInfo().FindPublished(property);
     return p ? p->Get(*target) : std::nullopt;
 }
 
 void AssignTicked(std::initializer_list<TComponent*> targets, const char* property, const TCheckBox* box) {
-    for (TComponent* t : targets) Assign(t, property, TValue::Bool(box->Checked()));
+    for (TComponent* t : targets) SetPublished(t, property, TValue::Bool(box->Checked()));
 }
 
 // The combo's items are the value names themselves, in alphabetical order.
@@ -193,7 +193,7 @@ void AssignPicked(std::initializer_list<TComponent*> targets, const char* proper
     for (TComponent* t : targets) {
         const int index = combo->ItemIndex();
         if (index < 0 || index >= combo->Items()->Count()) continue;
-        Assign(t, property, TValue::Identifier(combo->Items()->Strings(index)));
+        SetPublished(t, property, TValue::Identifier(combo->Items()->Strings(index)));
     }
 }
 
@@ -201,9 +201,9 @@ void AssignPicked(std::initializer_list<TComponent*> targets, const char* proper
 // every target in order, a cancel changes nothing.
 void AssignChosenColor(TColorDialog* dialog, std::initializer_list<TComponent*> targets, const char* property) {
     TComponent* first = *targets.begin();
-    if (auto current = Read(first, property)) dialog->SetColor(ValueToColor(*current));
+    if (auto current = GetPublished(first, property)) dialog->SetColor(ValueToColor(*current));
     if (!dialog->Execute()) return;
-    for (TComponent* t : targets) Assign(t, property, ColorToValue(dialog->Color()));
+    for (TComponent* t : targets) SetPublished(t, property, ColorToValue(dialog->Color()));
 }
 
 }  // namespace
@@ -211,16 +211,16 @@ void AssignChosenColor(TColorDialog* dialog, std::initializer_list<TComponent*> 
 void TForm1::OrvoButton1Click(TObject*) {
     FPanelCtl3D = !FPanelCtl3D;
     for (TComponent* c : {OrvoEdit1, OrvoMemo1, OrvoListBox1, OrvoButton1, OrvoPanel1, OrvoButton2})
-        Assign(c, "Ctl3D", TValue::Bool(FPanelCtl3D));
+        SetPublished(c, "Ctl3D", TValue::Bool(FPanelCtl3D));
 }
 
 void TForm1::OrvoButton2Click(TObject*) {
     // Rectangle -> rounded rectangle -> ellipse -> rectangle; other shapes stay.
-    const std::optional<TValue> shape = Read(OrvoButton2, "Shape");
+    const std::optional<TValue> shape = GetPublished(OrvoButton2, "Shape");
     if (!shape) return;
-    if (shape->text == "stRectangle") Assign(OrvoButton2, "Shape", TValue::Identifier("stRoundRect"));
-    else if (shape->text == "stRoundRect") Assign(OrvoButton2, "Shape", TValue::Identifier("stEllipse"));
-    else if (shape->text == "stEllipse") Assign(OrvoButton2, "Shape", TValue::Identifier("stRectangle"));
+    if (shape->text == "stRectangle") SetPublished(OrvoButton2, "Shape", TValue::Identifier("stRoundRect"));
+    else if (shape->text == "stRoundRect") SetPublished(OrvoButton2, "Shape", TValue::Identifier("stEllipse"));
+    else if (shape->text == "stEllipse") SetPublished(OrvoButton2, "Shape", TValue::Identifier("stRectangle"));
 }
 
 // Check-box page: "the three" are both check boxes and the group box with

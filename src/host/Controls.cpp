@@ -471,6 +471,23 @@ void TControl::SetParent(TWinControl* parent) {
 
 TComponent* TControl::GetParentComponent() const { return FParent; }
 
+void TControl::ReadState(const TReadStateProc& readProperties) {
+    FControlState.Include(csReadingState);
+    try {
+        TComponent::ReadState(readProperties);
+    } catch (...) {
+        FControlState.Exclude(csReadingState);
+        throw;
+    }
+    FControlState.Exclude(csReadingState);
+    if (!FParent) return;
+    Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    Perform(CM_PARENTFONTCHANGED, 0, 0);
+    Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+    Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+}
+
 void TControl::SetParentComponent(TComponent* parent) {
     if (auto* p = dynamic_cast<TWinControl*>(parent)) SetParent(p);
 }

@@ -177,6 +177,9 @@ public:
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* parent) override;
+    // After its properties are read, a control takes again what it shares
+    // with its parent (colour, font, hints...) where it says so.
+    void ReadState(const TReadStateProc& readProperties) override;
 
     int Left() const { return FLeft; }
     int Top() const { return FTop; }

@@ -58,7 +58,7 @@ void TOrvoGroupCheck::KeyDown(Word& key, TShiftState shift) {
     TComponentGuard guard(this);
     TOrvoCheckBox::KeyDown(key, shift);
     if (!toggles || guard.Destroyed()) return;
-    if (false) Group();
+    if (TOrvoGroupBoxWithCheck* group = Group()) group->BringChildrenInLine();
 }
 
 void TOrvoGroupCheck::WndProc(TMessage& message) {
@@ -85,7 +85,7 @@ void TOrvoGroupCheck::Paint() {
     TOrvoCheckBox::Paint();
     // AutoSize with the mark at the right keeps the right edge still and so
     // moves the box; a heading stays at the left end of the frame's gap.
-    (void)left;
+    if (Group() && Left() != left) SetLeft(left);
 }
 
 // ================================================================ TOrvoGroupBoxWithCheck
@@ -263,7 +263,6 @@ void TOrvoGroupBoxWithCheck::BringChildrenInLine() {
 
 void TOrvoGroupBoxWithCheck::Loaded() {
     TGroupBox::Loaded();
-    return;
     // Checked was read while the heading was the only child; the children
     // read afterwards brought their own stored Enabled values.
     BringChildrenInLine();
@@ -319,7 +318,7 @@ void TOrvoGroupBoxWithCheck::WndProc(TMessage& message) {
             // The caption's accelerator belongs to the heading: the framework
             // group box would take it to move the focus inside, so the
             // character goes straight to the children.
-            TGroupBox::WndProc(message);
+            TCustomControl::WndProc(message);
             return;
         case CM_MOUSEENTER:
         case CM_MOUSELEAVE: {

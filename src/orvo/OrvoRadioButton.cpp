@@ -99,7 +99,10 @@ const TClassInfo& TOrvoRadioButton::StaticClassInfo() {
                       "OnStartDock",   "OnStartDrag",    "ParentBiDiMode", "ParentFont",     "ParentColor",
                       "PopupMenu",     "Raised",         "ReadOnly",       "ShowHint",       "TabStop",
                       "TabOrder",      "Transparent",    "TransparentCenter", "Version",     "Visible",
-                      "WordWrap"});
+                      "WordWrap"})
+            .WriteAs("Hint", [](const C& c) -> std::optional<TValue> {
+                return TValue::Str(StoredHint(c.Hint(), c.HintSecondLine()));
+            });
         return i;
     }();
     return info;

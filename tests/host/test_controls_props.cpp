@@ -312,3 +312,20 @@ TEST(ControlProps, CtlColorAnswersTheBrushAndSetsTheColours) {
     EXPECT_EQ(GetTextColor(s.Handle()), clNavy);
     EXPECT_EQ(GetBkColor(s.Handle()), clYellow);
 }
+
+TEST(ControlProps, AfterReadingAControlTakesWhatItSharesWithItsParent) {
+    TComponent owner(nullptr);
+    auto* parent = new TRecordingControl(&owner);
+    parent->SetColor(clYellow);
+    auto* child = new TRecordingControl(&owner);
+    child->SetParent(parent);
+    child->SetComponentStateFlag(csLoading, true);
+    child->ReadState([&] {
+        // As a description storing a colour and then ParentColor = True.
+        child->SetColor(clRed);
+        child->SetParentColor(true);
+        EXPECT_EQ(child->Color(), clRed);  // nothing happens while reading
+    });
+    EXPECT_EQ(child->Color(), clYellow);
+    EXPECT_TRUE(child->ParentColor());
+}

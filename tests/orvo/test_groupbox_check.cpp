@@ -51,16 +51,19 @@ struct TGroupForm : TContainerForm {
     }
 };
 
-// Counts the group box's OnClick and what its Sender and Checked were.
+// Counts the group box's OnClick and what its Sender, Checked and the
+// children's Enabled were.
 struct TGroupClicks {
     int Count = 0;
     TObject* Sender = nullptr;
     bool CheckedAtClick = false;
-    void Attach(TOrvoGroupBoxWithCheck* group) {
-        group->OnClick = [this, group](TObject* sender) {
+    bool ChildrenEnabledAtClick = false;
+    void Attach(const TGroupForm& f) {
+        f.Group->OnClick = [this, &f](TObject* sender) {
             ++Count;
             Sender = sender;
-            CheckedAtClick = group->Checked();
+            CheckedAtClick = f.Group->Checked();
+            ChildrenEnabledAtClick = f.Box->Enabled();
         };
     }
 };
@@ -200,7 +203,7 @@ TEST(GroupBoxWithCheck, EnabledReachesTheHeadingAndTheCheckedChildren) {
 TEST(GroupBoxWithCheck, MouseClickOnTheHeadingTogglesAndBringsTheChildrenInLine) {
     TGroupForm f;
     TGroupClicks clicks;
-    clicks.Attach(f.Group);
+    clicks.Attach(f);
     f.Show();
     const TPoint onHeading = Point(6, 9);
 
@@ -210,6 +213,7 @@ TEST(GroupBoxWithCheck, MouseClickOnTheHeadingTogglesAndBringsTheChildrenInLine)
     EXPECT_EQ(clicks.Count, 1);
     EXPECT_EQ(clicks.Sender, f.Heading());
     EXPECT_FALSE(clicks.CheckedAtClick);
+    EXPECT_FALSE(clicks.ChildrenEnabledAtClick);  // the rule ran before OnClick
 
     ClickMouse(f.Heading(), onHeading);
     EXPECT_TRUE(f.Group->Checked());
@@ -229,7 +233,7 @@ TEST(GroupBoxWithCheck, MouseClickOnTheHeadingTogglesAndBringsTheChildrenInLine)
 TEST(GroupBoxWithCheck, ReadOnlyHeadingDoesNotToggleButStillClicks) {
     TGroupForm f;
     TGroupClicks clicks;
-    clicks.Attach(f.Group);
+    clicks.Attach(f);
     f.Group->SetReadOnly(true);
     f.Show();
     ClickMouse(f.Heading(), Point(6, 9));
@@ -242,7 +246,7 @@ TEST(GroupBoxWithCheck, ReadOnlyHeadingDoesNotToggleButStillClicks) {
 TEST(GroupBoxWithCheck, EnterAndSpaceOnTheHeadingBringTheChildrenInLine) {
     TGroupForm f;
     TGroupClicks clicks;
-    clicks.Attach(f.Group);
+    clicks.Attach(f);
     f.Show();
     f.Heading()->SetFocus();
     ProcessPendingPaints();
@@ -260,7 +264,7 @@ TEST(GroupBoxWithCheck, EnterAndSpaceOnTheHeadingBringTheChildrenInLine) {
 TEST(GroupBoxWithCheck, AcceleratorTogglesTheHeadingAndBringsTheChildrenInLine) {
     TGroupForm f;
     TGroupClicks clicks;
-    clicks.Attach(f.Group);
+    clicks.Attach(f);
     f.Show();
     f.Outside->SetFocus();
     ProcessPendingPaints();

@@ -99,7 +99,7 @@ std::string FormDescription() {
            "      Transparent = True\n"
            "    end\n"
            "    object GroupBox2: TOrvoGroupBox\n"
-           "      Left = 150\n      Top = 8\n      Width = 126\n      Height = 56\n"
+           "      Left = 150\n      Top = 8\n      Width = 126\n      Height = 44\n"
            "      Caption = 'Flat'\n"
            "      Ctl3D = False\n"
            "      Transparent = True\n"

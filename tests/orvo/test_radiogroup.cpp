@@ -480,8 +480,8 @@ TEST(RadioGroupLifetime, GroupMayBeFreedInItsOwnOnClick) {
     f.Show();
     bool freed = false;
     f.Group->OnClick = [&](TObject* sender) {
+        freed = true;   // before: this handler dies with the group
         delete sender;  // the group, while its button's click is running
-        freed = true;
     };
     ClickMouse(f.Line(1), kOnLine);
     EXPECT_TRUE(freed);
