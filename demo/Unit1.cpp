@@ -210,7 +210,7 @@ void AssignChosenColor(TColorDialog* dialog, std::initializer_list<TComponent*> 
 
 void TForm1::OrvoButton1Click(TObject*) {
     FPanelCtl3D = !FPanelCtl3D;
-    for (TComponent* c : {OrvoEdit1, OrvoMemo1, OrvoListBox1, OrvoButton1, OrvoPanel1, OrvoButton2})
+    for (TComponent* c : std::initializer_list<TComponent*>{OrvoEdit1, OrvoMemo1, OrvoListBox1, OrvoButton1, OrvoPanel1, OrvoButton2})
         SetPublished(c, "Ctl3D", TValue::Bool(FPanelCtl3D));
 }
 

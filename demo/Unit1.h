@@ -10,6 +10,9 @@
 #include "host/ExtCtrls.h"
 #include "host/Forms.h"
 #include "host/StdCtrls.h"
+#include "orvo/OrvoCheckControls.h"
+#include "orvo/OrvoEditControls.h"
+#include "orvo/OrvoMiscControls.h"
 
 class TForm1 : public TForm {
 public:
@@ -23,18 +26,18 @@ public:
     // The 3-D look OrvoButton1Click last gave the panel and its contents.
     bool PanelCtl3D() const { return FPanelCtl3D; }
 
-    // ---- left half: the library's demonstration controls. Each field is
-    // bound to the component of its name; the playground skips a control the
-    // description does not hold.
-    TControl* OrvoBackground1 = nullptr;
-    TControl* OrvoGroupBox1 = nullptr;
-    TControl* OrvoCheckBox1 = nullptr;
-    TControl* OrvoRadioGroup1 = nullptr;
-    TControl* OrvoGroupBoxWithCheck1 = nullptr;
-    TControl* OrvoCheckBox2 = nullptr;
+    // ---- left half: the library's demonstration controls. The edit, memo,
+    // list box and shaped buttons are not in the description yet; their
+    // fields stay null and the playground skips them.
+    TOrvoBackground* OrvoBackground1 = nullptr;
+    TOrvoGroupBox* OrvoGroupBox1 = nullptr;
+    TOrvoCheckBox* OrvoCheckBox1 = nullptr;
+    TOrvoRadioGroup* OrvoRadioGroup1 = nullptr;
+    TOrvoGroupBoxWithCheck* OrvoGroupBoxWithCheck1 = nullptr;
+    TOrvoCheckBox* OrvoCheckBox2 = nullptr;
     TControl* OrvoEdit2 = nullptr;
-    TControl* OrvoStaticText1 = nullptr;
-    TControl* OrvoPanel1 = nullptr;
+    TOrvoStaticText* OrvoStaticText1 = nullptr;
+    TOrvoPanel* OrvoPanel1 = nullptr;
     TControl* OrvoListBox1 = nullptr;
     TControl* OrvoEdit1 = nullptr;
     TControl* OrvoMemo1 = nullptr;

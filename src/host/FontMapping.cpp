@@ -12,13 +12,16 @@ struct TFontSubstitute {
 };
 
 // The desktop fonts that form descriptions name, and the metric-stable
-// installed family drawn in their place.
+// installed family drawn in their place. The narrow dialog faces that forms
+// are laid out for get the condensed cut, so captions fit the sizes the
+// forms give them.
 constexpr TFontSubstitute kSubstitutes[] = {
-    {"MS Sans Serif", "DejaVu Sans"},
-    {"Microsoft Sans Serif", "DejaVu Sans"},
-    {"MS Shell Dlg", "DejaVu Sans"},
-    {"MS Shell Dlg 2", "DejaVu Sans"},
-    {"Tahoma", "DejaVu Sans"},
+    {"MS Sans Serif", "DejaVu Sans Condensed"},
+    {"Microsoft Sans Serif", "DejaVu Sans Condensed"},
+    {"MS Shell Dlg", "DejaVu Sans Condensed"},
+    {"MS Shell Dlg 2", "DejaVu Sans Condensed"},
+    {"Tahoma", "DejaVu Sans Condensed"},
+    {"DejaVu Sans Condensed", "DejaVu Sans Condensed"},
     {"Arial", "DejaVu Sans"},
     {"Verdana", "DejaVu Sans"},
     {"Segoe UI", "DejaVu Sans"},

@@ -52,8 +52,8 @@ struct TTextSurface : TTestSurface {
 }  // namespace
 
 TEST(DrawingText, FormFontNamesMapToTheDejaVuFamilies) {
-    EXPECT_EQ(MapFontFamily("MS Sans Serif"), "DejaVu Sans");
-    EXPECT_EQ(MapFontFamily("tahoma"), "DejaVu Sans");
+    EXPECT_EQ(MapFontFamily("MS Sans Serif"), "DejaVu Sans Condensed");
+    EXPECT_EQ(MapFontFamily("tahoma"), "DejaVu Sans Condensed");
     EXPECT_EQ(MapFontFamily("Segoe UI"), "DejaVu Sans");
     EXPECT_EQ(MapFontFamily("Courier New"), "DejaVu Sans Mono");
     EXPECT_EQ(MapFontFamily("Times New Roman"), "DejaVu Serif");
@@ -61,8 +61,23 @@ TEST(DrawingText, FormFontNamesMapToTheDejaVuFamilies) {
     EXPECT_EQ(PointsToPixels(8), 11);
     EXPECT_EQ(PixelsToPoints(11), 8);
     TFont font;
-    EXPECT_EQ(FontOf(font.Handle())->family(), "DejaVu Sans");
+    EXPECT_EQ(FontOf(font.Handle())->family(), "DejaVu Sans Condensed");
     EXPECT_EQ(FontOf(font.Handle())->pixelSize(), 11);
+}
+
+TEST(DrawingText, DialogFontsGetTheNarrowerCondensedCut) {
+    // Forms are laid out for the narrow dialog face: its stand-in must be
+    // really installed and narrower than the plain family, or captions spill.
+    TTextSurface surface(200, 20, -11);  // selects MS Sans Serif
+    const int narrow = surface.Width("Transparent Center");
+    TFont plain;
+    plain.SetName("Verdana");
+    plain.SetHeight(-11);
+    SelectObject(surface.dc(), plain.Handle());
+    const int wide = surface.Width("Transparent Center");
+    SelectObject(surface.dc(), surface.Font);
+    EXPECT_GT(narrow, 0);
+    EXPECT_LT(narrow, wide * 95 / 100);
 }
 
 TEST(DrawingText, MetricsOfCharacterAndCellHeights) {
