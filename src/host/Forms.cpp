@@ -1,5 +1,9 @@
 #include "host/Forms.h"
 
+#include <cstdlib>
+
+#include "host/StartupScreenshot.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
@@ -504,6 +508,8 @@ void TApplication::Run() {
     if (!FMainForm) return;
     FMainForm->AfterConstruction();
     if (FMainForm) FMainForm->Show();
+    if (const char* shot = std::getenv("ORVO_SCREENSHOT"); shot && *shot && FMainForm)
+        ScheduleStartupScreenshot(shot);
     while (!FTerminated && FMainForm) {
         HandleMessage();
         FlushDisposedWidgets();
