@@ -548,7 +548,6 @@ bool TControl::Showing() const {
 
 void TControl::SetVisible(bool visible) {
     if (visible == FVisible) return;
-    VisibleChanging();
     if (!visible) InvalidateControl(true);
     FVisible = visible;
     Perform(CM_VISIBLECHANGED, WPARAM(visible), 0);
@@ -961,8 +960,6 @@ void TWinControl::SetEnabled(bool enabled) {
     }
     TControl::SetEnabled(enabled);
 }
-
-void TWinControl::VisibleChanging() {}
 
 void TWinControl::SetWindowStyle(std::uint32_t style) {
     const std::uint32_t old = FWindowStyle;

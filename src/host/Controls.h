@@ -321,7 +321,6 @@ protected:
     // Bounds changed: a windowed control moves its window; every control
     // lets its parent re-align.
     virtual void BoundsChanged(bool moved, bool resized);
-    virtual void VisibleChanging() {}
     // Paints a windowless control's area of its parent again.
     void InvalidateControl(bool isVisible);
     // The form (top-level control) this control lies on.
@@ -495,7 +494,6 @@ protected:
 
     virtual void AlignControls(TControl* control, TRect& rect);
     void BoundsChanged(bool moved, bool resized) override;
-    void VisibleChanging() override;
 
     // Keyboard messages: answer true when the key was consumed.
     bool DoKeyDown(TMessage& message);
@@ -519,7 +517,6 @@ private:
     int FTabOrder = -1;  // sort key among the parent's windowed children
     int FAlignLevel = 0;
     int FLastClientWidth = 0, FLastClientHeight = 0;
-    bool FCreatingWindow = false;
     std::unique_ptr<TBrush> FBrush;
 };
 
