@@ -272,46 +272,11 @@ void TOrvoCheckBox::WndProc(TMessage& message) {
             TCustomControl::WndProc(message);
             FHot.HandleMouseLeave(*this, FHotTrack, [this] { CancelPendingPress(); }, OnMouseExit);
             return;
-        case CM_ENABLEDCHANGED:
-        case CM_PARENTCOLORCHANGED:
-        case CM_FONTCHANGED:
-        case CM_TEXTCHANGED:
-        case CM_VISIBLECHANGED:
-            TCustomControl::WndProc(message);
-            Invalidate();
-            return;
-        case WM_MOVE:
-            TCustomControl::WndProc(message);
-            // The parent's picture under the control is another one now.
-            if (FTransparent) Invalidate();
-            return;
-        case WM_ERASEBKGND:
-            if (FTransparent) {
-                // Paint copies the parent's picture; erasing first would flicker.
-                message.Result = 1;
-                return;
-            }
-            break;
-        case WM_LBUTTONDBLCLK: {
-            // The inherited handling raises the double click and passes the
-            // second press to MouseDown, which toggles again; the click of
-            // that second press is raised here.
-            TComponentGuard guard(this);
-            TCustomControl::WndProc(message);
-            if (!guard.Destroyed()) Click();
-            return;
-        }
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS: {
-            TComponentGuard guard(this);
-            TCustomControl::WndProc(message);
-            if (!guard.Destroyed()) Repaint();
-            return;
-        }
         default:
             break;
     }
-    TCustomControl::WndProc(message);
+    const auto inherited = [this](TMessage& m) { TCustomControl::WndProc(m); };
+    if (!HandleSharedCheckMessage(*this, message, FTransparent, inherited)) inherited(message);
 }
 
 // ---------------------------------------------------------------- painting

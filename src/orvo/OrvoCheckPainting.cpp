@@ -238,3 +238,44 @@ std::string StoredHint(const std::string& hint, const std::string& secondLine) {
         return hint.substr(0, hint.size() - appended.size());
     return hint;
 }
+
+bool HandleSharedCheckMessage(TControl& control, TMessage& message, bool transparent,
+                              const std::function<void(TMessage&)>& inherited) {
+    switch (message.Msg) {
+        case CM_ENABLEDCHANGED:
+        case CM_PARENTCOLORCHANGED:
+        case CM_FONTCHANGED:
+        case CM_TEXTCHANGED:
+        case CM_VISIBLECHANGED:
+            inherited(message);
+            control.Invalidate();
+            return true;
+        case WM_MOVE:
+            inherited(message);
+            // The parent's picture under the control is another one now.
+            if (transparent) control.Invalidate();
+            return true;
+        case WM_ERASEBKGND:
+            if (!transparent) return false;
+            // Paint copies the parent's picture; erasing first would flicker.
+            message.Result = 1;
+            return true;
+        case WM_LBUTTONDBLCLK: {
+            // The inherited handling raises the double click and passes the
+            // second press to MouseDown; the click of that press is raised here.
+            TComponentGuard guard(&control);
+            inherited(message);
+            if (!guard.Destroyed()) control.Click();
+            return true;
+        }
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+            TComponentGuard guard(&control);
+            inherited(message);
+            if (!guard.Destroyed()) control.Repaint();
+            return true;
+        }
+        default:
+            return false;
+    }
+}

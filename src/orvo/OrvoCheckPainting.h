@@ -15,6 +15,7 @@
 
 #include "host/Colors.h"
 #include "host/Gdi.h"
+#include "host/Messages.h"
 #include "host/Types.h"
 #include "orvo/OrvoClasses.h"
 
@@ -165,6 +166,18 @@ void AppendHintSecondLine(TControl& control, const std::string& secondLine);
 // description back (Hint first, then HintSecondLine) gives the same hint
 // again instead of appending the line once more.
 std::string StoredHint(const std::string& hint, const std::string& secondLine);
+
+// ---------------------------------------------------------------- shared messages
+
+// The handling the check box and the radio button give the same messages,
+// each after the inherited handling (`inherited`, the control's inherited
+// WndProc): notifications that only repaint (enabled, parent colour, font,
+// text, visible), a move that repaints a transparent control, an erase that a
+// transparent control skips, the double click's Click for its second press,
+// and focus changes that repaint at once. Answers false for other messages
+// (and for an erase while opaque), which the control passes on itself.
+bool HandleSharedCheckMessage(TControl& control, TMessage& message, bool transparent,
+                              const std::function<void(TMessage&)>& inherited);
 
 // ---------------------------------------------------------------- glyphs
 
