@@ -1315,6 +1315,7 @@ void TWinControl::WndProc(TMessage& message) {
             message.Result = DoKeyPress(message) ? 1 : 0;
             return;
         case CM_DIALOGCHAR:
+        case CM_DIALOGKEY:
             Broadcast(message);
             return;
         case CM_COLORCHANGED:

@@ -437,6 +437,9 @@ public:
     // as dialog characters; Tab is a dialog key unless WantTabs.
     virtual bool WantsCharacters() const { return false; }
     virtual bool WantTabs() const { return false; }
+    // Enter and Escape go to the form first as dialog keys (CM_DIALOGKEY: the
+    // default or cancel button takes them) unless the control keeps them.
+    virtual bool WantsDialogKey(int virtualKey) const { return false; }
 
     // The brush of the control's colour (CN_CTLCOLOR* answer it).
     TBrush* Brush() const { return FBrush.get(); }

@@ -405,6 +405,12 @@ bool THostEvents::KeyEvent(TWinControl* control, QKeyEvent* e, bool press, bool 
         Guarded(root, [&] { root->SelectNext(control, !backward, true); });
         return true;
     }
+    // Enter and Escape are dialog keys: the form's default or cancel button
+    // takes them before the focused control sees them, unless it keeps them.
+    if ((vk == VK_RETURN || vk == VK_ESCAPE) && !alt && !control->WantsDialogKey(vk)) {
+        TWinControl* root = DialogRoot(control);
+        if (Dispatch(root, CM_DIALOGKEY, WPARAM(vk), 0) || gone()) return true;
+    }
     // A key the control consumed in KeyDown still types its character, as
     // on the platform the framework comes from; the window (a supplied
     // widget) does not see the key then.

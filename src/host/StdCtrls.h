@@ -443,6 +443,7 @@ public:
 
     void WndProc(TMessage& message) override;
     bool WantTabs() const override { return FWantTabs; }
+    bool WantsDialogKey(int virtualKey) const override { return virtualKey == VK_RETURN && FWantReturns; }
 
     TStrings* Lines() const { return FLines.get(); }
     void SetLines(const TStrings* lines);

@@ -217,6 +217,35 @@ TEST(StdButton, CurrentPushButtonFollowsTheFocus) {
     EXPECT_FALSE(plain->StyleCalls.back());
 }
 
+TEST(StdButton, EnterAndEscapeReachTheDefaultAndCancelButtons) {
+    TButtonForm f;
+    auto* edit = f.Add(new TEdit(&f.Form), 10, 40);
+    auto* memo = f.Add(new TMemo(&f.Form), 10, 70);
+    auto* ok = f.Add(new TButton(&f.Form), 10, 10);
+    auto* cancel = f.Add(new TButton(&f.Form), 100, 10);
+    ok->SetDefault(true);
+    cancel->SetCancel(true);
+    int oks = 0, cancels = 0;
+    ok->OnClick = [&](TObject*) { ++oks; };
+    cancel->OnClick = [&](TObject*) { ++cancels; };
+    f.Show();
+
+    edit->SetFocus();
+    ASSERT_TRUE(edit->Focused());
+    SendKey(&f.Form, VK_RETURN);
+    EXPECT_EQ(oks, 1);
+    SendKey(&f.Form, VK_ESCAPE);
+    EXPECT_EQ(cancels, 1);
+
+    // A memo keeps Enter for its new lines; Escape still cancels.
+    memo->SetFocus();
+    ASSERT_TRUE(memo->Focused());
+    SendKey(&f.Form, VK_RETURN);
+    EXPECT_EQ(oks, 1);
+    SendKey(&f.Form, VK_ESCAPE);
+    EXPECT_EQ(cancels, 2);
+}
+
 TEST(StdButton, StockLookShowsTheDefaultFrameAndThePress) {
     TButtonForm f;
     auto* current = f.Add(new TButton(&f.Form), 10, 10);
