@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Configures and builds the project into build/ (or $BUILD_DIR), with extra
-# CMake arguments passed through.
+# CMake arguments passed through. Compiles through ccache when it is installed;
+# paths are made relative to the checkout so clones and worktrees share hits.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
-cmake -S "$here" -B "$build" -G Ninja "$@" >/dev/null
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$here}
+  export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$here" -B "$build" -G Ninja "${launcher[@]}" "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)"

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
-  xvfb xauth
+  xvfb xauth ccache
 )
 missing=()
 for p in "${packages[@]}"; do
