@@ -168,8 +168,7 @@ void TForm1::FormShow(TObject*) {
 // Every change goes through the target's published property, by name, as a
 // form description would set it: a page's check box gives its ticked state,
 // a combo box the value named by its item's text ("obSimple"), a colour
-// button the colour picked in the dialog. A target the form does not hold
-// is skipped.
+// button the colour picked in the dialog.
 
 namespace {
 

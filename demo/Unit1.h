@@ -26,23 +26,21 @@ public:
     // The 3-D look OrvoButton1Click last gave the panel and its contents.
     bool PanelCtl3D() const { return FPanelCtl3D; }
 
-    // ---- left half: the library's demonstration controls. The edit, memo,
-    // list box and shaped buttons are not in the description yet; their
-    // fields stay null and the playground skips them.
+    // ---- left half: the library's demonstration controls
     TOrvoBackground* OrvoBackground1 = nullptr;
     TOrvoGroupBox* OrvoGroupBox1 = nullptr;
     TOrvoCheckBox* OrvoCheckBox1 = nullptr;
     TOrvoRadioGroup* OrvoRadioGroup1 = nullptr;
     TOrvoGroupBoxWithCheck* OrvoGroupBoxWithCheck1 = nullptr;
     TOrvoCheckBox* OrvoCheckBox2 = nullptr;
-    TControl* OrvoEdit2 = nullptr;
+    TOrvoEdit* OrvoEdit2 = nullptr;
     TOrvoStaticText* OrvoStaticText1 = nullptr;
     TOrvoPanel* OrvoPanel1 = nullptr;
-    TControl* OrvoListBox1 = nullptr;
-    TControl* OrvoEdit1 = nullptr;
-    TControl* OrvoMemo1 = nullptr;
-    TControl* OrvoButton1 = nullptr;
-    TControl* OrvoButton2 = nullptr;
+    TOrvoListBox* OrvoListBox1 = nullptr;
+    TOrvoEdit* OrvoEdit1 = nullptr;
+    TOrvoMemo* OrvoMemo1 = nullptr;
+    TOrvoButton* OrvoButton1 = nullptr;
+    TOrvoButton* OrvoButton2 = nullptr;
 
     // ---- right half
     TPanel* Panel1 = nullptr;

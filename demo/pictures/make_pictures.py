@@ -7,7 +7,8 @@ pictogram.bmp    19 x 20,  4 bits (standard 16 colours): black and white
 marble.bmp       89 x 40, 24 bits: light blue-grey marbled face
 
 The pictures are deterministic (fixed seeds), so running this again gives the
-same bytes.
+same bytes. Run from anywhere; `make_pictures.py --form demo/Unit1.form`
+also writes them into the form description.
 """
 import math
 import random
@@ -147,8 +148,50 @@ def marble():
     return bmp24(W, H, pixel)
 
 
+def stored_block(bmp, indent):
+    """A bitmap property's binary value as the form text stores it: a 32-bit
+    little-endian byte count and the BMP file, in hexadecimal, 32 bytes a line."""
+    data = struct.pack("<I", len(bmp)) + bmp
+    hexed = data.hex().upper()
+    lines = [indent + hexed[i:i + 64] for i in range(0, len(hexed), 64)]
+    return "{\n" + "\n".join(lines) + "}"
+
+
+def put_in_form(text, component, prop, bmp):
+    """Replaces `prop = {...}` inside `object component: ...` of a form text."""
+    start = text.index("object %s: " % component)
+    key = " %s = {" % prop
+    at = text.index(key, start)
+    line_start = text.rindex("\n", 0, at) + 1
+    indent = " " * (at - line_start + 1 + 2)
+    end = text.index("}", at) + 1
+    return text[:at + len(key) - 1] + stored_block(bmp, indent) + text[end:]
+
+
+# The pictures each control of the demonstration form carries.
+FORM_PICTURES = (
+    ("OrvoBackground1", "TileImage.Data", "wood_tile.bmp"),
+    ("OrvoButton1", "Glyph.Data", "pictogram.bmp"),
+    ("OrvoButton1", "Image.Data", "marble.bmp"),
+)
+
+
 if __name__ == "__main__":
-    for name, data in (("wood_tile.bmp", wood_tile()), ("pictogram.bmp", pictogram()), ("marble.bmp", marble())):
-        with open(name, "wb") as f:
+    import os
+    import sys
+
+    here = os.path.dirname(os.path.abspath(__file__))
+    made = {"wood_tile.bmp": wood_tile(), "pictogram.bmp": pictogram(), "marble.bmp": marble()}
+    for name, data in made.items():
+        with open(os.path.join(here, name), "wb") as f:
             f.write(data)
         print(name, len(data))
+    # With --form, the form description gets the same bytes.
+    if len(sys.argv) == 3 and sys.argv[1] == "--form":
+        with open(sys.argv[2]) as f:
+            form = f.read()
+        for component, prop, name in FORM_PICTURES:
+            form = put_in_form(form, component, prop, made[name])
+        with open(sys.argv[2], "w") as f:
+            f.write(form)
+        print("pictures written into", sys.argv[2])

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -16,7 +17,14 @@ void ScheduleStartupScreenshot(const std::string& path) {
     constexpr int kSettleMs = 700;
     QTimer::singleShot(kSettleMs, [path] {
         QScreen* screen = QGuiApplication::primaryScreen();
-        const QPixmap shot = screen ? screen->grabWindow(0) : QPixmap();
+        // Only the main form's window, frame included where a window manager
+        // draws one: the picture shows the program, not the desktop around it.
+        QRect area;
+        if (TCustomForm* form = Application->MainForm(); form && form->Widget())
+            area = form->Widget()->frameGeometry();
+        const QPixmap shot = !screen ? QPixmap()
+                             : area.isEmpty() ? screen->grabWindow(0)
+                                              : screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
         if (shot.isNull() || !shot.save(QString::fromStdString(path), "PNG"))
             std::fprintf(stderr, "could not write the screenshot %s\n", path.c_str());
         Application->Terminate();
