@@ -232,10 +232,12 @@ void TOrvoButton::UpdateRegion() {
 }
 
 void TOrvoButton::ApplyWindowRegion() {
-    // The region lives in the window. A button without a parent gets its
-    // window (and with it the region) once it is placed: a window made now
-    // would be a top-level one.
-    if (!HandleAllocated() && !Parent()) return;
+    // The region lives in the window, which is made for it when needed.
+    // Not for a button without a parent (its window would be a top-level
+    // one) nor while a form description is read (the form would get its
+    // window before it is complete): such a button takes its region when
+    // its window is created (CreateWindowDone).
+    if (!HandleAllocated() && (!Parent() || ComponentState().Contains(csLoading))) return;
     HRGN region = nullptr;
     if (IsEllipticShape(FShape)) {
         region = CreateEllipticRgn(0, 0, Width() + 1, Height() + 1);
