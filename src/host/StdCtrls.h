@@ -371,6 +371,14 @@ public:
     // The width of the border the window draws now (from its styles).
     int BorderWidth() const;
 
+    // Selection in the window's characters (a line break counts once).
+    // Assigning SelStart puts the caret there and selects nothing;
+    // SelLength then selects that many characters from SelStart.
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelStart(int start);
+    void SetSelLength(int length);
+
     TNotifyEvent OnChange;
 
 protected:
@@ -413,10 +421,7 @@ public:
     // The alignment the window shows (from its style).
     TAlignment WindowAlignment() const;
 
-    // Selection in characters.
     void SelectAll();
-    int SelStart() const;
-    int SelLength() const;
 
 protected:
     void CreateParams(TCreateParams& params) override;
