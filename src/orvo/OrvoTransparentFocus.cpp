@@ -33,11 +33,17 @@ bool TOrvoFocusScheme::Leave(TControl& control, bool& transparent) {
 
 void EraseSeeThroughBackground(TControl& control, HDC dc, TColor color, std::uint8_t transparency) {
     if (!dc) return;
-    TCanvas canvas;
-    canvas.SetHandle(dc);
-    CopyParentBackground(&control, &canvas);
-    if (transparency < 100) BlendColor(&canvas, color, transparency);
-    canvas.SetHandle(nullptr);  // the device context stays the caller's
+    // The temporary canvas selects its own font, brush and text colour into
+    // the device context; the window draws its text with what it had set.
+    const int saved = SaveDC(dc);
+    {
+        TCanvas canvas;
+        canvas.SetHandle(dc);
+        CopyParentBackground(&control, &canvas);
+        if (transparency < 100) BlendColor(&canvas, color, transparency);
+        canvas.SetHandle(nullptr);  // the device context stays the caller's
+    }
+    if (saved) RestoreDC(dc, saved);
 }
 
 LRESULT AnswerSeeThroughColors(HDC dc) {
