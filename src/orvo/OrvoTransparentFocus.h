@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "host/Controls.h"
 #include "host/TypeInfo.h"
@@ -37,6 +39,9 @@ public:
     // The loss of the focus; answers whether the control must be repainted.
     bool Leave(TControl& control, bool& transparent);
     bool InFocusedState() const { return FInFocusedState; }
+    // What Transparent and Color will be once the focus leaves.
+    bool RestingTransparent(bool transparent) const { return FInFocusedState ? FSavedTransparent : transparent; }
+    TColor RestingColor(TColor color) const { return FInFocusedState ? FSavedColor : color; }
 
 private:
     TColor FSavedColor = clWindow;
@@ -105,6 +110,11 @@ public:
 
     // True from the gain of the focus until its loss (for tests).
     bool InFocusedState() const { return FFocus.InFocusedState(); }
+    // What a form description stores: the values the control has when it
+    // does not have the focus, so a form written while it has the focus
+    // does not keep the focused look for good.
+    bool StoredTransparent() const { return FFocus.RestingTransparent(FTransparent); }
+    TColor StoredColor() const { return FFocus.RestingColor(this->Color()); }
 
 protected:
     virtual void AlignmentChanged() { this->RecreateWnd(); }
@@ -177,10 +187,11 @@ void DefineTransparentFocusProperties(TClassBuilder<C>& builder, bool streamDefa
     if (streamDefaults) builder.Default(false);
     builder.Color("HighlightColor", &C::HighlightColor, &C::SetHighlightColor);
     if (streamDefaults) builder.DefaultColor(clLime);
-    builder.Bool("Transparent", &C::Transparent, &C::SetTransparent);
+    builder.Bool("Transparent", &C::StoredTransparent, &C::SetTransparent);
     if (streamDefaults) builder.Default(false);
     builder.Int("Transparency", &C::Transparency, &C::SetTransparency, 0, 255);
     if (streamDefaults) builder.DefaultInt(100);
     builder.Str("Version", &C::Version, &C::SetVersion);
     builder.Publish({"Alignment", "FocusHighlight", "HighlightColor", "Transparent", "Transparency", "Version"});
+    builder.WriteAs("Color", [](const C& c) -> std::optional<TValue> { return ColorToValue(c.StoredColor()); });
 }

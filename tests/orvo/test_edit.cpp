@@ -439,3 +439,23 @@ TEST(EditEditing, ReadOnlyAndMaxLengthStillHold) {
     SendChar(&f.Form, 'x');
     EXPECT_EQ(edit->Text(), "abc");
 }
+
+TEST(EditFocus, AFormWrittenWhileTheEditHasTheFocusStoresTheUnfocusedLook) {
+    TPictureForm f;
+    f.Form.SetName("Form1");
+    auto* edit = f.Add<TOrvoEdit>(10, 20, 150, 21);
+    edit->SetName("Edit1");
+    edit->SetTransparent(true);
+    edit->SetFocusHighlight(true);
+    edit->SetColor(clYellow);
+    f.Show();
+    edit->SetFocus();
+    ASSERT_FALSE(edit->Transparent());
+    ASSERT_EQ(edit->Color(), clLime);
+    const std::string written = WriteComponentText(&f.Form);
+    const std::string own = written.substr(written.find("object Edit1"));
+    EXPECT_NE(own.find("    Transparent = True\n"), std::string::npos) << own;
+    EXPECT_NE(own.find("    Color = clYellow\n"), std::string::npos) << own;
+    EXPECT_EQ(own.find("clLime\n    Font"), std::string::npos) << own;
+    EXPECT_FALSE(edit->Transparent()) << "writing changes nothing at run time";
+}

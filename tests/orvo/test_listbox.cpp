@@ -355,3 +355,16 @@ TEST(ListBoxInput, AlignmentRecreatesTheWindowKeepingItemsAndSelection) {
     EXPECT_EQ(list->TopIndex(), top);
     EXPECT_TRUE(list->Focused());
 }
+
+TEST(ListBoxProps, AFormWrittenWhileTheListHasTheFocusStillStoresTransparent) {
+    TPictureForm f;
+    f.Form.SetName("Form1");
+    auto* list = AddList(f, {"a"});
+    list->SetName("ListBox1");
+    list->SetTransparent(true);
+    f.Show();
+    list->SetFocus();
+    ASSERT_FALSE(list->Transparent());
+    const std::string written = WriteComponentText(&f.Form);
+    EXPECT_NE(written.find("    Transparent = True\n"), std::string::npos) << written;
+}
