@@ -13,6 +13,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "host/Automation.h"
 #include "host/Colors.h"
@@ -125,6 +127,21 @@ struct TPictureForm {
     void FocusAway() {
         Other->SetFocus();
         ProcessPendingPaints();
+    }
+};
+
+// A control that records, for each focus gain and vertical scroll request,
+// the first line or item it showed when the message arrived
+// ("focus@0", "scroll@0"...).
+template <class Base, auto FirstShown>
+class TScrollWatch : public Base {
+public:
+    using Base::Base;
+    std::vector<std::string> Seen;
+    void WndProc(TMessage& m) override {
+        if (m.Msg == WM_SETFOCUS) Seen.push_back("focus@" + std::to_string((this->*FirstShown)()));
+        if (m.Msg == WM_VSCROLL) Seen.push_back("scroll@" + std::to_string((this->*FirstShown)()));
+        Base::WndProc(m);
     }
 };
 

@@ -18,18 +18,7 @@ using namespace edit_test;
 
 namespace {
 
-// A list box that records the first item shown at each focus gain and
-// scroll request.
-class TWatchedList : public TOrvoListBox {
-public:
-    using TOrvoListBox::TOrvoListBox;
-    std::vector<std::string> Seen;
-    void WndProc(TMessage& m) override {
-        if (m.Msg == WM_SETFOCUS) Seen.push_back("focus@" + std::to_string(TopIndex()));
-        if (m.Msg == WM_VSCROLL) Seen.push_back("scroll@" + std::to_string(TopIndex()));
-        TOrvoListBox::WndProc(m);
-    }
-};
+using TWatchedList = TScrollWatch<TOrvoListBox, &TListBox::TopIndex>;
 
 TWatchedList* AddList(TPictureForm& f, std::initializer_list<const char*> items, int height = 60) {
     auto* list = f.Add<TWatchedList>(10, 10, 120, height);

@@ -14,18 +14,7 @@ using namespace edit_test;
 
 namespace {
 
-// A memo that records, for each focus gain and scroll request, the first
-// line shown when it arrived.
-class TWatchedMemo : public TOrvoMemo {
-public:
-    using TOrvoMemo::TOrvoMemo;
-    std::vector<std::string> Seen;
-    void WndProc(TMessage& m) override {
-        if (m.Msg == WM_SETFOCUS) Seen.push_back("focus@" + std::to_string(TopLine()));
-        if (m.Msg == WM_VSCROLL) Seen.push_back("scroll@" + std::to_string(TopLine()));
-        TOrvoMemo::WndProc(m);
-    }
-};
+using TWatchedMemo = TScrollWatch<TOrvoMemo, &TMemo::TopLine>;
 
 // A transparent 120 x 60 memo at (10, 10) with a vertical scroll bar and
 // 30 lines.
