@@ -21,6 +21,7 @@
 #include "host/Graphics.h"
 #include "host/StdCtrls.h"
 #include "orvo/OrvoEditControls.h"
+#include "test_checkbox_support.h"
 
 // Qt's entry for the window system's key events (as its test library uses
 // it): the event goes through the application as a keyboard's would.
@@ -35,8 +36,9 @@ constexpr TColor kInk = TColor(RGB(20, 30, 140));
 constexpr TColor kFill = TColor(RGB(230, 220, 180));
 
 inline TColor Plain(TColor c) { return TColor(ColorToRGB(c)); }
-// The page's colour at a point (the page is 220 x 96, so channels fit).
-inline TColor PictureAt(int x, int y) { return TColor(RGB(std::uint8_t(30 + x), std::uint8_t(60 + 2 * y), 150)); }
+// The page's colour at a point: different at every pixel of the page.
+using checkbox_test::TPatternParent;
+inline TColor PictureAt(int x, int y) { return checkbox_test::PatternAt(x, y); }
 inline TColor Blend(TColor colour, TColor under, int percent) {
     const COLORREF c = ColorToRGB(colour), p = ColorToRGB(under);
     auto mix = [percent](int a, int b) { return std::uint8_t(a - percent * (a - b) / 100); };
@@ -51,28 +53,17 @@ inline void TypeKeys(TCustomForm& form, Qt::Key key, Qt::KeyboardModifiers modif
     ProcessPendingPaints();
 }
 
-class TPicturePage : public TCustomControl {
-public:
-    using TCustomControl::TCustomControl;
-
-protected:
-    void Paint() override {
-        for (int y = 0; y < Height(); ++y)
-            for (int x = 0; x < Width(); ++x) Canvas()->SetPixels(x, y, PictureAt(x, y));
-    }
-};
-
-// A 240 x 130 form: the 220 x 96 page at (0, 0), a plain edit below it.
+// A 240 x 130 form: the 200 x 96 page at (0, 0), a plain edit below it.
 struct TPictureForm {
     TForm Form{nullptr};
-    TPicturePage* Page = new TPicturePage(&Form);
+    TPatternParent* Page = new TPatternParent(&Form);
     TEdit* Other = new TEdit(&Form);
 
     TPictureForm() {
         Form.SetBorderStyle(bsNone);
         Form.SetBounds(0, 0, 240, 130);
         Page->SetParent(&Form);
-        Page->SetBounds(0, 0, 220, 96);
+        Page->SetBounds(0, 0, 200, 96);
         Other->SetParent(&Form);
         Other->SetBounds(0, 100, 100, 21);
     }
