@@ -21,25 +21,14 @@ TWatchedList* AddList(TPictureForm& f, std::initializer_list<const char*> items,
     return list;
 }
 
-// Where a text's ink starts and ends from its left edge, how many pixels
-// it inks, and how far it advances.
-struct TTextInk {
-    int First = -1, Last = -1, Count = 0, Width = 0;
-    TTextInk(const TFont* font, const std::string& text, unsigned flags) {
-        TBitmap b;
-        b.SetPixelFormat(pf32bit);
-        b.SetSize(200, 20);
-        b.Canvas()->Brush()->SetColor(clWhite);
-        b.Canvas()->FillRect(Rect(0, 0, 200, 20));
-        b.Canvas()->Brush()->SetStyle(bsClear);
-        b.Canvas()->SetFont(font);
-        b.Canvas()->Font()->SetColor(clBlack);
-        Width = b.Canvas()->TextWidth(text);
-        TRect r = Rect(0, 0, 200, 20);
-        DrawText(b.Canvas()->Handle(), text, r, flags | DT_SINGLELINE);
-        for (int x = 0; x < 200; ++x)
-            for (int y = 0; y < 20; ++y)
-                if (b.Pixel(x, y) == clBlack) {
+// Where ink starts and ends in a rectangle of pixels, and how much there is.
+struct TInk {
+    int First = -1, Last = -1, Count = 0;
+    template <class IsInk>
+    TInk(const TRect& r, IsInk isInk) {
+        for (int x = r.Left; x < r.Right; ++x)
+            for (int y = r.Top; y < r.Bottom; ++y)
+                if (isInk(x, y)) {
                     ++Count;
                     if (First < 0) First = x;
                     Last = x;
@@ -47,18 +36,25 @@ struct TTextInk {
     }
 };
 
-// The same, measured in an item on the screen.
-TTextInk InkOf(const TScreenShot& s, const TRect& item, TTextInk ink) {
-    ink.First = ink.Last = -1;
-    ink.Count = 0;
-    for (int x = item.Left; x < item.Right; ++x)
-        for (int y = item.Top; y < item.Bottom; ++y)
-            if (s.At(x, y) == kInk) {
-                ++ink.Count;
-                if (ink.First < 0) ink.First = x;
-                ink.Last = x;
-            }
-    return ink;
+// The ink of a text drawn at the left of a white picture, and its advance.
+TInk TextInk(const TFont* font, const std::string& text, unsigned flags, int* advance = nullptr) {
+    TBitmap b;
+    b.SetPixelFormat(pf32bit);
+    b.SetSize(200, 20);
+    b.Canvas()->Brush()->SetColor(clWhite);
+    b.Canvas()->FillRect(Rect(0, 0, 200, 20));
+    b.Canvas()->Brush()->SetStyle(bsClear);
+    b.Canvas()->SetFont(font);
+    if (advance) *advance = b.Canvas()->TextWidth(text);
+    TRect r = Rect(0, 0, 200, 20);
+    DrawText(b.Canvas()->Handle(), text, r, flags | DT_SINGLELINE);
+    return TInk(r, [&](int x, int y) { return b.Pixel(x, y) == Plain(font->Color()); });
+}
+
+// The ink of an item's text on the screen.
+TInk ItemInk(TWinControl* list, const TRect& item) {
+    const TScreenShot shot(list);
+    return TInk(item, [&](int x, int y) { return shot.At(x, y) == kInk; });
 }
 
 }  // namespace
@@ -92,22 +88,23 @@ TEST(ListBoxItems, TextSitsTwoPixelsInFlushRightOrCentredInTheRestOfTheItem) {
     auto* list = AddList(f, {"Wide Mill", "A&B"});
     f.Show();
     const TRect item = list->ItemRect(0);
-    const TTextInk text(list->Font(), "Wide Mill", DT_NOPREFIX);
+    int width = 0;
+    const TInk text = TextInk(list->Font(), "Wide Mill", DT_NOPREFIX, &width);
     const std::pair<TAlignment, int> cases[] = {  // where the text's advance starts
         {taLeftJustify, item.Left + 2},
-        {taRightJustify, item.Right - text.Width},
-        {taCenter, item.Left + 2 + (item.Width() - 2 - text.Width) / 2}};
+        {taRightJustify, item.Right - width},
+        {taCenter, item.Left + 2 + (item.Width() - 2 - width) / 2}};
     for (auto [alignment, left] : cases) {
         list->SetAlignment(alignment);
-        const TTextInk shown = InkOf(TScreenShot(list), item, text);
+        const TInk shown = ItemInk(list, item);
         EXPECT_EQ(shown.First, left + text.First) << "alignment " << int(alignment);
         EXPECT_EQ(shown.Last, left + text.Last) << "alignment " << int(alignment);
     }
     // "A&B" shows its ampersand and underlines nothing.
     list->SetAlignment(taLeftJustify);
-    const TTextInk plain(list->Font(), "A&B", DT_NOPREFIX), prefixed(list->Font(), "A&B", 0);
-    ASSERT_NE(plain.Last, prefixed.Last);
-    const TTextInk shown = InkOf(TScreenShot(list), list->ItemRect(1), plain);
+    const TInk plain = TextInk(list->Font(), "A&B", DT_NOPREFIX), prefixed = TextInk(list->Font(), "A&B", 0);
+    ASSERT_NE(plain.Count, prefixed.Count);
+    const TInk shown = ItemInk(list, list->ItemRect(1));
     EXPECT_EQ(shown.Last - shown.First, plain.Last - plain.First);
     EXPECT_EQ(shown.Count, plain.Count);
 }
