@@ -371,6 +371,14 @@ public:
     // The width of the border the window draws now (from its styles).
     int BorderWidth() const;
 
+    // Selection in the window's characters (a line break counts once).
+    // Assigning SelStart puts the caret there and selects nothing;
+    // SelLength then selects that many characters from SelStart.
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelStart(int start);
+    void SetSelLength(int length);
+
     TNotifyEvent OnChange;
 
 protected:
@@ -413,10 +421,7 @@ public:
     // The alignment the window shows (from its style).
     TAlignment WindowAlignment() const;
 
-    // Selection in characters.
     void SelectAll();
-    int SelStart() const;
-    int SelLength() const;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -490,6 +495,12 @@ private:
 // vertical scroll bar appears when they do not all fit. In lbStandard the
 // framework draws each item; in the owner-drawn styles each visible item
 // goes through CN_DRAWITEM to DrawItem (see DrawItem).
+//
+// Input: a click selects (Ctrl toggles and Shift selects the range from the
+// last plain pick while MultiSelect); arrows, Home, End, Page Up and Page
+// Down move the selection (Shift extends it while MultiSelect; Space
+// toggles); a typed character selects the next item that begins with it;
+// the wheel scrolls three items a notch.
 class TListBox : public TWinControl {
 public:
     explicit TListBox(TComponent* owner);
@@ -498,6 +509,8 @@ public:
     static const TClassInfo& StaticClassInfo();
 
     void WndProc(TMessage& message) override;
+    // Typed characters search the items; they are no accelerators here.
+    bool WantsCharacters() const override { return true; }
 
     TStrings* Items() const { return FItems.get(); }
     void SetItems(const TStrings* items);
@@ -540,16 +553,21 @@ protected:
     // text 2 pixels in.
     virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
     void PaintWindow(HDC dc) override;
+    // The framework's window, which also reports the mouse wheel.
+    QWidget* CreateWindowHandle(const TCreateParams& params) override;
 
 private:
+    enum class TPick : std::uint8_t { Single, Toggle, Extend };
     void ItemsChanged();
     void DrawOneItem(HDC dc, int index, const TRect& rect, UINT state);
     void DrawStandardItem(HDC dc, int index, const TRect& rect, UINT state);
     void DrawScrollBar(HDC dc);
     void HandleScroll(unsigned code, int position);
-    void SelectByUser(int index, bool toggle);
+    void SelectByUser(int index, TPick pick);
     void MakeVisible(int index);
     void HandleKey(TMessage& message);
+    void HandleChar(TMessage& message);
+    void HandleWheel(TMessage& message);
     void HandleMouse(TMessage& message);
     int MaxTopIndex() const;
 
@@ -566,6 +584,10 @@ private:
     bool FSorting = false;
     // Scroll-bar dragging: the thumb's grab offset, or -1 while not dragging.
     int FThumbGrab = -1;
+    // Where a Shift range starts: the last item picked without Shift.
+    int FAnchor = -1;
+    // Wheel movement not yet worth a whole item.
+    int FWheelRest = 0;
 };
 
 // The combo box over a Qt QComboBox. Setting ItemIndex from code raises no

@@ -79,8 +79,9 @@ TEditBackground RenderEditBackground(TCustomEdit* control, QSize size) {
     std::unique_ptr<TDeviceContext> dc = CreateImageDC(result.Image);
     SelectObject(dc.get(), control->Font()->Handle());
     // What the window draws its text with unless the colour answer says
-    // otherwise.
-    SetTextColor(dc.get(), clWindowText);
+    // otherwise: the control's font colour (an answer that only makes the
+    // background transparent keeps the text in the colour the font asks).
+    SetTextColor(dc.get(), control->Font()->Color());
     SetBkColor(dc.get(), clWindow);
 
     TComponentGuard guard(control);
@@ -105,15 +106,17 @@ TEditBackground RenderEditBackground(TCustomEdit* control, QSize size) {
 
 // Gives a text widget the colours the framework's paint decided: the text
 // colour of the answer, no background of its own (the framework painted
-// it) and the system's selection colours.
-void ApplyTextPalette(QWidget* widget, const QColor& text) {
+// it) and the system's selection colours. An edit window hides its
+// selection while it does not have the focus, unless ES_NOHIDESEL.
+void ApplyTextPalette(QWidget* widget, const QColor& text, const TCustomEdit* control) {
+    const bool showSelection = widget->hasFocus() || (control->WindowStyle() & ES_NOHIDESEL);
     QPalette palette = widget->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Text, text);
         palette.setColor(group, QPalette::Base, Qt::transparent);
         palette.setColor(group, QPalette::Window, Qt::transparent);
-        palette.setColor(group, QPalette::Highlight, ToQColor(clHighlight));
-        palette.setColor(group, QPalette::HighlightedText, ToQColor(clHighlightText));
+        palette.setColor(group, QPalette::Highlight, showSelection ? ToQColor(clHighlight) : QColor(Qt::transparent));
+        palette.setColor(group, QPalette::HighlightedText, showSelection ? ToQColor(clHighlightText) : text);
     }
     if (palette != widget->palette()) widget->setPalette(palette);
 }
@@ -175,7 +178,7 @@ protected:
             QPainter painter(this);
             painter.drawImage(0, 0, background.Image);
         }
-        ApplyTextPalette(this, background.TextColor);
+        ApplyTextPalette(this, background.TextColor, FControl);
         QLineEdit::paintEvent(e);
     }
 
@@ -223,7 +226,7 @@ protected:
             QPainter painter(viewport());
             painter.drawImage(-viewport()->pos(), background.Image);
         }
-        ApplyTextPalette(this, background.TextColor);
+        ApplyTextPalette(this, background.TextColor, FControl);
         QPlainTextEdit::paintEvent(e);
     }
 
@@ -295,6 +298,43 @@ int TCustomEdit::BorderWidth() const {
     if (WindowExStyle() & WS_EX_CLIENTEDGE) return kSunkenBorderWidth;
     if (WindowStyle() & WS_BORDER) return kFlatBorderWidth;
     return 0;
+}
+
+int TCustomEdit::SelStart() const {
+    if (auto* edit = dynamic_cast<QLineEdit*>(Widget()))
+        return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    if (auto* memo = dynamic_cast<QPlainTextEdit*>(Widget())) return memo->textCursor().selectionStart();
+    return 0;
+}
+
+int TCustomEdit::SelLength() const {
+    if (auto* edit = dynamic_cast<QLineEdit*>(Widget())) return int(edit->selectedText().size());
+    if (auto* memo = dynamic_cast<QPlainTextEdit*>(Widget())) {
+        const QTextCursor cursor = memo->textCursor();
+        return cursor.selectionEnd() - cursor.selectionStart();
+    }
+    return 0;
+}
+
+void TCustomEdit::SetSelStart(int start) {
+    if (auto* edit = dynamic_cast<QLineEdit*>(Widget())) edit->setCursorPosition(std::max(start, 0));
+    if (auto* memo = dynamic_cast<QPlainTextEdit*>(Widget())) {
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(std::clamp(start, 0, memo->document()->characterCount() - 1));
+        memo->setTextCursor(cursor);
+    }
+}
+
+void TCustomEdit::SetSelLength(int length) {
+    const int start = SelStart();
+    if (auto* edit = dynamic_cast<QLineEdit*>(Widget())) edit->setSelection(start, std::max(length, 0));
+    if (auto* memo = dynamic_cast<QPlainTextEdit*>(Widget())) {
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(std::clamp(start + std::max(length, 0), 0, memo->document()->characterCount() - 1),
+                           QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
+    }
 }
 
 void TCustomEdit::CreateParams(TCreateParams& params) {
@@ -404,17 +444,6 @@ TAlignment TEdit::WindowAlignment() const {
 
 void TEdit::SelectAll() {
     if (auto* edit = dynamic_cast<QLineEdit*>(Widget())) edit->selectAll();
-}
-
-int TEdit::SelStart() const {
-    auto* edit = dynamic_cast<QLineEdit*>(Widget());
-    if (!edit) return 0;
-    return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-}
-
-int TEdit::SelLength() const {
-    auto* edit = dynamic_cast<QLineEdit*>(Widget());
-    return edit ? int(edit->selectedText().size()) : 0;
 }
 
 void TEdit::CreateParams(TCreateParams& params) {
@@ -597,6 +626,10 @@ QWidget* TMemo::CreateWindowHandle(const TCreateParams& params) {
                      [report, memo](int action) { report(WM_VSCROLL, memo->verticalScrollBar(), action); });
     QObject::connect(memo->horizontalScrollBar(), &QAbstractSlider::actionTriggered, memo,
                      [report, memo](int action) { report(WM_HSCROLL, memo->horizontalScrollBar(), action); });
+    // The view moves its pixels when it scrolls; a background copied from
+    // the parent must not move with the text, so the whole view repaints.
+    for (QScrollBar* bar : {memo->verticalScrollBar(), memo->horizontalScrollBar()})
+        QObject::connect(bar, &QAbstractSlider::valueChanged, memo, [memo] { memo->viewport()->update(); });
     return memo;
 }
 

@@ -1,8 +1,10 @@
 // The list box (painted by the framework) and the combo box (a QComboBox).
 #include <QComboBox>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <cctype>
 
 #include "host/HostWidget.h"
 #include "host/StdCtrls.h"
@@ -34,6 +36,33 @@ void DrawTrack(HDC dc, const TRect& r) {
     for (int y = r.Top; y < r.Bottom; ++y)
         for (int x = r.Left + ((y + r.Left) & 1); x < r.Right; x += 2) SetPixel(dc, x, y, TColor(light));
 }
+
+// The list box's window: the framework's, and the wheel turns reach the
+// list as WM_MOUSEWHEEL (the high word of WParam is the signed movement, 120
+// a notch).
+class TListBoxWindow : public THostWidget {
+public:
+    using THostWidget::THostWidget;
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::Wheel) {
+            auto* wheel = static_cast<QWheelEvent*>(e);
+            TWinControl* control = ControlOfWidget(this);
+            const int delta = wheel->angleDelta().y();
+            if (control && control->Enabled() && delta != 0) {
+                const QPoint at = wheel->globalPosition().toPoint();
+                THostEvents::Dispatch(control, WM_MOUSEWHEEL, MAKEWPARAM(0, unsigned(std::int16_t(delta))),
+                                      MAKELPARAM(at.x(), at.y()));
+                return true;
+            }
+        }
+        return THostWidget::event(e);
+    }
+};
+
+constexpr int kWheelNotch = 120;
+constexpr int kItemsPerNotch = 3;
 
 }  // namespace
 
@@ -106,6 +135,7 @@ void TListBox::SetItemIndex(int index) {
     }
     if (index == FItemIndex && !FMultiSelect) return;
     FItemIndex = index;
+    FAnchor = index;
     if (index >= 0) MakeVisible(index);
     Invalidate();
 }
@@ -326,15 +356,24 @@ void TListBox::HandleScroll(unsigned code, int position) {
     }
 }
 
-void TListBox::SelectByUser(int index, bool toggle) {
+QWidget* TListBox::CreateWindowHandle(const TCreateParams& params) {
+    return new TListBoxWindow(this, WidgetOf(params.WndParent));
+}
+
+void TListBox::SelectByUser(int index, TPick pick) {
     if (index < 0 || index >= FItems->Count()) return;
     if (FMultiSelect) {
-        if (toggle) FSelected[std::size_t(index)] = !FSelected[std::size_t(index)];
-        else {
+        if (pick == TPick::Extend && FAnchor >= 0 && FAnchor < FItems->Count()) {
+            FSelected.assign(FSelected.size(), false);
+            for (int i = std::min(FAnchor, index); i <= std::max(FAnchor, index); ++i) FSelected[std::size_t(i)] = true;
+        } else if (pick == TPick::Toggle) {
+            FSelected[std::size_t(index)] = !FSelected[std::size_t(index)];
+        } else {
             FSelected.assign(FSelected.size(), false);
             FSelected[std::size_t(index)] = true;
         }
     }
+    if (pick != TPick::Extend || FAnchor < 0) FAnchor = index;
     FItemIndex = index;
     MakeVisible(index);
     Invalidate();
@@ -392,7 +431,9 @@ void TListBox::HandleMouse(TMessage& message) {
         const int index = ItemAtPos(p, true);
         if (index < 0) return;
         if (message.Msg == WM_LBUTTONDBLCLK) SendNotification(CN_COMMAND, MAKEWPARAM(0, LBN_DBLCLK), 0);
-        else SelectByUser(index, FMultiSelect && (message.WParam & MK_CONTROL));
+        else if (FMultiSelect && (message.WParam & MK_SHIFT)) SelectByUser(index, TPick::Extend);
+        else if (FMultiSelect && (message.WParam & MK_CONTROL)) SelectByUser(index, TPick::Toggle);
+        else SelectByUser(index, TPick::Single);
     }
 }
 
@@ -410,7 +451,7 @@ void TListBox::HandleKey(TMessage& message) {
         case VK_NEXT: next = current + (VisibleItemCount() - 1); break;
         case VK_SPACE:
             if (FMultiSelect && current >= 0) {
-                SelectByUser(current, true);
+                SelectByUser(current, TPick::Toggle);
                 message.Result = 1;
             }
             return;
@@ -418,7 +459,35 @@ void TListBox::HandleKey(TMessage& message) {
     }
     message.Result = 1;
     next = std::clamp(next, 0, count - 1);
-    if (next != current) SelectByUser(next, false);
+    const bool extend = FMultiSelect && KeyboardShiftState().Contains(ssShift);
+    if (next != current || extend) SelectByUser(next, extend ? TPick::Extend : TPick::Single);
+}
+
+void TListBox::HandleChar(TMessage& message) {
+    // The next item after the current one (round the end) whose text
+    // begins with the character, compared without regard to case.
+    const int count = FItems->Count();
+    const auto typed = static_cast<unsigned char>(message.WParam);
+    if (count == 0 || typed < 32) return;
+    message.Result = 1;
+    const int lowered = std::tolower(typed);
+    for (int step = 1; step <= count; ++step) {
+        const int index = ((FItemIndex < 0 ? -1 : FItemIndex) + step) % count;
+        const std::string& text = FItems->Strings(index);
+        if (!text.empty() && std::tolower(static_cast<unsigned char>(text[0])) == lowered) {
+            if (index != FItemIndex || FMultiSelect) SelectByUser(index, TPick::Single);
+            return;
+        }
+    }
+}
+
+void TListBox::HandleWheel(TMessage& message) {
+    message.Result = 1;
+    FWheelRest += static_cast<std::int16_t>(HIWORD(message.WParam));
+    const int notches = FWheelRest / kWheelNotch;
+    FWheelRest -= notches * kWheelNotch;
+    // Turning the wheel away from the user (positive) shows earlier items.
+    if (notches != 0) SetTopIndex(FTopIndex - notches * kItemsPerNotch);
 }
 
 void TListBox::WndProc(TMessage& message) {
@@ -432,6 +501,13 @@ void TListBox::WndProc(TMessage& message) {
         case WM_KEYDOWN:
             TWinControl::WndProc(message);
             if (message.Result == 0) HandleKey(message);
+            return;
+        case WM_CHAR:
+            TWinControl::WndProc(message);
+            if (message.Result == 0) HandleChar(message);
+            return;
+        case WM_MOUSEWHEEL:
+            HandleWheel(message);
             return;
         case WM_VSCROLL:
             HandleScroll(LOWORD(message.WParam), HIWORD(message.WParam));

@@ -51,3 +51,7 @@ constexpr std::uint8_t GetBValue(COLORREF c) { return std::uint8_t((c >> 16) & 0
 
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 using TLeftRight = TAlignment;  // only taLeftJustify or taRightJustify
+// The kinds of shape (the shape control's and the shaped button's) and where
+// a button's glyph sits relative to its caption.
+enum TShapeType : std::uint8_t { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
+enum TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };

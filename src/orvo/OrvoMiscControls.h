@@ -3,3 +3,4 @@
 // gradient or tiled background.
 
 #include "orvo/OrvoBackground.h"
+#include "orvo/OrvoButton.h"

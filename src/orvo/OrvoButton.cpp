@@ -1,0 +1,539 @@
+#include "orvo/OrvoButton.h"
+
+#include <algorithm>
+
+#include "host/Classes.h"
+#include "host/Colors.h"
+#include "host/Gdi.h"
+#include "host/Graphics.h"
+#include "host/Messages.h"
+#include "host/WindowServices.h"
+
+// ================================================================ TOrvoButton
+//
+// Looks. Four states decide the face: the focus (the framework's Focused),
+// FIsFocused (the framework's "current push button", through
+// SetButtonStyle), hot (FMouseOver, read together with HotTrack) and, from
+// each CN_DRAWITEM, pressed (ODS_SELECTED) and disabled (ODS_DISABLED):
+//
+//   state               face                                    frame
+//   normal              Color, Image centred                    3-D (Ctl3D) or flat outline
+//   focused             HighlightColor when FocusHighlight      clWindowFrame outline, frame inside it
+//   Default             as normal                               clWindowFrame outline, frame inside it
+//   FIsFocused          dotted focus rectangle when FocusRect   unchanged
+//   hot                 face and picture washed halfway to      unchanged; caption in HotTrackFontColor
+//                       clBtnHighlight
+//   pressed             picture moved by (1, 1), caption and    clBtnShadow outline instead of the frame
+//                       glyph one pixel right and down
+//   disabled            engraved caption, the second frame of   unchanged
+//                       a two-frame glyph
+//
+// Hot state: CM_MOUSEENTER sets FMouseOver while the button is enabled and
+// HotTrack is on; CM_MOUSELEAVE clears it whatever the state, so a button
+// disabled or switched off while hot does not stay washed once the pointer
+// has gone. Both repaint at once.
+
+namespace {
+
+// The button's canvas on the item's device context for one drawing. The
+// device context's state is saved first and restored last, and the canvas is
+// detached and unlocked again, also when the drawing raises.
+class TItemDrawing {
+public:
+    TItemDrawing(TCanvas* canvas, HDC dc) : FCanvas(canvas), FDC(dc), FSavedLevel(SaveDC(dc)) {
+        FCanvas->Lock();
+        FCanvas->SetHandle(dc);
+    }
+    ~TItemDrawing() {
+        FCanvas->SetHandle(nullptr);
+        FCanvas->Unlock();
+        if (FSavedLevel) RestoreDC(FDC, FSavedLevel);
+    }
+    TItemDrawing(const TItemDrawing&) = delete;
+    TItemDrawing& operator=(const TItemDrawing&) = delete;
+
+private:
+    TCanvas* FCanvas;
+    HDC FDC;
+    int FSavedLevel;
+};
+
+// The caption as it is measured: without its first "&".
+std::string MeasuredCaption(std::string caption) {
+    const std::size_t amp = caption.find('&');
+    if (amp != std::string::npos) caption.erase(amp, 1);
+    return caption;
+}
+
+constexpr unsigned kAlignmentFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};  // by TAlignment
+
+}  // namespace
+
+TOrvoButton::TOrvoButton(TComponent* owner)
+    : TButton(owner),
+      FGlyphFrame(std::make_unique<TBitmap>()),
+      FCanvas(std::make_unique<TCanvas>()),
+      FGlyph(std::make_unique<TBitmap>()),
+      FImage(std::make_unique<TBitmap>()) {
+    // The strip may also change in place (a form description fills it
+    // through Glyph.Data): its frame count follows every change, so a paint
+    // never cuts frames out of a strip that is no longer there.
+    FGlyph->OnChange = [this](TObject*) { CountGlyphFrames(); };
+}
+
+TOrvoButton::~TOrvoButton() { FGlyph->OnChange = nullptr; }
+
+const TClassInfo& TOrvoButton::StaticClassInfo() {
+    static const TClassInfo info = [] {
+        TClassInfo i("TOrvoButton", &TButton::StaticClassInfo(), [](TComponent* owner) { return new TOrvoButton(owner); });
+        using C = TOrvoButton;
+        // None of the button's own properties has a stored default: each is
+        // always written. Glyph and Image stream as bitmaps (Glyph.Data).
+        TClassBuilder<C>(i)
+            .Enum("Alignment", &C::Alignment, &C::SetAlignment, {"taLeftJustify", "taRightJustify", "taCenter"})
+            .Color("Color", &C::Color, &C::SetColor)
+            .Bool("Ctl3D", &C::Ctl3D, &C::SetCtl3D)
+            .Bool("FocusHighlight", &C::FocusHighlight, &C::SetFocusHighlight)
+            .Bool("FocusRect", &C::FocusRect, &C::SetFocusRect)
+            .Object("Glyph", &C::Glyph)
+            .Color("HighlightColor", &C::HighlightColor, &C::SetHighlightColor)
+            .Bool("HotTrack", &C::HotTrack, &C::SetHotTrack)
+            .Color("HotTrackFontColor", &C::HotTrackFontColor, &C::SetHotTrackFontColor)
+            .Enum("Layout", &C::Layout, &C::SetLayout, ButtonLayoutNames())
+            .Bool("ParentColor", &C::ParentColor, &C::SetParentColor)
+            .Enum("Shape", &C::Shape, &C::SetShape, ShapeTypeNames())
+            .Object("Image", &C::Image)
+            .Str("Version", &C::Version, &C::SetVersion)
+            .Bool("WordWrap", &C::WordWrap, &C::SetWordWrap)
+            .Publish({"Alignment", "Color", "Ctl3D", "FocusHighlight", "FocusRect", "Glyph", "HighlightColor",
+                      "HotTrack", "HotTrackFontColor", "Layout", "ParentColor", "Shape", "Image", "Version",
+                      "WordWrap"});
+        return i;
+    }();
+    return info;
+}
+const TClassInfo& TOrvoButton::ClassInfo() const { return StaticClassInfo(); }
+
+// ---------------------------------------------------------------- setters
+
+void TOrvoButton::SetAlignment(TAlignment value) {
+    if (value == FAlignment) return;
+    FAlignment = value;
+    Invalidate();
+}
+
+void TOrvoButton::SetColor(TColor value) {
+    if (value == FColor) return;
+    FColor = value;
+    FParentColor = false;
+    Invalidate();
+}
+
+void TOrvoButton::SetCtl3D(bool value) {
+    if (value == FCtl3D) return;
+    FCtl3D = value;
+    Invalidate();
+}
+
+void TOrvoButton::SetFocusHighlight(bool value) { FFocusHighlight = value; }
+
+void TOrvoButton::SetFocusRect(bool value) { FFocusRect = value; }
+
+void TOrvoButton::SetGlyph(const TBitmap* value) {
+    const int countBefore = FNumGlyphs;
+    // Assigning the strip to itself only counts its frames again.
+    if (value != FGlyph.get()) FGlyph->Assign(value);
+    CountGlyphFrames();
+    if (countBefore != 0) Invalidate();
+}
+
+void TOrvoButton::SetHighlightColor(TColor value) {
+    if (value == FHighlightColor) return;
+    FHighlightColor = value;
+    Invalidate();
+}
+
+void TOrvoButton::SetHotTrack(bool value) { FHotTrack = value; }
+
+void TOrvoButton::SetHotTrackFontColor(TColor value) {
+    if (value == FHotTrackFontColor) return;
+    FHotTrackFontColor = value;
+    Invalidate();
+}
+
+void TOrvoButton::SetLayout(TButtonLayout value) {
+    if (value == FLayout) return;
+    FLayout = value;
+    Invalidate();
+}
+
+void TOrvoButton::SetParentColor(bool value) {
+    if (value == FParentColor) return;
+    FParentColor = value;
+    Invalidate();
+}
+
+void TOrvoButton::SetShape(TShapeType value) {
+    if (value == FShape) return;
+    FShape = value;
+    if (value == stSquare || value == stCircle) {
+        Perform(WM_SIZE, 0, 0);
+    } else {
+        Invalidate();
+        UpdateRegion();
+    }
+}
+
+void TOrvoButton::SetImage(const TBitmap* value) {
+    if (value != FImage.get()) FImage->Assign(value);
+    Invalidate();
+}
+
+void TOrvoButton::SetWordWrap(bool value) {
+    if (value == FWordWrap) return;
+    FWordWrap = value;
+    Invalidate();
+}
+
+void TOrvoButton::CountGlyphFrames() {
+    // An empty strip keeps the count it had.
+    if (FGlyph->Empty()) return;
+    FNumGlyphs = GlyphFrameCount(FGlyph->Width(), FGlyph->Height());
+}
+
+// ---------------------------------------------------------------- window
+
+void TOrvoButton::CreateParams(TCreateParams& params) {
+    TButton::CreateParams(params);
+    params.Style |= BS_OWNERDRAW;
+}
+
+void TOrvoButton::CreateWindowDone() {
+    TButton::CreateWindowDone();
+    // A new window has no region yet.
+    UpdateRegion();
+}
+
+void TOrvoButton::SetButtonStyle(bool aDefault) {
+    // The window style stays owner-drawn; only the look changes.
+    if (aDefault == FIsFocused) return;
+    FIsFocused = aDefault;
+    Invalidate();
+}
+
+void TOrvoButton::UpdateRegion() {
+    FShapeSize = Height() > Width() ? Width() : Height();
+    if (IsSquareShape(FShape)) {
+        // Each resize comes back here through WM_SIZE.
+        if (Width() != FShapeSize) SetWidth(FShapeSize);
+        if (Height() != FShapeSize) SetHeight(FShapeSize);
+    }
+    ApplyWindowRegion();
+}
+
+void TOrvoButton::ApplyWindowRegion() {
+    // The region lives in the window, which is made for it when needed.
+    // Not for a button without a parent (its window would be a top-level
+    // one) nor while a form description is read (the form would get its
+    // window before it is complete): such a button takes its region when
+    // its window is created (CreateWindowDone).
+    if (!HandleAllocated() && (!Parent() || ComponentState().Contains(csLoading))) return;
+    HRGN region = nullptr;
+    if (IsEllipticShape(FShape)) {
+        region = CreateEllipticRgn(0, 0, Width() + 1, Height() + 1);
+    } else if (IsRoundedShape(FShape)) {
+        const int corner = RoundCorner(FShapeSize);
+        region = CreateRoundRectRgn(0, 0, Width() + 1, Height() + 1, corner, corner);
+    } else {
+        region = CreateRectRgn(0, 0, Width(), Height());
+    }
+    // The window owns the region from here on.
+    SetWindowRgn(Handle(), region, true);
+}
+
+// ---------------------------------------------------------------- messages
+
+void TOrvoButton::WndProc(TMessage& message) {
+    switch (message.Msg) {
+        case CN_DRAWITEM:
+            HandleDrawItem(message);
+            return;
+        case CN_MEASUREITEM:
+            if (auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam)) {
+                measure->itemWidth = UINT(Width());
+                measure->itemHeight = UINT(Height());
+            }
+            message.Result = 1;
+            return;
+        case WM_SIZE:
+            UpdateRegion();
+            TButton::WndProc(message);
+            return;
+        case CM_ENABLEDCHANGED:
+        case CM_FONTCHANGED:
+        case CM_TEXTCHANGED: {
+            TComponentGuard guard(this);
+            TButton::WndProc(message);
+            if (!guard.Destroyed()) Invalidate();
+            return;
+        }
+        case CM_PARENTCOLORCHANGED:
+            HandleParentColorChanged(message);
+            return;
+        case CM_MOUSEENTER:
+            TButton::WndProc(message);
+            if (Enabled() && FHotTrack) {
+                FMouseOver = true;
+                Repaint();
+            }
+            return;
+        case CM_MOUSELEAVE:
+            TButton::WndProc(message);
+            if (FMouseOver) {
+                FMouseOver = false;
+                Repaint();
+            }
+            return;
+        default:
+            TButton::WndProc(message);
+    }
+}
+
+void TOrvoButton::HandleDrawItem(TMessage& message) {
+    message.Result = 1;
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    if (!item || !item->hDC) return;
+    TItemDrawing drawing(FCanvas.get(), item->hDC);
+    FCanvas->SetFont(Font());
+    FCanvas->SetBrush(Brush());
+    DrawButton(item->rcItem, item->itemState);
+}
+
+void TOrvoButton::HandleParentColorChanged(TMessage& message) {
+    // Only the button's own ParentColor counts; the framework's colour plays
+    // no part in its look.
+    if (!FParentColor) return;
+    if (message.WParam) SetColor(TColor(message.LParam));
+    else if (Parent()) SetColor(Parent()->Brush()->Color());
+    FParentColor = true;  // the Color assignment cleared it
+}
+
+// ---------------------------------------------------------------- painting
+
+void TOrvoButton::DrawButton(const TRect& itemRect, UINT itemState) {
+    const bool pressed = (itemState & ODS_SELECTED) != 0;
+    unsigned frameFlags = DFCS_BUTTONPUSH | DFCS_ADJUSTRECT;
+    if (pressed) frameFlags |= DFCS_PUSHED;
+    if (itemState & ODS_DISABLED) frameFlags |= DFCS_INACTIVE;
+    FPaintColor = Focused() && FFocusHighlight ? FHighlightColor : FColor;
+    FPaintFontColor = FMouseOver && FHotTrack ? FHotTrackFontColor : Font()->Color();
+
+    DrawFace(itemRect, pressed);
+
+    TCanvas* canvas = FCanvas.get();
+    canvas->Brush()->SetStyle(bsClear);
+    if (Focused() || Default()) {
+        // The current push button's dark outline, with the frame inside it.
+        canvas->Pen()->SetColor(clWindowFrame);
+        canvas->Pen()->SetWidth(FShape == stRectangle || FShape == stSquare ? 1 : 2);
+        DrawOutline(FItemRect);
+        canvas->Pen()->SetWidth(1);
+        InflateRect(FItemRect, -1, -1);
+    }
+    if (pressed) {
+        canvas->Pen()->SetColor(clBtnShadow);
+        canvas->Pen()->SetWidth(1);
+        DrawOutline(FItemRect);
+    } else if (FCtl3D) {
+        DrawFrame3D(FItemRect, frameFlags);
+    } else {
+        canvas->Pen()->SetColor(clWindowFrame);
+        canvas->Pen()->SetWidth(1);
+        DrawOutline(FItemRect);
+    }
+
+    if (FNumGlyphs == 0) SetGlyph(FGlyph.get());  // counts; no repaint while the count was 0
+
+    FItemRect = FocusRectFor(FShape, itemRect, FShapeSize);
+    if (FIsFocused && FFocusRect) {
+        canvas->Pen()->SetColor(clWindowFrame);
+        canvas->Brush()->SetColor(clBtnFace);
+        canvas->DrawFocusRect(FItemRect);
+    }
+    // Caption and glyph sit one pixel above centre and move one pixel right
+    // and one down when pressed.
+    if (pressed) OffsetRect(FItemRect, 1, 0);
+    else OffsetRect(FItemRect, 0, -1);
+
+    PrepareGlyph();
+    DrawCaption();
+    DrawGlyph();
+}
+
+void TOrvoButton::DrawFace(const TRect& itemRect, bool pressed) {
+    TCanvas* canvas = FCanvas.get();
+    FItemRect = itemRect;
+    canvas->Font()->SetColor(FPaintFontColor);
+    canvas->Brush()->SetColor(FPaintColor);
+    canvas->FillRect(FItemRect);
+    if (pressed) OffsetRect(FItemRect, 1, 1);
+    if (!FImage->Empty()) {
+        const int left = FItemRect.Left + (FItemRect.Width() - FImage->Width()) / 2;
+        const int top = FItemRect.Top + (FItemRect.Height() - FImage->Height()) / 2;
+        canvas->Draw(left, top, FImage.get());
+    }
+    // The wash covers the picture too.
+    if (FMouseOver && FHotTrack) BlendColor(canvas, clBtnHighlight, 50);
+    if (pressed) OffsetRect(FItemRect, -1, -1);
+}
+
+void TOrvoButton::DrawOutline(const TRect& rect) {
+    TCanvas* canvas = FCanvas.get();
+    if (IsEllipticShape(FShape)) {
+        canvas->Pen()->SetWidth(2);
+        canvas->Ellipse(rect);
+        canvas->Pen()->SetWidth(1);
+    } else if (IsRoundedShape(FShape)) {
+        const int corner = RoundCorner(FShapeSize);
+        canvas->RoundRect(rect.Left, rect.Top, rect.Right, rect.Bottom, corner, corner);
+    } else {
+        canvas->Rectangle(rect);
+    }
+}
+
+void TOrvoButton::DrawFrame3D(const TRect& rect, unsigned frameFlags) {
+    if (rect.IsEmpty()) return;
+    // The frame is drawn off screen on clBtnFace, which then stays out of the
+    // copy: only the frame lines land on the face and its picture.
+    TBitmap frame;
+    frame.SetPixelFormat(pf32bit);
+    frame.SetSize(rect.Width(), rect.Height());
+    TCanvas* fc = frame.Canvas();
+    fc->Brush()->SetColor(clBtnFace);
+    fc->FillRect(Rect(0, 0, rect.Width(), rect.Height()));
+
+    // In the bitmap's own coordinates, so the whole frame fits it wherever
+    // the rectangle starts (inside the outline it starts at (1, 1)).
+    TRect r = rect;
+    OffsetRect(r, -rect.Left, -rect.Top);
+    const auto fill = [fc](TColor colour) {
+        fc->Pen()->SetColor(colour);
+        fc->Brush()->SetColor(colour);
+    };
+    if (IsRoundedShape(FShape)) {
+        const int c = RoundCorner(FShapeSize);
+        fill(clWindowFrame);
+        fc->RoundRect(r.Left, r.Top, r.Right, r.Bottom, c, c);
+        fill(clBtnShadow);
+        fc->RoundRect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1, c, c);
+        fill(clBtnHighlight);
+        fc->RoundRect(r.Left, r.Top, r.Right - 2, r.Bottom - 2, c, c);
+        fill(clBtnFace);
+        fc->RoundRect(r.Left + 1, r.Top + 1, r.Right - 2, r.Bottom - 2, c, c);
+    } else if (IsEllipticShape(FShape)) {
+        fill(clWindowFrame);
+        fc->Ellipse(r.Left, r.Top, r.Right, r.Bottom);
+        fill(clBtnHighlight);
+        fc->Ellipse(r.Left, r.Top, r.Right - 2, r.Bottom - 2);
+        fill(clBtnShadow);
+        fc->Ellipse(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+        fill(clBtnFace);
+        fc->Ellipse(r.Left + 1, r.Top + 1, r.Right - 2, r.Bottom - 2);
+    } else {
+        DrawFrameControl(fc->Handle(), &r, DFC_BUTTON, frameFlags);
+    }
+
+    TCanvas* canvas = FCanvas.get();
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->BrushCopy(rect, &frame, Rect(0, 0, rect.Width(), rect.Height()), clBtnFace);
+    canvas->Brush()->SetStyle(bsSolid);
+}
+
+void TOrvoButton::PrepareGlyph() {
+    if (FGlyph->Empty()) {
+        if (!FGlyphFrame->Empty()) FGlyphFrame->Assign(nullptr);
+        return;
+    }
+    const TRect source = GlyphFrameSource(FGlyph->Width(), FGlyph->Height(), FNumGlyphs, !Enabled());
+    if (source.IsEmpty()) {
+        FGlyphFrame->Assign(nullptr);
+        return;
+    }
+    FGlyphRect = Rect(0, 0, source.Width(), source.Height());
+    FGlyphFrame->SetPixelFormat(pf32bit);
+    FGlyphFrame->SetSize(source.Width(), source.Height());
+    // Drawn shifted, so only the chosen frame lands in the frame bitmap; the
+    // strip itself is only read (it keeps the file it was loaded from).
+    FGlyphFrame->Canvas()->Draw(-source.Left, 0, FGlyph.get());
+}
+
+unsigned TOrvoButton::CaptionFlags() const {
+    return kAlignmentFlags[FAlignment] | (FWordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+}
+
+void TOrvoButton::DrawCaption() {
+    TCanvas* canvas = FCanvas.get();
+    const bool hasGlyph = !FGlyphFrame->Empty();
+    const TSize glyphSpace = GlyphSpace(FGlyphFrame->Width(), FGlyphFrame->Height(), hasGlyph);
+    const std::string caption = Caption();
+    const std::string measured = MeasuredCaption(caption);
+    canvas->Brush()->SetStyle(bsClear);
+
+    TSize size;
+    if (!FWordWrap) {
+        size = canvas->TextExtent(measured);
+    } else {
+        const TSize room = CaptionRoom(FLayout, FItemRect, glyphSpace);
+        TRect needed = Rect(0, 0, room.cx, room.cy);
+        DrawText(canvas->Handle(), measured, needed, DT_CALCRECT | DT_WORDBREAK | kAlignmentFlags[FAlignment]);
+        size.cx = std::min(room.cx, needed.Width());
+        size.cy = std::min(room.cy, needed.Height());
+    }
+    const TPoint origin = CaptionOrigin(FLayout, FItemRect, size, glyphSpace);
+    FCaptionRect = Bounds(origin.X, origin.Y, size.cx, size.cy);
+
+    const unsigned flags = CaptionFlags();
+    if (!Enabled()) DrawDisabledCaption(flags);
+    TRect place = FCaptionRect;
+    DrawText(canvas->Handle(), caption, place, flags);
+    canvas->Font()->SetColor(Font()->Color());
+    canvas->Brush()->SetStyle(bsSolid);
+}
+
+void TOrvoButton::DrawDisabledCaption(unsigned flags) {
+    // Engraved: the highlight one pixel down and right, the shadow (drawn
+    // by the caller) at its place.
+    TCanvas* canvas = FCanvas.get();
+    const std::string caption = Caption();
+    canvas->SetFont(Font());
+    canvas->Brush()->SetStyle(bsClear);
+    TRect place = FCaptionRect;
+    DrawText(canvas->Handle(), caption, place, flags);
+    canvas->Font()->SetColor(clBtnHighlight);
+    place = FCaptionRect;
+    OffsetRect(place, 1, 1);
+    DrawText(canvas->Handle(), caption, place, flags);
+    canvas->Font()->SetColor(clBtnShadow);
+}
+
+void TOrvoButton::DrawGlyph() {
+    if (FGlyphFrame->Empty()) return;
+    const int w = FGlyphFrame->Width();
+    const int h = FGlyphFrame->Height();
+    const TColor key = FGlyphFrame->Pixel(0, h - 1);
+    const TSize caption{FCaptionRect.Width(), FCaptionRect.Height()};
+    const TPoint at = GlyphOrigin(FLayout, FItemRect, caption, TSize{w, h});
+    TCanvas* canvas = FCanvas.get();
+    canvas->Brush()->SetStyle(bsClear);
+    // One pixel wider and higher than the frame: the copy stretches it.
+    canvas->BrushCopy(Rect(at.X, at.Y, at.X + w + 1, at.Y + h + 1), FGlyphFrame.get(), FGlyphRect, key);
+}
+
+// ---------------------------------------------------------------- registration
+
+namespace {
+const bool kRegistered = [] {
+    RegisterClass(TOrvoButton::StaticClassInfo());
+    return true;
+}();
+}  // namespace

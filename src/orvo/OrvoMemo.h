@@ -1,0 +1,18 @@
+#pragma once
+// TOrvoMemo: the framework's memo with the edit's additions (alignment,
+// transparency while unfocused, the focus highlight). Its scroll bars take
+// the focus before they scroll it, so scrolling always happens opaque. Its
+// Alignment hides the framework memo's own, which stays left.
+
+#include "host/StdCtrls.h"
+#include "orvo/OrvoEditBase.h"
+
+class TOrvoMemo : public TOrvoEditBase<TMemo> {
+public:
+    explicit TOrvoMemo(TComponent* owner);
+
+    const TClassInfo& ClassInfo() const override;
+    static const TClassInfo& StaticClassInfo();
+
+    void WndProc(TMessage& message) override;
+};
