@@ -9,9 +9,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth ccache
-  # The narrow face that stands in for the small dialog fonts of forms, and
-  # what the end-to-end test drives the demo with.
-  fonts-liberation xdotool imagemagick
+  # What the end-to-end test drives the demo with and reads its screen with.
+  xdotool imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

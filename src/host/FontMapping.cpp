@@ -11,7 +11,7 @@ struct TFontSubstitute {
     const char* Name;
     const char* Family;
     // The substitute's pixel size for a requested character height, in
-    // elevenths: a narrow face is set slightly smaller so that its line and
+    // elevenths: a face is set smaller so that its line and
     // its widths stay within what forms laid out for the name allow.
     int EleventhsOfHeight = 11;
 };
@@ -19,18 +19,19 @@ struct TFontSubstitute {
 // The desktop fonts that form descriptions name, and the installed family
 // drawn in their place (fixed Debian packages, so metrics are the same on
 // every machine). The small dialog faces that forms are laid out for get
-// Liberation Sans Narrow at 10/11 of the height: of the free faces it is the
-// one whose captions fit the sizes such forms give them (at an 11-pixel
-// request "OrvoRadioButton" measures 65 pixels and a line 11, where DejaVu
-// Sans Condensed gives 85 and 13, Liberation Sans 82 and 12, FreeSans 83 and
-// 11), and it keeps a line of 11 pixels, so three lines fit 33 pixels.
+// DejaVu Sans Condensed at 9/11 of the asked height: a form's 11-pixel text
+// then measures "OrvoRadioButton" 69 pixels and "os3DJumbo" 45 on lines of
+// 10, so captions fit the sizes such forms give them and three lines fit 33
+// pixels. At the full height it gives 85 and 56 on lines of 13; of the other
+// free faces, Liberation Sans Narrow at 10 pixels (65, 46, 11) runs words
+// together without hinted spaces, and FreeSans or Liberation Sans at 11
+// (83 and 82 wide) do not fit.
 constexpr TFontSubstitute kSubstitutes[] = {
-    {"MS Sans Serif", "Liberation Sans Narrow", 10},
-    {"Microsoft Sans Serif", "Liberation Sans Narrow", 10},
-    {"MS Shell Dlg", "Liberation Sans Narrow", 10},
-    {"MS Shell Dlg 2", "Liberation Sans Narrow", 10},
-    {"Tahoma", "Liberation Sans Narrow", 10},
-    {"Liberation Sans Narrow", "Liberation Sans Narrow"},
+    {"MS Sans Serif", "DejaVu Sans Condensed", 9},
+    {"Microsoft Sans Serif", "DejaVu Sans Condensed", 9},
+    {"MS Shell Dlg", "DejaVu Sans Condensed", 9},
+    {"MS Shell Dlg 2", "DejaVu Sans Condensed", 9},
+    {"Tahoma", "DejaVu Sans Condensed", 9},
     {"DejaVu Sans Condensed", "DejaVu Sans Condensed"},
     {"Arial", "DejaVu Sans"},
     {"Verdana", "DejaVu Sans"},

@@ -3,7 +3,7 @@
 //
 // Form descriptions name the fonts of the desktop they were made on ("MS Sans
 // Serif", "Tahoma"...). The host renders with a few fixed free families
-// (DejaVu, Liberation Sans Narrow), so text metrics, tests and screenshots
+// (DejaVu), so text metrics, tests and screenshots
 // are the same on every machine. This is
 // the one table that knows which family stands for which name.
 

@@ -52,8 +52,8 @@ struct TTextSurface : TTestSurface {
 }  // namespace
 
 TEST(DrawingText, FormFontNamesMapToTheInstalledFamilies) {
-    EXPECT_EQ(MapFontFamily("MS Sans Serif"), "Liberation Sans Narrow");
-    EXPECT_EQ(MapFontFamily("tahoma"), "Liberation Sans Narrow");
+    EXPECT_EQ(MapFontFamily("MS Sans Serif"), "DejaVu Sans Condensed");
+    EXPECT_EQ(MapFontFamily("tahoma"), "DejaVu Sans Condensed");
     EXPECT_EQ(MapFontFamily("Segoe UI"), "DejaVu Sans");
     EXPECT_EQ(MapFontFamily("Courier New"), "DejaVu Sans Mono");
     EXPECT_EQ(MapFontFamily("Times New Roman"), "DejaVu Serif");
@@ -61,10 +61,10 @@ TEST(DrawingText, FormFontNamesMapToTheInstalledFamilies) {
     EXPECT_EQ(PointsToPixels(8), 11);
     EXPECT_EQ(PixelsToPoints(11), 8);
     TFont font;
-    // The narrow face is set at 10/11 of the asked height.
-    EXPECT_EQ(FontOf(font.Handle())->family(), "Liberation Sans Narrow");
-    EXPECT_EQ(FontOf(font.Handle())->pixelSize(), 10);
-    EXPECT_EQ(MapFontPixelSize("MS Sans Serif", 16), 15);
+    // The dialog faces are set at 9/11 of the asked height.
+    EXPECT_EQ(FontOf(font.Handle())->family(), "DejaVu Sans Condensed");
+    EXPECT_EQ(FontOf(font.Handle())->pixelSize(), 9);
+    EXPECT_EQ(MapFontPixelSize("MS Sans Serif", 16), 13);
     EXPECT_EQ(MapFontPixelSize("ms sans serif", 1), 1);
     EXPECT_EQ(MapFontPixelSize("DejaVu Sans", 11), 11);
 }
