@@ -515,6 +515,12 @@ bool THostEvents::KeyEvent(TWinControl* control, QKeyEvent* e, bool press, bool 
 
     Application->CancelHint();
     const LPARAM altBit = alt ? LPARAM(1) << 29 : 0;
+    // Ctrl+Tab and Ctrl+Shift+Tab are dialog keys: a page control around
+    // the focus turns its pages with them.
+    if (vk == VK_TAB && (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
+        TWinControl* root = DialogRoot(control);
+        if (Dispatch(root, CM_DIALOGKEY, VK_TAB, 0) || gone()) return true;
+    }
     if (vk == VK_TAB && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
         if (Dispatch(control, WM_KEYDOWN, VK_TAB, 0) || gone()) return true;
         if (control->WantTabs()) return hostPaints;
