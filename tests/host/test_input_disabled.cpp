@@ -1,7 +1,6 @@
 // A disabled control gets no mouse input: presses, releases, clicks and
 // double-clicks go to its parent instead, whatever kind of control it is and
-// whether it or one of its parents was disabled. And what a child window
-// gives up when it shrinks, also while it paints, is painted by its parent.
+// whether it or one of its parents was disabled.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -120,62 +119,4 @@ TEST(InputDisabled, ADisabledControlOfEveryKindGetsNoMouseInput) {
             SetCaptureControl(nullptr);
         }
     }
-}
-
-namespace {
-
-// A control that, like an auto-sizing caption, takes a new width while it
-// paints.
-class TShrinkingControl : public TRecordingControl {
-public:
-    using TRecordingControl::TRecordingControl;
-    int NewWidth = 0;
-
-protected:
-    void Paint() override {
-        TRecordingControl::Paint();
-        if (NewWidth > 0 && Width() != NewWidth) SetWidth(NewWidth);
-    }
-};
-
-}  // namespace
-
-TEST(InputRepaint, WhatAChildGivesUpWhilePaintingIsRepaintedByItsParent) {
-    TForm form(nullptr);
-    form.SetBorderStyle(bsNone);
-    form.SetBounds(0, 0, 200, 100);
-    auto* parent = new TRecordingControl(&form);
-    parent->SetBounds(0, 0, 200, 100);
-    parent->SetParent(&form);
-    parent->PaintColor = clWhite;
-    auto* child = new TShrinkingControl(&form);
-    child->SetBounds(10, 10, 120, 20);
-    child->SetParent(parent);
-    child->PaintColor = clRed;
-    ShowFormForAutomation(&form);
-
-    ProcessPendingPaints();
-    const int paintsBefore = parent->Paints;
-    child->NewWidth = 50;
-    // Parent and child repaint in one round (a group laying its buttons
-    // out): the child shrinks after the parent has painted.
-    parent->Invalidate();
-    child->Invalidate();
-    ProcessPendingPaints();
-    ASSERT_EQ(child->Width(), 50);
-    // The strip from x 60 to 130 that the child left is the parent's again.
-    EXPECT_GE(parent->Paints, paintsBefore + 2);
-    EXPECT_LE(parent->LastClipRect.Left, 60);
-    EXPECT_GE(parent->LastClipRect.Right, 130);
-    EXPECT_LE(parent->LastClipRect.Top, 10);
-    EXPECT_GE(parent->LastClipRect.Bottom, 30);
-
-    // Moving a child away shows what lay under it too.
-    child->NewWidth = 0;
-    const int paintsAfterShrink = parent->Paints;
-    child->SetLeft(140);
-    ProcessPendingPaints();
-    EXPECT_GT(parent->Paints, paintsAfterShrink);
-    EXPECT_LE(parent->LastClipRect.Left, 10);
-    EXPECT_GE(parent->LastClipRect.Right, 60);
 }
