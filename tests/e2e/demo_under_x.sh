@@ -25,9 +25,14 @@ trap cleanup EXIT
 # A display of our own: Xvfb picks a free number and writes it to fd 3.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
+xvfb_pid=$!
+pids+=($xvfb_pid)
 exec 3>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 50); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
 [ -s "$work/display" ] || skip "Xvfb did not start: $(tail -2 "$work/xvfb.log")"
 export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
