@@ -210,7 +210,9 @@ TEST(DemoTexts, EveryCaptionAndItemFitsItsControlAtTheStoredSize) {
             // fixed ones, their width.
             const TSize t = Extent(label, StripHotkey(label->Caption()));
             EXPECT_LE(t.cy, label->Height());
-            if (!label->AutoSize()) EXPECT_LE(t.cx, label->Width());
+            if (!label->AutoSize()) {
+                EXPECT_LE(t.cx, label->Width());
+            }
             ++checked;
         }
     }

@@ -103,12 +103,19 @@ TEST(InputDisabled, ADisabledControlOfEveryKindGetsNoMouseInput) {
             EXPECT_EQ(own.Total(), 0);
             EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
             EXPECT_EQ(GetCaptureControl(), nullptr);
-            if (auto* box = dynamic_cast<TCheckBox*>(control)) EXPECT_EQ(box->Checked(), wasChecked);
-            if (auto* combo = dynamic_cast<TComboBox*>(control)) EXPECT_EQ(combo->ItemIndex(), index);
+            if (auto* box = dynamic_cast<TCheckBox*>(control)) {
+                EXPECT_EQ(box->Checked(), wasChecked);
+            }
+            if (auto* combo = dynamic_cast<TComboBox*>(control)) {
+                EXPECT_EQ(combo->ItemIndex(), index);
+            }
             // An enabled parent hears the presses instead, as under the
             // platform the framework comes from.
-            if (!viaParent) EXPECT_GE(parent.Downs, 2);
-            else EXPECT_EQ(parent.Total(), 0);
+            if (!viaParent) {
+                EXPECT_GE(parent.Downs, 2);
+            } else {
+                EXPECT_EQ(parent.Total(), 0);
+            }
 
             // Enabled again, the same input reaches it.
             panel->SetEnabled(true);
