@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth ccache
+  # What the end-to-end test drives the demo with and reads its screen with.
+  xdotool imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -241,6 +241,22 @@ void TPageControl::SelectNextPage(bool forward) {
     if (page && page != FActivePage) SelectPageByUser(page);
 }
 
+bool TPageControl::HoldsTheFocus() const {
+    if (Focused()) return true;
+    TWinControl* focused = stdctrls::FocusedWinControl();
+    return focused && ContainsControl(focused);
+}
+
+void TPageControl::TurnPageFromKeyboard(bool forward) {
+    // The user was working on the page: the next page's first control
+    // takes the focus, so Tab goes on from there.
+    const bool focusOnPage = FActivePage && FActivePage->ContainsControl(stdctrls::FocusedWinControl());
+    TComponentGuard guard(this);
+    SelectNextPage(forward);
+    if (guard.Destroyed() || !focusOnPage || !FActivePage) return;
+    if (TWinControl* first = FActivePage->FindNextControl(nullptr, true, true)) first->SetFocus();
+}
+
 void TPageControl::SelectPageByUser(TTabSheet* page) {
     if (!page || page->PageControl() != this || page == FActivePage || !page->TabVisible()) return;
     TComponentGuard guard(this);
@@ -330,6 +346,14 @@ void TPageControl::WndProc(TMessage& message) {
                 }
                 message.Result = 1;
             }
+            return;
+        case CM_DIALOGKEY:
+            if (message.WParam == VK_TAB && KeyboardShiftState().Contains(ssCtrl) && HoldsTheFocus()) {
+                TurnPageFromKeyboard(!KeyboardShiftState().Contains(ssShift));
+                message.Result = 1;
+                return;
+            }
+            TWinControl::WndProc(message);
             return;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:

@@ -104,6 +104,9 @@ private:
     void MovePage(TTabSheet* page, int index);
     void DrawTab(HDC dc, TRect rect, const TTabSheet* page, bool selected);
     std::vector<TTabSheet*> ShownTabs() const;
+    // Ctrl+Tab: true when the focus is on the control or one of its pages.
+    bool HoldsTheFocus() const;
+    void TurnPageFromKeyboard(bool forward);
 
     std::vector<TTabSheet*> FPages;
     TTabSheet* FActivePage = nullptr;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QRegion>
 #include <QWidget>
 
 #include <algorithm>
@@ -364,6 +365,12 @@ void TControl::WndProc(TMessage& message) {
             return;
         case CM_HITTEST:
             message.Result = 1;  // HTCLIENT: the whole rectangle answers
+            return;
+        case CM_CANCELMODE:
+            // The capture ended without a release: the press is abandoned.
+            FControlState.Exclude(csClicked);
+            FControlState.Exclude(csLButtonDown);
+            SetMouseCapture(false);
             return;
         case CM_ENABLEDCHANGED:
         case CM_COLORCHANGED:
@@ -1034,7 +1041,12 @@ void TWinControl::ApplyWindowState() {
 }
 
 void TWinControl::UpdateWindowGeometry() {
-    if (FWidget) FWidget->setGeometry(Left(), Top(), Width(), Height());
+    if (!FWidget) return;
+    const QRect before = FWidget->geometry();
+    FWidget->setGeometry(Left(), Top(), Width(), Height());
+    // What the window gave up by shrinking or moving shows the parent again.
+    if (!FWidget->isWindow() && FWidget->isVisible())
+        RepaintUncoveredArea(FWidget->parentWidget(), QRegion(before) - QRegion(FWidget->geometry()));
 }
 
 void TWinControl::UpdateWindowVisibility() {

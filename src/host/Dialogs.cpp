@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QPointer>
 
 #include <cctype>
 #include <cstdlib>
@@ -93,8 +94,35 @@ bool TColorDialog::Execute() {
     return confirmed;
 }
 
+namespace {
+
+// Gives the keyboard back to the window that opened a modal dialog, and to
+// the widget that had the focus there. Without a window manager (or under a
+// simple one) nobody else does: the closed dialog leaves no active window.
+class TFocusReturn {
+public:
+    TFocusReturn() : FWindow(QApplication::activeWindow()), FFocus(QApplication::focusWidget()) {}
+    ~TFocusReturn() {
+        if (!FWindow || !FWindow->isVisible()) return;
+        FWindow->activateWindow();
+        QApplication::setActiveWindow(FWindow);
+        if (FFocus && FFocus->window() == FWindow && FFocus->isEnabled() && FFocus->isVisible())
+            FFocus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    TFocusReturn(const TFocusReturn&) = delete;
+    TFocusReturn& operator=(const TFocusReturn&) = delete;
+    QWidget* Window() const { return FWindow; }
+
+private:
+    QPointer<QWidget> FWindow;
+    QPointer<QWidget> FFocus;
+};
+
+}  // namespace
+
 bool TColorDialog::RunDialog() {
-    QColorDialog dialog(QApplication::activeWindow());
+    TFocusReturn focusReturn;
+    QColorDialog dialog(focusReturn.Window());
     for (int k = 0; k < FCustomColors->Count(); ++k) {
         int slot = 0;
         TColor color = 0;

@@ -101,9 +101,9 @@ void BuildFontData(TGdiFont& font) {
     q.setStrikeOut(log.lfStrikeOut != 0);
     constexpr int kMaxPixels = 2048;  // larger sizes are refused by clamping
     if (log.lfHeight < 0) {
-        q.setPixelSize(std::clamp(-log.lfHeight, 1, kMaxPixels));
+        q.setPixelSize(MapFontPixelSize(face, std::clamp(-log.lfHeight, 1, kMaxPixels)));
     } else if (log.lfHeight == 0) {
-        q.setPixelSize(11);
+        q.setPixelSize(MapFontPixelSize(face, 11));
     } else {
         // A cell height: the largest character height whose cell fits.
         const int cell = std::min(log.lfHeight, kMaxPixels);

@@ -1,12 +1,16 @@
 #include "host/HostWidget.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QEnterEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QRegion>
+#include <QTimer>
 
 #include <unordered_map>
 
@@ -26,6 +30,9 @@ std::unordered_map<const QWidget*, int>& InDispatch() {
     static std::unordered_map<const QWidget*, int> widgets;
     return widgets;
 }
+
+// Paint events being handled right now (a paint may start another).
+int gPaintDepth = 0;
 
 class TDispatchScope {
 public:
@@ -150,6 +157,14 @@ TWinControl* ControlOfWidget(const QWidget* widget, bool searchAncestors) {
     return nullptr;
 }
 
+TWinControl* ControlOfWindowPart(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (TWinControl* c = ControlOfWidget(w)) return c;
+        if (w->isWindow()) break;
+    }
+    return nullptr;
+}
+
 QWidget* WidgetOf(HWND window) {
     auto* w = reinterpret_cast<QWidget*>(window);
     return w && Registry().count(w) ? w : nullptr;
@@ -168,8 +183,88 @@ void DisposeWidget(QWidget* widget) {
     }
 }
 
+void RepaintUncoveredArea(QWidget* parent, const QRegion& area) {
+    if (!parent || area.isEmpty()) return;
+    parent->update(area);
+    if (gPaintDepth == 0) return;
+    QTimer::singleShot(0, parent, [target = QPointer<QWidget>(parent), area] {
+        if (target) target->update(area);
+    });
+}
+
 void FlushDisposedWidgets() {
     if (InDispatch().empty()) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// ---------------------------------------------------------------- capture
+
+namespace {
+
+// The framework's capture lasts from a press to its release. Qt hands the
+// release to someone else when a popup (a combo box's drop-down list) takes
+// the pointer during the press, or when the window loses activation while
+// the button is held; the captor would then keep every later click. This
+// watch, on the whole application, ends the capture on those paths.
+class TCaptureWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (!GetCaptureControl()) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget) return false;
+        switch (e->type()) {
+            case QEvent::Show:
+                if (widget->isWindow() && widget->windowType() == Qt::Popup) THostEvents::CancelCapture();
+                break;
+            case QEvent::MouseButtonRelease:
+                // A release in a window of no control (a popup's list): the
+                // captor never hears of it.
+                if (static_cast<QMouseEvent*>(e)->buttons() == Qt::NoButton && !ControlOfWindowPart(widget))
+                    THostEvents::CancelCapture();
+                break;
+            case QEvent::WindowDeactivate:
+                if (widget->isWindow()) THostEvents::CancelCapture();
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+};
+
+void EnsureCaptureWatch() {
+    static QPointer<TCaptureWatch> watch;
+    if (watch || !qApp) return;
+    watch = new TCaptureWatch(qApp);
+    qApp->installEventFilter(watch);
+}
+
+}  // namespace
+
+void THostEvents::CancelCapture() {
+    TControl* captor = GetCaptureControl();
+    if (!captor) return;
+    SetCaptureControl(nullptr);
+    TComponentGuard guard(captor);
+    // The captor forgets its pending press: no click follows.
+    Dispatch(captor, CM_CANCELMODE, 0, 0);
+    if (guard.Destroyed() && GetMouseControl() == captor) SetMouseControl(nullptr);
+    UpdateHoverAt(QCursor::pos());
+}
+
+void THostEvents::UpdateHoverAt(QPoint global) {
+    TControl* under = nullptr;
+    if (QWidget* w = QApplication::widgetAt(global)) {
+        if (TWinControl* other = ControlOfWindowPart(w)) {
+            const QPoint p = other->Widget()->mapFromGlobal(global);
+            under = other->ControlAtPos(Point(p.x(), p.y()));
+            if (!under) under = other;
+        }
+    }
+    Guarded(under, [under] { SetMouseControl(under); });
+    Application->HintMouseMessage(GetMouseControl());
 }
 
 // ---------------------------------------------------------------- widgets
@@ -180,7 +275,10 @@ THostWidget::THostWidget(TWinControl* control, QWidget* parent, Qt::WindowFlags 
     setAutoFillBackground(false);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+    EnsureCaptureWatch();
 }
+
+TWidgetEventFilter::TWidgetEventFilter(QObject* parent) : QObject(parent) { EnsureCaptureWatch(); }
 
 bool THostWidget::event(QEvent* e) {
     if (THostEvents::Translate(this, e, true)) return true;
@@ -282,6 +380,10 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
     auto* pe = static_cast<QPaintEvent*>(e);
     const QSize size = widget->size();
     if (size.isEmpty()) return;
+    ++gPaintDepth;
+    struct TPaintScope {
+        ~TPaintScope() { --gPaintDepth; }
+    } paintScope;
     if (widget->FBuffer.size() != size) widget->FBuffer = QImage(size, QImage::Format_RGB32);
     {
         std::unique_ptr<TDeviceContext> dc = CreateImageDC(widget->FBuffer);
@@ -313,12 +415,9 @@ void THostEvents::UpdateHover(TWinControl* control, QWidget* widget, QPoint loca
     } else if (widget->rect().contains(local)) {
         under = control->ControlAtPos(Point(local.x(), local.y()));
         if (!under) under = control;
-    } else if (QWidget* w = QApplication::widgetAt(global)) {
-        if (TWinControl* other = ControlOfWidget(w, true)) {
-            const QPoint p = other->Widget()->mapFromGlobal(global);
-            under = other->ControlAtPos(Point(p.x(), p.y()));
-            if (!under) under = other;
-        }
+    } else {
+        UpdateHoverAt(global);
+        return;
     }
     Guarded(under ? under : control, [under] { SetMouseControl(under); });
     Application->HintMouseMessage(GetMouseControl());
@@ -332,6 +431,25 @@ bool THostEvents::MouseEvent(TWinControl* control, QWidget* widget, QMouseEvent*
     if (type == QEvent::MouseMove) NotifyCursorMouseMoved();
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) Application->CancelHint();
     TComponentGuard controlGuard(control);
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        // A press with no other button held starts afresh: a capture still
+        // standing lost its release somewhere and must not swallow this.
+        if (GetCaptureControl() && (e->buttons() & ~Qt::MouseButtons(e->button())) == Qt::NoButton) {
+            CancelCapture();
+            if (controlGuard.Destroyed() || ControlOfWidget(widget) != control) return true;
+        }
+    }
+    if (!widget->isEnabled() || !control->Enabled()) {
+        // A disabled control gets no mouse input. Its window stays the
+        // control under the pointer (it ignores entering and leaving itself);
+        // presses and releases go on to the parent, as Qt does for a
+        // disabled widget.
+        if (type == QEvent::MouseMove) {
+            UpdateHover(control, widget, local, global);
+            return true;
+        }
+        return false;
+    }
     if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress) {
         UpdateHover(control, widget, local, global);
         if (controlGuard.Destroyed() || ControlOfWidget(widget) != control) return true;
@@ -397,6 +515,12 @@ bool THostEvents::KeyEvent(TWinControl* control, QKeyEvent* e, bool press, bool 
 
     Application->CancelHint();
     const LPARAM altBit = alt ? LPARAM(1) << 29 : 0;
+    // Ctrl+Tab and Ctrl+Shift+Tab are dialog keys: a page control around
+    // the focus turns its pages with them.
+    if (vk == VK_TAB && (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
+        TWinControl* root = DialogRoot(control);
+        if (Dispatch(root, CM_DIALOGKEY, VK_TAB, 0) || gone()) return true;
+    }
     if (vk == VK_TAB && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
         if (Dispatch(control, WM_KEYDOWN, VK_TAB, 0) || gone()) return true;
         if (control->WantTabs()) return hostPaints;

@@ -20,6 +20,7 @@
 class QEvent;
 class QMouseEvent;
 class QKeyEvent;
+class QRegion;
 
 // The framework's window.
 class THostWidget : public QWidget {
@@ -39,7 +40,7 @@ private:
 // Translates the events of a widget a stock control supplied.
 class TWidgetEventFilter : public QObject {
 public:
-    explicit TWidgetEventFilter(QObject* parent) : QObject(parent) {}
+    explicit TWidgetEventFilter(QObject* parent);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -55,11 +56,17 @@ public:
     // Sends a message; an exception goes to the application's handler.
     static LRESULT Dispatch(TControl* target, UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // Ends the mouse capture without a release: the captor gets
+    // CM_CANCELMODE (its pending press makes no click) and the control
+    // under the pointer is found again.
+    static void CancelCapture();
+
 private:
     static bool MouseEvent(TWinControl* control, QWidget* widget, QMouseEvent* e, bool hostPaints);
     static bool KeyEvent(TWinControl* control, QKeyEvent* e, bool press, bool hostPaints);
     static void Paint(TWinControl* control, THostWidget* widget, QEvent* e);
     static void UpdateHover(TWinControl* control, QWidget* widget, QPoint local, QPoint global);
+    static void UpdateHoverAt(QPoint global);
 };
 
 // Widget <-> control registry.
@@ -67,6 +74,10 @@ void RegisterWidget(QWidget* widget, TWinControl* control);
 void UnregisterWidget(QWidget* widget);
 // The control whose window `widget` (or the nearest registered ancestor) is.
 TWinControl* ControlOfWidget(const QWidget* widget, bool searchAncestors = false);
+// The control of `widget` or of its nearest registered ancestor inside the
+// same window: a popup or dialog belongs to no control even when Qt gives it
+// a control's widget as parent.
+TWinControl* ControlOfWindowPart(const QWidget* widget);
 QWidget* WidgetOf(HWND window);
 HWND HandleOf(QWidget* widget);
 // Deletes a widget now, or later when it is in the middle of handling one
@@ -79,6 +90,11 @@ void ApplyCursor(QWidget* widget, TCursor cursor);
 // The pointer moved: a cursor hidden or set by SetCursor gives way to the
 // controls' cursors again.
 void NotifyCursorMouseMoved();
+// Repaints `area` of `parent`, a region a child window has just given up.
+// Qt drops updates asked for while a window paints (a control that sizes
+// itself in its Paint), so then the repaint is asked for again once the
+// paint is over.
+void RepaintUncoveredArea(QWidget* parent, const QRegion& area);
 // Deletes the widgets whose deletion waited, unless an event is being
 // handled right now.
 void FlushDisposedWidgets();

@@ -1,6 +1,11 @@
 // The list box (painted by the framework) and the combo box (a QComboBox).
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionComboBox>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -557,6 +562,65 @@ void TListBox::WndProc(TMessage& message) {
 
 // ---------------------------------------------------------------- TComboBox
 
+namespace {
+
+// The look of the framework's combo boxes over the desktop style: a slim
+// drop-down button, so the item text has the width that forms laid out for
+// the platform's combo box give it, and a focused drop-down list shows its
+// text in the selection colours, the sign of focus users know from it.
+class TComboBoxLook : public QProxyStyle {
+public:
+    // Wide enough for the arrow and a comfortable target.
+    static constexpr int kButtonWidth = 13;
+    // The frame around the edit field.
+    static constexpr int kFrame = 2;
+
+    TComboBoxLook() : QProxyStyle(QApplication::style()->name()) {}
+
+    QRect subControlRect(ComplexControl cc, const QStyleOptionComplex* option, SubControl sc,
+                         const QWidget* widget) const override {
+        if (cc == CC_ComboBox) {
+            const QRect r = option->rect;
+            const QRect button(r.right() - kFrame - kButtonWidth + 1, r.top() + kFrame, kButtonWidth,
+                               r.height() - 2 * kFrame);
+            if (sc == SC_ComboBoxArrow) return visualRect(option->direction, r, button);
+            if (sc == SC_ComboBoxEditField) {
+                const QRect field(r.left() + kFrame, r.top() + kFrame, button.left() - r.left() - kFrame,
+                                  r.height() - 2 * kFrame);
+                return visualRect(option->direction, r, field);
+            }
+        }
+        return QProxyStyle::subControlRect(cc, option, sc, widget);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (element == CE_ComboBoxLabel && combo && !combo->editable && (combo->state & State_HasFocus)) {
+            const QRect field = subControlRect(CC_ComboBox, combo, SC_ComboBoxEditField, widget);
+            painter->fillRect(field, combo->palette.color(QPalette::Highlight));
+            QStyleOptionComboBox selected(*combo);
+            for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+                selected.palette.setColor(role, combo->palette.color(QPalette::HighlightedText));
+            QProxyStyle::drawControl(element, &selected, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+// One style object for every combo box, owned by the application.
+QStyle* ComboBoxStyle() {
+    static QPointer<TComboBoxLook> style;
+    if (!style) {
+        style = new TComboBoxLook;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+}  // namespace
+
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner), FItems(std::make_unique<TStringList>()) {
     FControlStyle = TControlStyle{csCaptureMouse, csSetCaption, csDoubleClicks, csFixedHeight};
     SetBounds(Left(), Top(), 145, 21);
@@ -701,6 +765,7 @@ void TComboBox::CreateParams(TCreateParams& params) {
 
 QWidget* TComboBox::CreateWindowHandle(const TCreateParams& params) {
     auto* combo = new QComboBox(WidgetOf(params.WndParent));
+    combo->setStyle(ComboBoxStyle());
     const std::uint32_t kind = params.Style & 0x3;
     combo->setEditable(kind == CBS_DROPDOWN || kind == CBS_SIMPLE);
     combo->setInsertPolicy(QComboBox::NoInsert);

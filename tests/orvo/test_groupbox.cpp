@@ -50,9 +50,10 @@ TEST(GroupBox, NewBoxHasItsDefaults) {
 
 TEST(GroupBox, EtchedFrameIsAHighlightUnderAShadowWithTheGapUnderTheCaption) {
     TGroupBoxForm f;
+    // A font of 13-pixel lines (the cell height the form was laid out with)
+    // puts the frame's top edges at 5 and 6.
+    f.Box->Font()->SetName("DejaVu Sans Condensed");
     const TSize caption = CaptionExtent(f.Box->Font(), "Frame");
-    // The font of a form description ("MS Sans Serif", -11) draws lines 13
-    // pixels high here, which puts the frame's top edges at 5 and 6.
     ASSERT_EQ(caption.cy, 13);
     TSnapshot s(*f.Box);
     const int gapRight = 7 + caption.cx;

@@ -382,6 +382,7 @@ TEST(GroupBoxWithCheck, HeadingIsNotStreamedAndOwnPropertiesComeLast) {
 
 TEST(GroupBoxWithCheck, FrameRunsThroughTheHeadingLineWithTheGapUnderTheHeading) {
     TGroupForm f;
+    f.Group->Font()->SetName("DejaVu Sans Condensed");  // lines of 13 pixels at -11
     const int h = CaptionExtent(f.Group->Font(), "&Options").cy;
     ASSERT_EQ(h, 13);
     const int t = (h + 3) / 2 - 1;  // 7

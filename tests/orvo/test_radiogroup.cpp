@@ -29,6 +29,8 @@ int CellHeight(TFont* font) {
 
 // Gives the font a height whose cell is `cell` pixels high, when one exists.
 bool UseCellHeight(TFont* font, int cell) {
+    // Of the installed families the condensed one has every cell height.
+    font->SetName("DejaVu Sans Condensed");
     for (int h = -6; h >= -20; --h) {
         font->SetHeight(h);
         if (CellHeight(font) == cell) return true;
