@@ -1,0 +1,263 @@
+#include "host/Accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <unordered_map>
+
+#include "host/AccessibleControls.h"
+#include "host/Forms.h"
+#include "host/HostWidget.h"
+
+namespace {
+
+QAccessible::Role QtRole(TAccessibleRole role) {
+    switch (role) {
+        case TAccessibleRole::Window: return QAccessible::Window;
+        case TAccessibleRole::PushButton: return QAccessible::Button;
+        case TAccessibleRole::CheckBox: return QAccessible::CheckBox;
+        case TAccessibleRole::RadioButton: return QAccessible::RadioButton;
+        case TAccessibleRole::Grouping: return QAccessible::Grouping;
+        case TAccessibleRole::Pane: return QAccessible::Pane;
+        case TAccessibleRole::StaticText: return QAccessible::StaticText;
+        case TAccessibleRole::EditableText: return QAccessible::EditableText;
+        case TAccessibleRole::List: return QAccessible::List;
+        case TAccessibleRole::ComboBox: return QAccessible::ComboBox;
+        case TAccessibleRole::PageTabList: return QAccessible::PageTabList;
+        case TAccessibleRole::Client: break;
+    }
+    return QAccessible::Client;
+}
+
+QAccessible::State QtState(const TAccessibleState& s) {
+    QAccessible::State q;
+    q.checkable = s.Checkable;
+    q.checked = s.Checked;
+    q.focusable = s.Focusable;
+    q.focused = s.Focused;
+    q.disabled = s.Disabled;
+    q.readOnly = s.ReadOnly;
+    q.hotTracked = s.Hot;
+    q.invisible = s.Invisible;
+    q.multiLine = s.MultiLine;
+    return q;
+}
+
+// What each watched control was last reported as.
+struct TReported {
+    const void* Owner;  // the interface that asked for the watch
+    QPointer<QWidget> Widget;
+    TAccessibleState State;
+    std::string Name;
+};
+std::unordered_map<const QWidget*, TReported>& Watched() {
+    static std::unordered_map<const QWidget*, TReported> watched;
+    return watched;
+}
+
+void ScheduleFlush();
+
+TAccessibleAnnouncer& Announcer() {
+    static TAccessibleAnnouncer announcer = &QAccessible::updateAccessibility;
+    return announcer;
+}
+
+// Events after which a control's state may have changed.
+bool MayChangeState(QEvent::Type type) {
+    switch (type) {
+        case QEvent::Paint:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::EnabledChange:
+        case QEvent::Enter:
+        case QEvent::Leave:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+        case QEvent::KeyRelease:
+        case QEvent::Show:
+        case QEvent::Hide:
+            return true;
+        default:
+            return false;
+    }
+}
+
+class TStateWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (!Watched().empty() && watched->isWidgetType() && MayChangeState(e->type())) ScheduleFlush();
+        return false;
+    }
+};
+
+void ScheduleFlush() {
+    static bool pending = false;
+    if (pending || !qApp) return;
+    pending = true;
+    QTimer::singleShot(0, qApp, [] {
+        pending = false;
+        FlushAccessibleStateChanges();
+    });
+}
+
+void StartWatching(const void* owner, QWidget* widget, TWinControl* control) {
+    static QPointer<TStateWatcher> watcher;
+    if (!watcher && qApp) {
+        watcher = new TStateWatcher(qApp);
+        qApp->installEventFilter(watcher);
+    }
+    Watched()[widget] = TReported{owner, widget, AccessibleStateOf(*control), AccessibleNameOf(*control)};
+}
+
+// A control's window seen by assistive technology (QAccessibleWidget is its
+// own action interface).
+class TControlAccessible : public QAccessibleWidget {
+public:
+    TControlAccessible(QWidget* widget, TWinControl* control)
+        : QAccessibleWidget(widget, QtRole(AccessibleRoleOf(*control))), FKey(widget) {
+        StartWatching(this, widget, control);
+    }
+    ~TControlAccessible() override {
+        // A new window at the same address may be watched by another
+        // interface by now.
+        auto it = Watched().find(FKey);
+        if (it != Watched().end() && it->second.Owner == this) Watched().erase(it);
+    }
+
+    TWinControl* Control() const { return ControlOfWidget(widget()); }
+
+    QAccessible::Role role() const override {
+        const TWinControl* c = Control();
+        return c ? QtRole(AccessibleRoleOf(*c)) : QAccessibleWidget::role();
+    }
+
+    QString text(QAccessible::Text t) const override {
+        const TWinControl* c = Control();
+        if (!c) return QAccessibleWidget::text(t);
+        switch (t) {
+            case QAccessible::Name: return QString::fromStdString(AccessibleNameOf(*c));
+            case QAccessible::Value: return QString::fromStdString(AccessibleValueOf(*c));
+            case QAccessible::Description: return QString::fromStdString(c->Hint());
+            default: return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override {
+        const TWinControl* c = Control();
+        return c ? QtState(AccessibleStateOf(*c)) : QAccessibleWidget::state();
+    }
+
+    QStringList actionNames() const override {
+        QStringList names;
+        const TWinControl* c = Control();
+        if (!c) return names;
+        for (std::string_view a : AccessibleActionsOf(*c)) names << QtActionName(a);
+        return names;
+    }
+
+    void doAction(const QString& name) override {
+        TWinControl* c = Control();
+        if (!c) return;
+        for (std::string_view a : AccessibleActionsOf(*c))
+            if (QtActionName(a) == name) {
+                try {
+                    DoAccessibleAction(*c, a);
+                } catch (...) {
+                    Application->HandleException(c);
+                }
+                return;
+            }
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    const QWidget* FKey;  // the widget may be gone by the time this is freed
+
+    static QString QtActionName(std::string_view action) {
+        return action == kToggleAction ? QAccessibleActionInterface::toggleAction()
+                                       : QAccessibleActionInterface::pressAction();
+    }
+};
+
+// Qt asks the factories installed last first, and QApplication installs its
+// own (which answers for every widget) while it is constructed: ours is moved
+// behind it once the event loop first runs. Windows shown before that got
+// Qt's plain interface, which is forgotten so that the next question gets
+// ours.
+void PutFactoryLast() {
+    QAccessible::removeFactory(&AccessibleInterfaceFactory);
+    QAccessible::installFactory(&AccessibleInterfaceFactory);
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (!ControlOfWidget(w)) continue;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        if (iface && !dynamic_cast<TControlAccessible*>(iface))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    }
+}
+
+void InstallFactoryWhenRunning() {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &PutFactoryLast, Qt::QueuedConnection);
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(InstallFactoryWhenRunning)
+
+QAccessibleInterface* AccessibleInterfaceFactory(const QString&, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    TWinControl* control = ControlOfWidget(widget);
+    return control ? new TControlAccessible(widget, control) : nullptr;
+}
+
+TAccessibleAnnouncer SetAccessibleAnnouncer(TAccessibleAnnouncer announcer) {
+    const TAccessibleAnnouncer previous = Announcer();
+    Announcer() = announcer ? announcer : &QAccessible::updateAccessibility;
+    return previous;
+}
+
+void FlushAccessibleStateChanges() {
+    // Copied first: a listener may ask for new interfaces while it is told.
+    std::vector<QWidget*> widgets;
+    for (auto& [key, reported] : Watched())
+        if (reported.Widget) widgets.push_back(reported.Widget);
+    for (QWidget* w : widgets) {
+        auto it = Watched().find(w);
+        TWinControl* control = ControlOfWidget(w);
+        if (it == Watched().end() || !control) continue;
+        const TAccessibleState now = AccessibleStateOf(*control);
+        const std::string name = AccessibleNameOf(*control);
+        const TAccessibleState before = it->second.State;
+        const bool renamed = name != it->second.Name;
+        it->second.State = now;
+        it->second.Name = name;
+        if (before != now) {
+            const QAccessible::State a = QtState(before), b = QtState(now);
+            QAccessible::State changed;
+            changed.checked = a.checked != b.checked;
+            changed.focused = a.focused != b.focused;
+            changed.disabled = a.disabled != b.disabled;
+            changed.readOnly = a.readOnly != b.readOnly;
+            changed.hotTracked = a.hotTracked != b.hotTracked;
+            changed.invisible = a.invisible != b.invisible;
+            changed.focusable = a.focusable != b.focusable;
+            changed.checkable = a.checkable != b.checkable;
+            QAccessibleStateChangeEvent event(w, changed);
+            Announcer()(&event);
+        }
+        if (renamed) {
+            QAccessibleEvent event(w, QAccessible::NameChanged);
+            Announcer()(&event);
+        }
+    }
+}
