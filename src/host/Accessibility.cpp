@@ -87,13 +87,20 @@ bool MayChangeState(QEvent::Type type) {
     }
 }
 
+void ReplaceForeignInterface(QWidget* widget);
+
 class TStateWatcher : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (!Watched().empty() && watched->isWidgetType() && MayChangeState(e->type())) ScheduleFlush();
+        if (!watched->isWidgetType()) return false;
+        // A widget a stock control supplies (a line edit) may have been asked
+        // about while it was built, before it belonged to its control.
+        if (e->type() == QEvent::Show && !dynamic_cast<THostWidget*>(watched))
+            ReplaceForeignInterface(static_cast<QWidget*>(watched));
+        if (!Watched().empty() && MayChangeState(e->type())) ScheduleFlush();
         return false;
     }
 };
@@ -109,11 +116,6 @@ void ScheduleFlush() {
 }
 
 void StartWatching(const void* owner, QWidget* widget, TWinControl* control) {
-    static QPointer<TStateWatcher> watcher;
-    if (!watcher && qApp) {
-        watcher = new TStateWatcher(qApp);
-        qApp->installEventFilter(watcher);
-    }
     Watched()[widget] = TReported{owner, widget, AccessibleStateOf(*control), AccessibleNameOf(*control)};
 }
 
@@ -196,16 +198,21 @@ private:
 void PutFactoryLast() {
     QAccessible::removeFactory(&AccessibleInterfaceFactory);
     QAccessible::installFactory(&AccessibleInterfaceFactory);
-    for (QWidget* w : QApplication::allWidgets()) {
-        if (!ControlOfWidget(w)) continue;
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-        if (iface && !dynamic_cast<TControlAccessible*>(iface))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
-    }
+    for (QWidget* w : QApplication::allWidgets()) ReplaceForeignInterface(w);
+}
+
+// A control's window that Qt answered for before it belonged to the control
+// gets our interface at the next question.
+void ReplaceForeignInterface(QWidget* widget) {
+    if (!ControlOfWidget(widget)) return;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    if (iface && !dynamic_cast<TControlAccessible*>(iface))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
 }
 
 void InstallFactoryWhenRunning() {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    QCoreApplication::instance()->installEventFilter(new TStateWatcher(QCoreApplication::instance()));
     QMetaObject::invokeMethod(QCoreApplication::instance(), &PutFactoryLast, Qt::QueuedConnection);
 }
 

@@ -197,6 +197,7 @@ TEST_F(Accessibility, StateChangesAreAnnounced) {
     ProcessPendingPaints();
     ASSERT_TRUE(edit->Focused());
     FlushAccessibleStateChanges();
+    EXPECT_TRUE(HeardChange(edit, focusChanged));
     Heard().clear();
     check->SetEnabled(true);
     check->SetFocus();
@@ -205,6 +206,7 @@ TEST_F(Accessibility, StateChangesAreAnnounced) {
     // Focus may move in a later round than the paints settle in: flushed
     // here rather than waiting for the next event.
     FlushAccessibleStateChanges();
+    EXPECT_TRUE(HeardChange(edit, focusChanged));
     EXPECT_TRUE(HeardChange(check, focusChanged));
 
     // Nothing changed: nothing is said.
