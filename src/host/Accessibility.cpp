@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <unordered_map>
+#include <vector>
 
 #include "host/AccessibleControls.h"
 #include "host/Forms.h"
@@ -29,6 +30,7 @@ QAccessible::Role QtRole(TAccessibleRole role) {
         case TAccessibleRole::List: return QAccessible::List;
         case TAccessibleRole::ComboBox: return QAccessible::ComboBox;
         case TAccessibleRole::PageTabList: return QAccessible::PageTabList;
+        case TAccessibleRole::Graphic: return QAccessible::Graphic;
         case TAccessibleRole::Client: break;
     }
     return QAccessible::Client;
@@ -119,6 +121,116 @@ void StartWatching(const void* owner, QWidget* widget, TWinControl* control) {
     Watched()[widget] = TReported{owner, widget, AccessibleStateOf(*control), AccessibleNameOf(*control)};
 }
 
+// A windowless control (a label, a background) has no widget of its own: its
+// interface stands alone, is registered with Qt's cache, and is withdrawn
+// when the control is freed.
+class TGraphicAccessible : public QAccessibleInterface {
+public:
+    explicit TGraphicAccessible(TControl* control) : FControl(control) {}
+    void Forget() { FControl = nullptr; }
+
+    bool isValid() const override { return FControl != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        QAccessibleInterface* p = parent();
+        return p ? p->window() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        QWidget* w = ParentWidget();
+        return w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        if (!FControl) return {};
+        switch (t) {
+            case QAccessible::Name: return QString::fromStdString(AccessibleNameOf(*FControl));
+            case QAccessible::Value: return QString::fromStdString(AccessibleValueOf(*FControl));
+            case QAccessible::Description: return QString::fromStdString(FControl->Hint());
+            default: return {};
+        }
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        QWidget* w = ParentWidget();
+        if (!w) return {};
+        return QRect(w->mapToGlobal(QPoint(FControl->Left(), FControl->Top())),
+                     QSize(FControl->Width(), FControl->Height()));
+    }
+    QAccessible::Role role() const override {
+        return FControl ? QtRole(AccessibleRoleOf(*FControl)) : QAccessible::NoRole;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!FControl) {
+            s.invalid = true;
+            return s;
+        }
+        return QtState(AccessibleStateOf(*FControl));
+    }
+
+private:
+    QWidget* ParentWidget() const { return FControl && FControl->Parent() ? FControl->Parent()->Widget() : nullptr; }
+
+    TControl* FControl;
+};
+
+// Hands out one interface per windowless control and withdraws it when the
+// control is freed.
+class TGraphicInterfaces : public TComponent {
+public:
+    TGraphicInterfaces() : TComponent(nullptr) {}
+    ~TGraphicInterfaces() override {
+        for (auto& [control, id] : FIds) RemoveFreeNotification(control);
+    }
+
+    QAccessibleInterface* For(TControl* control) {
+        auto it = FIds.find(control);
+        if (it != FIds.end()) return QAccessible::accessibleInterface(it->second);
+        auto* iface = new TGraphicAccessible(control);
+        FIds[control] = QAccessible::registerAccessibleInterface(iface);
+        FreeNotification(control);
+        return iface;
+    }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        TComponent::Notification(component, operation);
+        if (operation != opRemove) return;
+        auto it = FIds.find(static_cast<TControl*>(component));
+        if (it != FIds.end() && !qApp) {
+            FIds.erase(it);  // Qt's cache went with the application
+            return;
+        }
+        if (it == FIds.end()) return;
+        const QAccessible::Id id = it->second;
+        FIds.erase(it);
+        if (auto* iface = dynamic_cast<TGraphicAccessible*>(QAccessible::accessibleInterface(id))) iface->Forget();
+        QAccessible::deleteAccessibleInterface(id);
+    }
+
+private:
+    std::unordered_map<TControl*, QAccessible::Id> FIds;
+};
+
+TGraphicInterfaces& GraphicInterfaces() {
+    static TGraphicInterfaces interfaces;
+    return interfaces;
+}
+
+// The windowless controls on a windowed one, shown ones only.
+std::vector<TControl*> WindowlessChildren(const TWinControl* control) {
+    std::vector<TControl*> children;
+    if (!control) return children;
+    for (int i = 0; i < control->ControlCount(); ++i) {
+        TControl* c = control->Controls(i);
+        if (!dynamic_cast<TWinControl*>(c) && c->Visible()) children.push_back(c);
+    }
+    return children;
+}
+
 // A control's window seen by assistive technology (QAccessibleWidget is its
 // own action interface).
 class TControlAccessible : public QAccessibleWidget {
@@ -139,6 +251,26 @@ public:
     QAccessible::Role role() const override {
         const TWinControl* c = Control();
         return c ? QtRole(AccessibleRoleOf(*c)) : QAccessibleWidget::role();
+    }
+
+    // The child windows first, then the windowless controls.
+    int childCount() const override {
+        return QAccessibleWidget::childCount() + int(WindowlessChildren(Control()).size());
+    }
+    QAccessibleInterface* child(int index) const override {
+        const int windows = QAccessibleWidget::childCount();
+        if (index < windows) return QAccessibleWidget::child(index);
+        const std::vector<TControl*> rest = WindowlessChildren(Control());
+        const std::size_t i = std::size_t(index - windows);
+        return i < rest.size() ? GraphicInterfaces().For(rest[i]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const int index = QAccessibleWidget::indexOfChild(child);
+        if (index >= 0 || !child) return index;
+        const std::vector<TControl*> rest = WindowlessChildren(Control());
+        for (std::size_t i = 0; i < rest.size(); ++i)
+            if (GraphicInterfaces().For(rest[i]) == child) return QAccessibleWidget::childCount() + int(i);
+        return -1;
     }
 
     QString text(QAccessible::Text t) const override {

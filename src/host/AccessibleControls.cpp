@@ -32,6 +32,7 @@ void RegisterFrameworkRoles() {
         RegisterAccessibleRole(TCustomEdit::StaticClassInfo(), TAccessibleRole::EditableText);
         RegisterAccessibleRole(TListBox::StaticClassInfo(), TAccessibleRole::List);
         RegisterAccessibleRole(TComboBox::StaticClassInfo(), TAccessibleRole::ComboBox);
+        RegisterAccessibleRole(TLabel::StaticClassInfo(), TAccessibleRole::StaticText);
         return true;
     }();
     (void)done;

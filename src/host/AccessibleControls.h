@@ -31,6 +31,7 @@ enum class TAccessibleRole : std::uint8_t {
     List,
     ComboBox,
     PageTabList,
+    Graphic,       // a picture with nothing to read or do (a background)
 };
 
 // `role` for `cls` and, unless they register their own, its subclasses.

@@ -14,6 +14,7 @@
 #include "host/ExtCtrls.h"
 #include "host/Forms.h"
 #include "host/StdCtrls.h"
+#include "orvo/OrvoBackground.h"
 #include "orvo/OrvoButton.h"
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoGroupBoxWithCheck.h"
@@ -98,6 +99,42 @@ TEST_F(Accessibility, RolesAndNamesOfStockAndLibraryControls) {
     // The library controls are in the form's tree.
     QAccessibleInterface* formAccess = Ask(&form);
     EXPECT_GE(formAccess->indexOfChild(Ask(cases[4].control)), 0);
+}
+
+TEST_F(Accessibility, WindowlessControlsAreChildrenOfTheirParent) {
+    auto* button = Add<TButton>(10, 10, "Button");
+    auto* background = new TOrvoBackground(&form);
+    background->SetParent(&form);
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    label->SetBounds(30, 50, 80, 16);
+    label->SetCaption("&Name:");
+    ShowFormForAutomation(&form);
+
+    QAccessibleInterface* top = Ask(&form);
+    QAccessibleInterface* labelAccess = nullptr;
+    QAccessibleInterface* pictureAccess = nullptr;
+    for (int i = 0; i < top->childCount(); ++i) {
+        QAccessibleInterface* c = top->child(i);
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(top->indexOfChild(c), i);
+        if (c->role() == QAccessible::StaticText) labelAccess = c;
+        if (c->role() == QAccessible::Graphic) pictureAccess = c;
+    }
+    EXPECT_GE(top->indexOfChild(Ask(button)), 0);
+    ASSERT_NE(labelAccess, nullptr);
+    ASSERT_NE(pictureAccess, nullptr);
+    EXPECT_EQ(labelAccess->text(QAccessible::Name).toStdString(), "Name:");
+    EXPECT_EQ(labelAccess->parent(), top);
+    const QPoint origin = form.Widget()->mapToGlobal(QPoint(30, 50));
+    EXPECT_EQ(labelAccess->rect(), QRect(origin, QSize(label->Width(), label->Height())));  // sized to its text
+
+    // Freed: the interface is withdrawn and the parent has one child fewer.
+    const int before = top->childCount();
+    const QAccessible::Id id = QAccessible::uniqueId(labelAccess);
+    delete label;
+    EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
+    EXPECT_EQ(top->childCount(), before - 1);
 }
 
 TEST_F(Accessibility, StateFollowsTheControl) {
