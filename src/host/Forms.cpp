@@ -626,15 +626,21 @@ bool TApplication::ActivateHint(TControl* control) {
         FHintWindow = new THintWindow(this);
         FreeNotification(FHintWindow);
     }
-    TRect r = FHintWindow->CalcHintRect(Screen->Width(), text);
-    // Below the pointer when it is over the control, else below the control.
-    TPoint at = control->ClientToScreen(Point(0, control->Height() + 2));
+    // Below the pointer when it is over the control, else below the control;
+    // above it when there is no room below, and always on the screen.
+    TPoint below = control->ClientToScreen(Point(0, control->Height() + 2));
+    int aboveBottom = control->ClientToScreen(Point(0, 0)).Y - 2;
     if (qApp) {
         const QPoint cursor = QCursor::pos();
         const TPoint local = control->ScreenToClient(Point(cursor.x(), cursor.y()));
-        if (Rect(0, 0, control->Width(), control->Height()).Contains(local)) at = Point(cursor.x(), cursor.y() + 20);
+        if (Rect(0, 0, control->Width(), control->Height()).Contains(local)) {
+            below = Point(cursor.x(), cursor.y() + 20);
+            aboveBottom = cursor.y() - 2;
+        }
     }
-    OffsetRect(r, at.X, at.Y);
+    const TRect screen = ScreenAreaAt(below);
+    const TRect size = FHintWindow->CalcHintRect(std::min(FHintMaxWidth, screen.Width()), text);
+    const TRect r = PlaceHintRect(Point(size.Width(), size.Height()), below, aboveBottom, screen);
     FHintWindow->ActivateHint(r, text);
     if (qApp) {
         if (!F->HideTimer) {

@@ -241,6 +241,10 @@ public:
     void SetHintPause(int ms) { FHintPause = ms; }
     int HintHidePause() const { return FHintHidePause; }
     void SetHintHidePause(int ms) { FHintHidePause = ms; }
+    // The widest a hint window gets, in pixels; longer lines wrap. Values
+    // below 16 are taken as 16. The screen's width caps it too.
+    int HintMaxWidth() const { return FHintMaxWidth; }
+    void SetHintMaxWidth(int pixels) { FHintMaxWidth = pixels < 16 ? 16 : pixels; }
     // The pointer is over `control` now: the hint timer starts again.
     void HintMouseMessage(TControl* control);
     // Shows `control`'s hint at once (true when it has one to show).
@@ -266,6 +270,7 @@ private:
     bool FShowHint = true;
     int FHintPause = 500;
     int FHintHidePause = 2500;
+    int FHintMaxWidth = 400;
     THintWindow* FHintWindow = nullptr;
     TControl* FHintControl = nullptr;
 };

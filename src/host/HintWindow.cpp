@@ -1,6 +1,10 @@
 #include "host/HintWindow.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 #include "host/HostWidget.h"
 
@@ -23,13 +27,34 @@ const TClassInfo& THintWindow::StaticClassInfo() {
 const TClassInfo& THintWindow::ClassInfo() const { return StaticClassInfo(); }
 
 TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint) {
-    TRect r = Rect(0, 0, maxWidth, 0);
+    // The border and the margins on either side.
+    constexpr int chromeX = 2 * kTextInsetX + 2;
+    constexpr int chromeY = 2 * kTextInsetY + 2;
+    const int textWidth = std::max(maxWidth - chromeX, 1);
+    TRect r = Rect(0, 0, textWidth, 0);
     Canvas()->SetFont(Font());
     DrawText(Canvas()->Handle(), hint, r, TextFormat | DT_CALCRECT);
-    // Room for the border and the margins on either side.
-    r.Right += 2 * kTextInsetX + 2;
-    r.Bottom += 2 * kTextInsetY + 2;
-    return Rect(0, 0, r.Width(), r.Height());
+    return Rect(0, 0, std::min(r.Width(), textWidth) + chromeX, r.Height() + chromeY);
+}
+
+TRect PlaceHintRect(TPoint size, TPoint below, int aboveBottom, const TRect& screen) {
+    int left = below.X;
+    int top = below.Y;
+    if (top + size.Y > screen.Bottom) top = aboveBottom - size.Y;
+    // Right and bottom edges first, so that a hint larger than the screen
+    // still starts on it.
+    left = std::max(std::min(left, screen.Right - size.X), screen.Left);
+    top = std::max(std::min(top, screen.Bottom - size.Y), screen.Top);
+    return Rect(left, top, left + size.X, top + size.Y);
+}
+
+TRect ScreenAreaAt(TPoint point) {
+    if (!qGuiApp) return Rect(0, 0, 1024, 768);
+    QScreen* screen = QGuiApplication::screenAt(QPoint(point.X, point.Y));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return Rect(0, 0, 1024, 768);
+    const QRect a = screen->availableGeometry();
+    return Rect(a.left(), a.top(), a.left() + a.width(), a.top() + a.height());
 }
 
 void THintWindow::ActivateHint(const TRect& rect, const std::string& hint) {

@@ -846,6 +846,7 @@ void TComboBox::WndProc(TMessage& message) {
         }
         case CM_FONTCHANGED:
         case CM_COLORCHANGED:
+        case CM_SYSCOLORCHANGE:
             TWinControl::WndProc(message);
             ApplyFontAndColors();
             return;

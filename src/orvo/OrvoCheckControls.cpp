@@ -261,6 +261,12 @@ void TOrvoCheckBox::HandleDialogChar(TMessage& message) {
 
 void TOrvoCheckBox::WndProc(TMessage& message) {
     switch (message.Msg) {
+        case CM_SYSCOLORCHANGE:
+            // A check colour named after a system colour has another value now.
+            TCustomControl::WndProc(message);
+            LoadGlyph();
+            Invalidate();
+            return;
         case CM_DIALOGCHAR:
             HandleDialogChar(message);
             return;

@@ -295,6 +295,12 @@ void TOrvoRadioButton::HandleCommand(TMessage& message) {
 
 void TOrvoRadioButton::WndProc(TMessage& message) {
     switch (message.Msg) {
+        case CM_SYSCOLORCHANGE:
+            // A check colour named after a system colour has another value now.
+            TCustomControl::WndProc(message);
+            LoadGlyph();
+            Invalidate();
+            return;
         case CM_DIALOGCHAR:
             HandleDialogChar(message);
             return;

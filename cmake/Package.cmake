@@ -1,0 +1,45 @@
+# The installable form of the library: libOrvoControls.so built from the
+# objects of orvohost and orvocontrols (no second compile), its headers, and a
+# package configuration that outside projects find with
+#   find_package(OrvoControls REQUIRED)
+#   target_link_libraries(app PRIVATE OrvoControls::OrvoControls)
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+
+# Qt makes every consumer position-independent, so the objects already are.
+add_library(OrvoControls SHARED $<TARGET_OBJECTS:orvohost> $<TARGET_OBJECTS:orvocontrols>)
+add_library(OrvoControls::OrvoControls ALIAS OrvoControls)
+set_target_properties(OrvoControls PROPERTIES
+  VERSION ${PROJECT_VERSION}
+  SOVERSION ${PROJECT_VERSION_MAJOR}
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+target_link_libraries(OrvoControls PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets)
+target_include_directories(OrvoControls PUBLIC
+  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
+  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/OrvoControls>)
+target_compile_features(OrvoControls PUBLIC cxx_std_20)
+
+install(TARGETS OrvoControls EXPORT OrvoControlsTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Headers keep their folders, so "host/Forms.h" and "orvo/OrvoButton.h" name
+# them as they do inside this project.
+install(DIRECTORY src/host src/orvo
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OrvoControls
+  FILES_MATCHING PATTERN "*.h")
+
+set(ORVO_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/OrvoControls)
+install(EXPORT OrvoControlsTargets NAMESPACE OrvoControls:: DESTINATION ${ORVO_CMAKE_DIR})
+configure_package_config_file(cmake/OrvoControlsConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/OrvoControlsConfig.cmake
+  INSTALL_DESTINATION ${ORVO_CMAKE_DIR})
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/OrvoControlsConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES
+  ${CMAKE_BINARY_DIR}/OrvoControlsConfig.cmake
+  ${CMAKE_BINARY_DIR}/OrvoControlsConfigVersion.cmake
+  cmake/EmbedResource.cmake
+  cmake/EmbedResourceScript.cmake
+  DESTINATION ${ORVO_CMAKE_DIR})
