@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth ccache
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
