@@ -2,7 +2,9 @@
 """Writes the BMP decoder's seed corpus: small pictures of every depth the
 decoder reads (1, 4, 8, 16 and 32 bits with and without colour masks, 24
 bits), bottom-up and top-down, with widths that need row padding, and one
-with the OS/2 core header. Run from anywhere; writes fuzz/corpus/bmp/."""
+with the OS/2 core header. Run from anywhere; writes fuzz/corpus/bmp/.
+The found-* files beside them are the minimised inputs of long fuzzing runs
+(libFuzzer -merge=1), kept so that a short run starts where those ended."""
 import os
 import struct
 
