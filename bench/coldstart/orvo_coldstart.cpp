@@ -65,8 +65,10 @@ int main(int argc, char** argv) {
     SilenceQtWarnings();
     Application->Initialize(argc, argv);
     const long long atApplication = MonotonicNs();
+    const long rssApplication = StatusKb("VmRSS");
     Application->CreateForm(Form1);
     const long long atForm = MonotonicNs();
+    const long rssForm = StatusKb("VmRSS"), peakForm = StatusKb("VmHWM");
     QWidget* top = Form1->Widget() ? Form1->Widget()->window() : nullptr;
     if (!top) return 3;
     TFirstFrameWatch watch(top);
@@ -82,6 +84,8 @@ int main(int argc, char** argv) {
     qApp->removeEventFilter(&watch);
     std::printf("main %lld\napp %lld\nform %lld\nframe %lld\nhwm_kb %ld\nrss_kb %ld\n", atMain, atApplication, atForm,
                 atFrame, StatusKb("VmHWM"), StatusKb("VmRSS"));
+    // Where the memory went: after the application object, after the form.
+    std::printf("rss_app_kb %ld\nrss_form_kb %ld\nhwm_form_kb %ld\n", rssApplication, rssForm, peakForm);
     std::fflush(stdout);
     return 0;
 }

@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""Prints the benchmark table from orvo_bench JSON runs and, when given, the
+peer's (the same form in plain Qt with a style sheet) result files.
+
+  bench_report.py --orvo run1.json run2.json ... [--peer peer1.txt peer2.txt ...] [--load "..."]
+
+Each run's medians are taken; the table shows the median over the runs.
+"""
+import argparse
+import json
+import statistics
+import sys
+
+
+def orvo_medians(path):
+    """name -> {'time_ns': median real time, counters...} of one JSON run."""
+    with open(path) as f:
+        data = json.load(f)
+    runs = {}
+    for b in data["benchmarks"]:
+        if b.get("run_type") == "aggregate" and b.get("aggregate_name") != "median":
+            continue
+        if b.get("error_occurred"):
+            continue
+        name = b.get("run_name", b["name"])
+        scale = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}[b.get("time_unit", "ns")]
+        entry = {"time_ns": b["real_time"] * scale}
+        for k, v in b.items():
+            if k in ("bytes_per_second", "items_per_second", "peak_kB", "pixels"):
+                entry[k] = v
+        if b.get("run_type") == "aggregate" or name not in runs:
+            runs[name] = entry
+    return runs
+
+
+def peer_medians(path):
+    """name -> (median, pixels) of one peer result file ("M name unit median min n pixels")."""
+    out = {}
+    with open(path) as f:
+        for line in f:
+            parts = line.split()
+            if len(parts) == 7 and parts[0] == "M":
+                out[parts[1]] = (float(parts[3]), float(parts[6]))
+    return out
+
+
+def median_over(runs, key, field):
+    values = [r[key][field] for r in runs if key in r and field in r[key]]
+    return statistics.median(values) if values else None
+
+
+def fmt_time(ns):
+    if ns is None:
+        return "-"
+    if ns >= 1e6:
+        return "%.2f ms" % (ns / 1e6)
+    if ns >= 1e3:
+        return "%.1f us" % (ns / 1e3)
+    return "%.0f ns" % ns
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--orvo", nargs="+", required=True)
+    ap.add_argument("--peer", nargs="*", default=[])
+    ap.add_argument("--load", default="")
+    a = ap.parse_args()
+    orvo = [orvo_medians(p) for p in a.orvo]
+    peer = [peer_medians(p) for p in a.peer]
+
+    def o(name, field="time_ns"):
+        return median_over(orvo, name, field)
+
+    def q(name, pixels=False):
+        values = [r[name][1 if pixels else 0] for r in peer if name in r]
+        return statistics.median(values) if values else None
+
+    rows = []
+
+    def ratio_row(label, ours, theirs, goal, fmt=fmt_time):
+        if ours is None:
+            rows.append((label, "-", fmt(theirs) if theirs else "-", "-", "<= %.1fx" % goal, "?"))
+            return
+        if theirs:
+            r = ours / theirs
+            rows.append((label, fmt(ours), fmt(theirs), "%.2fx" % r, "<= %.1fx" % goal, "met" if r <= goal else "NOT met"))
+        else:
+            rows.append((label, fmt(ours), "-", "-", "<= %.1fx" % goal, "?"))
+
+    ratio_row("full repaint of the demo form into an image", o("BM_DemoFormFullRender"), q("render_full"), 0.7)
+    hov = o("BM_DemoHoveredCheckBox")
+    hov_px = o("BM_DemoHoveredCheckBox", "pixels")
+    ratio_row("repaint of the hovered check box", hov, q("render_region_checkbox"), 0.5)
+    peer_hov, peer_px = q("render_region_checkbox"), q("render_region_checkbox", pixels=True)
+    if hov and hov_px and peer_hov and peer_px:
+        ours, theirs = hov / hov_px, peer_hov / peer_px
+        rows.append(("  the same per pixel (ns/px)", "%.1f" % ours, "%.1f" % theirs, "%.2fx" % (ours / theirs),
+                     "<= 0.5x", "met" if ours / theirs <= 0.5 else "NOT met"))
+    ratio_row("cold start: process start to first painted frame", o("BM_ColdStartToFirstFrame"),
+              q("cold_show_frame"), 1.0)
+    mem = o("BM_ColdStartToFirstFrame", "peak_kB")
+    peer_mem = q("cold_show_hwm")
+    ratio_row("peak memory at the first frame", mem, peer_mem, 1.0, fmt=lambda kb: "%.1f MB" % (kb / 1024))
+    bps = o("BM_BlendColorFrame/50", "bytes_per_second")
+    if bps:
+        gbs = bps / 1e9
+        rows.append(("BlendColor over a 645 x 294 frame", "%.2f GB/s" % gbs, "-", "-", ">= 4 GB/s",
+                     "met" if gbs >= 4 else "NOT met"))
+    for tiled, what in ((0, "gradient"), (1, "tile")):
+        for n in (1, 10, 100):
+            t = o("BM_CheckBoxGrid/tiled:%d/boxes:%d/transparent:1" % (tiled, n))
+            base = o("BM_CheckBoxGrid/tiled:%d/boxes:%d/transparent:0" % (tiled, n))
+            if t is None or base is None:
+                continue
+            extra = (t - base) / n
+            goal = "<= 5 us" if n == 100 else ""
+            verdict = ("met" if extra <= 5000 else "NOT met") if n == 100 else ""
+            rows.append(("extra repaint per transparent 60 x 19 check box, %d over a %s" % (n, what),
+                         fmt_time(extra), "-", "-", goal, verdict))
+
+    header = ("measure", "OrvoControls", "QSS peer", "ratio", "goal", "")
+    widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(len(header))]
+    line = lambda r: "| " + " | ".join(str(c).ljust(w) for c, w in zip(r, widths)) + " |"
+    print(line(header))
+    print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
+    for r in rows:
+        print(line(r))
+    print()
+    print("medians over %d run(s) of ours%s; times are wall-clock." %
+          (len(orvo), (" and %d of the peer's, interleaved" % len(peer)) if peer else ""))
+    if a.load:
+        print("load average during the runs: " + a.load)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
