@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -57,6 +59,9 @@ private:
     QWidget* FTop;
 };
 
+// Bytes of the heap in use, in kB.
+long HeapKb() { return long(mallinfo2().uordblks / 1024); }
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,10 +70,10 @@ int main(int argc, char** argv) {
     SilenceQtWarnings();
     Application->Initialize(argc, argv);
     const long long atApplication = MonotonicNs();
-    const long rssApplication = StatusKb("VmRSS");
+    const long rssApplication = StatusKb("VmRSS"), heapApplication = HeapKb();
     Application->CreateForm(Form1);
     const long long atForm = MonotonicNs();
-    const long rssForm = StatusKb("VmRSS"), peakForm = StatusKb("VmHWM");
+    const long rssForm = StatusKb("VmRSS"), peakForm = StatusKb("VmHWM"), heapForm = HeapKb();
     QWidget* top = Form1->Widget() ? Form1->Widget()->window() : nullptr;
     if (!top) return 3;
     TFirstFrameWatch watch(top);
@@ -86,6 +91,7 @@ int main(int argc, char** argv) {
                 atFrame, StatusKb("VmHWM"), StatusKb("VmRSS"));
     // Where the memory went: after the application object, after the form.
     std::printf("rss_app_kb %ld\nrss_form_kb %ld\nhwm_form_kb %ld\n", rssApplication, rssForm, peakForm);
+    std::printf("heap_app_kb %ld\nheap_form_kb %ld\nheap_frame_kb %ld\n", heapApplication, heapForm, HeapKb());
     std::fflush(stdout);
     return 0;
 }
