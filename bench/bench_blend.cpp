@@ -3,6 +3,7 @@
 // the range.
 #include <benchmark/benchmark.h>
 
+#include "bench_timing.h"
 #include "host/Graphics.h"
 #include "orvo/OrvoClasses.h"
 
@@ -19,10 +20,12 @@ void BM_BlendColorFrame(benchmark::State& state) {
         for (int x = 0; x < kWidth; ++x) frame.SetPixel(x, y, TColor(RGB(std::uint8_t(x), std::uint8_t(y), 77)));
     TCanvas* canvas = frame.Canvas();
     const auto percent = std::uint8_t(state.range(0));
+    TCallTimer timer;
     for (auto _ : state) {
-        BlendColor(canvas, clBtnHighlight, percent);
+        timer.Time([&] { BlendColor(canvas, clBtnHighlight, percent); });
         benchmark::DoNotOptimize(frame.ScanLine(0));
     }
+    timer.Report(state);
     state.SetBytesProcessed(state.iterations() * kWidth * kHeight * 4);
 }
 BENCHMARK(BM_BlendColorFrame)->Arg(50)->Arg(0)->Arg(100)->Unit(benchmark::kMicrosecond);

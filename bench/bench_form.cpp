@@ -13,6 +13,7 @@
 #include <string>
 
 #include "Unit1.h"
+#include "bench_timing.h"
 #include "host/Automation.h"
 #include "host/Forms.h"
 #include "orvo/OrvoCheckControls.h"
@@ -38,10 +39,12 @@ QWidget* Window(TWinControl* form) { return form->Widget()->window(); }
 void BM_DemoFormFullRender(benchmark::State& state) {
     QWidget* window = Window(DemoForm());
     QImage image(window->size(), QImage::Format_RGB32);
+    TCallTimer timer;
     for (auto _ : state) {
-        window->render(&image);
+        timer.Time([&] { window->render(&image); });
         benchmark::DoNotOptimize(image.constBits());
     }
+    timer.Report(state);
     state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
 }
 BENCHMARK(BM_DemoFormFullRender)->Unit(benchmark::kMicrosecond);
@@ -57,10 +60,12 @@ void BM_DemoHoveredCheckBox(benchmark::State& state) {
     const QRect area(box->mapTo(Window(form), QPoint(0, 0)), box->size());
     QImage image(area.size(), QImage::Format_RGB32);
     const QRegion region(area);
+    TCallTimer timer;
     for (auto _ : state) {
-        Window(form)->render(&image, QPoint(), region);
+        timer.Time([&] { Window(form)->render(&image, QPoint(), region); });
         benchmark::DoNotOptimize(image.constBits());
     }
+    timer.Report(state);
     state.SetItemsProcessed(state.iterations() * area.width() * area.height());
     state.counters["pixels"] = double(area.width()) * area.height();
     MoveMouse(form, TPoint{630, 5});
@@ -115,10 +120,12 @@ void BM_CheckBoxGrid(benchmark::State& state) {
     TCheckBoxGridForm form(tiled, count, state.range(2) != 0);
     QWidget* window = form.Window();
     QImage image(window->size(), QImage::Format_RGB32);
+    TCallTimer timer;
     for (auto _ : state) {
-        window->render(&image);
+        timer.Time([&] { window->render(&image); });
         benchmark::DoNotOptimize(image.constBits());
     }
+    timer.Report(state);
 }
 BENCHMARK(BM_CheckBoxGrid)
     ->ArgNames({"tiled", "boxes", "transparent"})

@@ -391,10 +391,15 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, unsigned format) {
     }
 
     if (d->Target->isNull()) return y + totalHeight - rect.Top;
+    // A caption outside the area being painted (a parent's, painted again
+    // under a small transparent child) needs no painter at all.
+    const QRegion textClip =
+        (format & DT_NOCLIP) ? d->PaintableArea() : PaintableRect(*d, DeviceRect(*d, rect));
+    if (textClip.isEmpty()) return y + totalHeight - rect.Top;
     TDcPainter p(*d);
     if (!(format & DT_NOCLIP)) {
         p->resetTransform();
-        p->setClipRegion(PaintableRect(*d, DeviceRect(*d, rect)));
+        p->setClipRegion(textClip);
         p->translate(d->State.Origin.X, d->State.Origin.Y);
     }
     p->setFont(FontOfDC(*d));

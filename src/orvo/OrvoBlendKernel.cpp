@@ -35,11 +35,7 @@ namespace {
 // and shift of DivideBy100 in 16-bit lanes (mulhi gives the product's top
 // 16 bits, three more bits of shift make 19), then added to or taken from C
 // depending on which of C and P is larger. The reserved bytes are cleared.
-template <class V>
-struct TBlendLanes;
-
-template <>
-struct TBlendLanes<__m128i> {
+struct TBlendLanes {
     __m128i Colour, Percent, Magic, Zero, KeepColour;
     TBlendLanes(const std::uint8_t colour[4], int percent) {
         std::uint32_t c;
@@ -66,59 +62,19 @@ struct TBlendLanes<__m128i> {
     }
 };
 
-__attribute__((target("avx2"))) void ApplyAvx2(std::uint8_t* pixels, int count, const std::uint8_t colour[4],
-                                                int percent) {
-    std::uint32_t c;
-    __builtin_memcpy(&c, colour, 4);
-    const __m256i colourLanes = _mm256_set1_epi32(int(c));
-    const __m256i percentLanes = _mm256_set1_epi16(short(percent));
-    const __m256i magic = _mm256_set1_epi16(short(5243));
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i keepColour = _mm256_set1_epi32(0x00FFFFFF);
-    int i = 0;
-    for (; i + 8 <= count; i += 8) {
-        auto* at = reinterpret_cast<__m256i*>(pixels + 4 * i);
-        const __m256i p = _mm256_loadu_si256(at);
-        const __m256i below = _mm256_subs_epu8(colourLanes, p);
-        const __m256i above = _mm256_subs_epu8(p, colourLanes);
-        const __m256i distance = _mm256_or_si256(below, above);
-        // unpack and pack work within each 128-bit half, so the order comes back as it was
-        __m256i lo = _mm256_mullo_epi16(_mm256_unpacklo_epi8(distance, zero), percentLanes);
-        __m256i hi = _mm256_mullo_epi16(_mm256_unpackhi_epi8(distance, zero), percentLanes);
-        lo = _mm256_srli_epi16(_mm256_mulhi_epu16(lo, magic), 3);
-        hi = _mm256_srli_epi16(_mm256_mulhi_epu16(hi, magic), 3);
-        const __m256i amount = _mm256_packus_epi16(lo, hi);
-        const __m256i towardLower = _mm256_cmpeq_epi8(above, zero);
-        const __m256i result = _mm256_blendv_epi8(_mm256_add_epi8(colourLanes, amount),
-                                                  _mm256_sub_epi8(colourLanes, amount), towardLower);
-        _mm256_storeu_si256(at, _mm256_and_si256(result, keepColour));
-    }
-    // The rest, four at a time.
-    const TBlendLanes<__m128i> lanes(colour, percent);
-    for (; i + 4 <= count; i += 4) {
-        auto* at = reinterpret_cast<__m128i*>(pixels + 4 * i);
-        _mm_storeu_si128(at, lanes.Blend(_mm_loadu_si128(at)));
-    }
-}
-
-bool HasAvx2() {
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
-}
-
 }  // namespace
 #endif
 
 bool TBlendRowKernel::Supports(TPath path) {
 #ifdef ORVO_BLEND_X86
-    return path != TPath::Avx2 || HasAvx2();
+    return true;  // every x86-64 processor has SSE2
 #else
     return path == TPath::Scalar;
 #endif
 }
 
 void TBlendRowKernel::Apply(std::uint8_t* pixels, int count) const {
-    ApplyOn(Supports(TPath::Avx2) ? TPath::Avx2 : Supports(TPath::Sse2) ? TPath::Sse2 : TPath::Scalar, pixels, count);
+    ApplyOn(Supports(TPath::Vector) ? TPath::Vector : TPath::Scalar, pixels, count);
 }
 
 void TBlendRowKernel::ApplyOn(TPath path, std::uint8_t* pixels, int count) const {
@@ -126,12 +82,10 @@ void TBlendRowKernel::ApplyOn(TPath path, std::uint8_t* pixels, int count) const
     if (!Supports(path)) path = TPath::Scalar;
     int vectored = 0;
 #ifdef ORVO_BLEND_X86
-    // The vector paths cover whole groups of four pixels; the scalar path the rest.
-    if (path != TPath::Scalar) vectored = count & ~3;
-    if (path == TPath::Avx2) {
-        ApplyAvx2(pixels, vectored, FColour, FPercent);
-    } else if (path == TPath::Sse2) {
-        const TBlendLanes<__m128i> lanes(FColour, FPercent);
+    // The vector path covers whole groups of four pixels; the scalar path the rest.
+    if (path == TPath::Vector) {
+        vectored = count & ~3;
+        const TBlendLanes lanes(FColour, FPercent);
         for (int i = 0; i < vectored; i += 4) {
             auto* at = reinterpret_cast<__m128i*>(pixels + 4 * i);
             _mm_storeu_si128(at, lanes.Blend(_mm_loadu_si128(at)));

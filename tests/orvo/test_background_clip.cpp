@@ -47,15 +47,21 @@ void ExpectClippedPaintsMatch(TOrvoBackground& back) {
     }
 }
 
+// A borderless form of the given client size with a background on it.
+TOrvoBackground* BackgroundOn(TForm& form, int width, int height) {
+    form.SetBorderStyle(bsNone);
+    form.SetClientWidth(width);
+    form.SetClientHeight(height);
+    auto* back = new TOrvoBackground(&form);
+    back->SetParent(&form);
+    return back;
+}
+
 }  // namespace
 
 TEST(BackgroundClipping, ClippedGradientsMatchTheWholePaintInBothDirections) {
     TForm form(nullptr);
-    form.SetBorderStyle(bsNone);
-    form.SetClientWidth(kFormWidth);
-    form.SetClientHeight(kFormHeight);
-    auto* back = new TOrvoBackground(&form);
-    back->SetParent(&form);
+    TOrvoBackground* back = BackgroundOn(form, kFormWidth, kFormHeight);
     back->SetGradientStartColor(clNavy);
     back->SetGradientEndColor(TColor(RGB(250, 200, 7)));
     ExpectClippedPaintsMatch(*back);
@@ -65,11 +71,7 @@ TEST(BackgroundClipping, ClippedGradientsMatchTheWholePaintInBothDirections) {
 
 TEST(BackgroundClipping, ClippedTilesMatchTheWholePaint) {
     TForm form(nullptr);
-    form.SetBorderStyle(bsNone);
-    form.SetClientWidth(kFormWidth);
-    form.SetClientHeight(kFormHeight);
-    auto* back = new TOrvoBackground(&form);
-    back->SetParent(&form);
+    TOrvoBackground* back = BackgroundOn(form, kFormWidth, kFormHeight);
     auto tile = MakeTile(400, 60);
     back->SetTileImage(tile.get());
     ExpectClippedPaintsMatch(*back);
@@ -79,11 +81,7 @@ TEST(BackgroundClipping, TheCanvasBrushEndsOnTheLastBandWhateverTheClip) {
     // The ramp leaves its canvas's brush on the band just past the edge,
     // also when a clip made it skip bands.
     TForm form(nullptr);
-    form.SetBorderStyle(bsNone);
-    form.SetClientWidth(100);
-    form.SetClientHeight(50);
-    auto* back = new TOrvoBackground(&form);
-    back->SetParent(&form);
+    TOrvoBackground* back = BackgroundOn(form, 100, 50);
     back->SetGradientStartColor(clBlack);
     back->SetGradientEndColor(clWhite);
     auto picture = MarkedBitmap(100, 50);

@@ -39,7 +39,7 @@ TEST(BlendKernel, EveryPathMatchesTheFormulaForEveryInput) {
         source[4 * i + 3] = 0xA5;
     }
     int pathsRun = 0;
-    for (TPath path : {TPath::Scalar, TPath::Sse2, TPath::Avx2}) {
+    for (TPath path : {TPath::Scalar, TPath::Vector}) {
         if (!TBlendRowKernel::Supports(path)) continue;
         ++pathsRun;
         for (int percent = 0; percent <= 100; ++percent) {
