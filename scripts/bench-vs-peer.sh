@@ -24,8 +24,10 @@ nice -n 10 bash "$here/scripts/build.sh" >/dev/null
 cmake -S "$peer_src" -B "$peer_build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 nice -n 10 cmake --build "$peer_build" >/dev/null
 
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+# The run files stay for another look: scripts/bench_report.py --orvo ... --peer ...
+out=${BENCH_OUT:-${TMPDIR:-/tmp}/orvo-bench-vs-peer}
+mkdir -p "$out"
+rm -f "$out"/orvo*.json "$out"/peer*.txt
 loads=()
 for i in $(seq 1 "$RUNS"); do
   loads+=("$(cut -d' ' -f1 /proc/loadavg)")
@@ -35,4 +37,4 @@ for i in $(seq 1 "$RUNS"); do
     --benchmark_out="$out/orvo$i.json" --benchmark_out_format=json >/dev/null 2>&1
 done
 python3 "$here/scripts/bench_report.py" --orvo "$out"/orvo*.json --peer "$out"/peer*.txt \
-  --load "${loads[*]} (1-minute, at the start of each run)"
+  --load "${loads[*]} (1-minute, at the start of each run)" | tee "$out/table.md"
