@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -312,21 +313,25 @@ void ShowFormForAutomation(TCustomForm* form) {
 }
 
 TPoint AutomationWindowPoint(const TControl* control, TPoint clientPoint) {
+    // A script may name any point, however far outside; the sums are done in
+    // 64 bits and the result is kept within kMaxAutomationOffset of the
+    // window, where the pointer is just as far outside as it was asked to be.
+    auto limited = [](std::int64_t v) { return int(std::clamp(v, -kMaxAutomationOffset, kMaxAutomationOffset)); };
     // Up to the nearest windowed control: a windowless control's client
     // coordinates are its parent's shifted by its position.
     const TControl* c = control;
-    TPoint p = clientPoint;
+    std::int64_t x = clientPoint.X, y = clientPoint.Y;
     while (c && !dynamic_cast<const TWinControl*>(c)) {
-        p.X += c->Left();
-        p.Y += c->Top();
+        x += c->Left();
+        y += c->Top();
         c = c->Parent();
     }
     auto* windowed = static_cast<const TWinControl*>(c);
-    if (!windowed || !windowed->Widget()) return p;
+    if (!windowed || !windowed->Widget()) return TPoint{limited(x), limited(y)};
     const TPoint offset = ClientOffsetInWindow(windowed);
     QWidget* widget = windowed->Widget();
-    const QPoint inWindow = widget->mapTo(widget->window(), QPoint(p.X + offset.X, p.Y + offset.Y));
-    return TPoint{inWindow.x(), inWindow.y()};
+    const QPoint widgetInWindow = widget->mapTo(widget->window(), QPoint(0, 0));
+    return TPoint{limited(x + offset.X + widgetInWindow.x()), limited(y + offset.Y + widgetInWindow.y())};
 }
 
 TPoint ClientCentre(const TControl* control) {

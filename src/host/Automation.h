@@ -8,6 +8,7 @@
 // Used by orvoform and by end-to-end tests. Nothing here names a Qt type, so
 // code above the host layer can call it.
 
+#include <cstdint>
 #include <string>
 
 #include "host/Controls.h"
@@ -35,8 +36,13 @@ void ShowFormForAutomation(TCustomForm* form);
 // rounds, so a control that invalidates itself on every paint cannot hang it.
 void ProcessPendingPaints();
 
+// How far outside its window the automated pointer goes at most: a point
+// further out is taken as this far out in the same direction.
+constexpr std::int64_t kMaxAutomationOffset = std::int64_t(1) << 24;
+
 // The top-level window's point that lies at `clientPoint` of `control` (a
-// windowed or windowless control on a shown form), in the window's pixels.
+// windowed or windowless control on a shown form), in the window's pixels,
+// kept within kMaxAutomationOffset.
 TPoint AutomationWindowPoint(const TControl* control, TPoint clientPoint);
 
 // The centre of a control's client area, in its client coordinates.

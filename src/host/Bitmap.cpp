@@ -245,7 +245,7 @@ HBITMAP TBitmap::ReleaseHandle() {
 }
 
 void TBitmap::LoadFromResourceName(HINSTANCE, std::string_view name) {
-    const std::vector<std::uint8_t>* bytes = FindResource(TResourceType::Bitmap, name);
+    const TResourceBytes* bytes = FindResource(TResourceType::Bitmap, name);
     if (!bytes) throw EResNotFound("bitmap resource " + std::string(name) + " not found");
     LoadFromBytes(*bytes);
 }

@@ -121,6 +121,43 @@ bool BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSour
 
 namespace gdi {
 
+namespace {
+
+// One source pixel per destination pixel: whole spans, no division. `shift`
+// takes a destination pixel to its source pixel; source pixels outside the
+// image are left out, as the scaled path does.
+void CopyUnscaled(QImage& target, const QRegion& area, const QImage& from, QPoint shift, const TImageCopy& copy) {
+    const QRect bounds = from.rect();
+    // The key as the colour bits of a pixel; a value beyond RGB matches none.
+    const bool keyed = copy.Key && (*copy.Key >> 24) == 0;
+    const QRgb keyPixel = keyed ? QRgb(GetRValue(*copy.Key)) << 16 | QRgb(GetGValue(*copy.Key)) << 8 |
+                                      QRgb(GetBValue(*copy.Key))
+                                : 0;
+    for (const QRect& r : area) {
+        // The part of the span whose source lies inside the image.
+        const QRect span = r & bounds.translated(-shift);
+        if (span.isEmpty()) continue;
+        for (int row = span.top(); row <= span.bottom(); ++row) {
+            const QRgb* sp = PixelAt(from, span.left() + shift.x(), row + shift.y());
+            QRgb* dp = PixelAt(target, span.left(), row);
+            const int count = span.width();
+            if (!keyed) {
+                std::copy_n(sp, count, dp);
+                continue;
+            }
+            for (int i = 0; i < count; ++i) {
+                if ((sp[i] & 0x00FFFFFFu) == keyPixel) {
+                    if (copy.KeyReplacement) dp[i] = *copy.KeyReplacement;
+                    continue;
+                }
+                dp[i] = sp[i];
+            }
+        }
+    }
+}
+
+}  // namespace
+
 bool StretchImage(HDC dest, const TRect& destRect, const TImageCopy& copy) {
     HDC d = CheckedDC(dest);
     if (!d || !copy.Image) return false;
@@ -137,6 +174,10 @@ bool StretchImage(HDC dest, const TRect& destRect, const TImageCopy& copy) {
         from = &snapshot;
     }
     const QRect bounds = from->rect();
+    if (dr.size() == sr.size()) {
+        CopyUnscaled(*d->Target, area, *from, sr.topLeft() - dr.topLeft(), copy);
+        return true;
+    }
     const long long dw = dr.width(), dh = dr.height(), sw = sr.width(), sh = sr.height();
     for (const QRect& r : area) {
         for (int row = r.top(); row <= r.bottom(); ++row) {

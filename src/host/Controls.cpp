@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 
 #include "host/DeviceContextQt.h"
 #include "host/Forms.h"
@@ -280,10 +281,10 @@ const TClassInfo& TControl::StaticClassInfo() {
         TClassInfo i("TControl", &TComponent::StaticClassInfo());
         using C = TControl;
         TClassBuilder<C> b(i);
-        b.Int("Left", &C::Left, &C::SetLeft)
-            .Int("Top", &C::Top, &C::SetTop)
-            .Int("Width", &C::Width, &C::SetWidth)
-            .Int("Height", &C::Height, &C::SetHeight);
+        b.Int("Left", &C::Left, &C::SetLeft, kMinControlPos, kMaxControlPos)
+            .Int("Top", &C::Top, &C::SetTop, kMinControlPos, kMaxControlPos)
+            .Int("Width", &C::Width, &C::SetWidth, -kMaxControlSize, kMaxControlSize)
+            .Int("Height", &C::Height, &C::SetHeight, -kMaxControlSize, kMaxControlSize);
         AddCursorProperty<C>(i, "Cursor", &C::Cursor, &C::SetCursor, crDefault);
         b.Str("Hint", &C::Hint, &C::SetHint).DefaultStr("")
             .Int("HelpContext", &C::HelpContext, &C::SetHelpContext).DefaultInt(0)
@@ -499,10 +500,20 @@ void TControl::SetParentComponent(TComponent* parent) {
     if (auto* p = dynamic_cast<TWinControl*>(parent)) SetParent(p);
 }
 
+int SaturatedInt(std::int64_t value) {
+    return int(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
     FConstraints->Constrain(width, height);
+    // After the constraints, which may ask for any size themselves.
+    const int maxSize = dynamic_cast<TCustomForm*>(this) ? kMaxFormSize : kMaxControlSize;
+    width = std::min(width, maxSize);
+    height = std::min(height, maxSize);
+    left = std::clamp(left, kMinControlPos, kMaxControlPos);
+    top = std::clamp(top, kMinControlPos, kMaxControlPos);
     const bool moved = left != FLeft || top != FTop;
     const bool resized = width != FWidth || height != FHeight;
     if (!moved && !resized) return;
@@ -521,23 +532,24 @@ void TControl::BoundsChanged(bool moved, bool resized) {
 
 void TControl::SetClientSize(int width, int height) {
     const TRect client = ClientRect();
-    SetBounds(FLeft, FTop, FWidth + (width - client.Width()), FHeight + (height - client.Height()));
+    SetBounds(FLeft, FTop, SaturatedInt(std::int64_t(FWidth) + width - client.Width()),
+              SaturatedInt(std::int64_t(FHeight) + height - client.Height()));
 }
 
 TPoint TControl::ClientOrigin() const {
     if (!FParent) return Point(FLeft, FTop);
     const TPoint p = FParent->ClientOrigin();
-    return Point(p.X + FLeft, p.Y + FTop);
+    return Point(SaturatedInt(std::int64_t(p.X) + FLeft), SaturatedInt(std::int64_t(p.Y) + FTop));
 }
 
 TPoint TControl::ClientToScreen(TPoint p) const {
     const TPoint o = ClientOrigin();
-    return Point(p.X + o.X, p.Y + o.Y);
+    return Point(SaturatedInt(std::int64_t(p.X) + o.X), SaturatedInt(std::int64_t(p.Y) + o.Y));
 }
 
 TPoint TControl::ScreenToClient(TPoint p) const {
     const TPoint o = ClientOrigin();
-    return Point(p.X - o.X, p.Y - o.Y);
+    return Point(SaturatedInt(std::int64_t(p.X) - o.X), SaturatedInt(std::int64_t(p.Y) - o.Y));
 }
 
 void TControl::SetAlign(TAlign align) {

@@ -119,6 +119,23 @@ TShiftState KeyboardShiftState();
 // mouse message.
 void SetKeyboardShiftState(TShiftState state);
 
+// The range of a control's position (Left, Top) and size (Width, Height):
+// sizes up to the largest a window can have (Qt's QWIDGETSIZE_MAX, 2^24 - 1)
+// and positions as far either way. A stored or assigned value outside it is
+// refused; SetBounds clamps what code asks for (an anchor or alignment sum)
+// into it. Within it no sum of a few positions and sizes can overflow.
+constexpr int kMaxControlSize = 16777215;
+constexpr int kMinControlPos = -kMaxControlSize;
+constexpr int kMaxControlPos = kMaxControlSize;
+// A form is held to 32767 a side, as its client size is: its window keeps a
+// picture of its whole area, which the full control range would make
+// gigabytes large.
+constexpr int kMaxFormSize = 32767;
+
+// An int sum done in 64 bits and saturated to the int range, for points that
+// may come from anywhere (a script's pointer position).
+int SaturatedInt(std::int64_t value);
+
 // The size limits of a control; 0 means no limit.
 class TSizeConstraints : public TPersistent {
 public:
@@ -190,7 +207,9 @@ public:
     void SetWidth(int v) { SetBounds(FLeft, FTop, v, FHeight); }
     void SetHeight(int v) { SetBounds(FLeft, FTop, FWidth, v); }
     // Moves and sizes the control (sizes below 0 become 0 and the
-    // constraints apply). A windowed control gets WM_MOVE and WM_SIZE.
+    // constraints apply; the result is clamped to the control range above,
+    // a form's size to kMaxFormSize).
+    // A windowed control gets WM_MOVE and WM_SIZE.
     virtual void SetBounds(int left, int top, int width, int height);
     TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
     void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }

@@ -258,6 +258,16 @@ TPoint GetDCImageSize(HDC dc) {
     return TPoint{d->Target->width(), d->Target->height()};
 }
 
+bool ForEachPaintableSpan(HDC dc, const TRect& rect, const TPixelSpanVisitor& visit) {
+    HDC d = CheckedDC(dc);
+    if (!d) return false;
+    const QRegion area = PaintableRect(*d, DeviceRect(*d, rect));
+    for (const QRect& r : area)
+        for (int row = r.top(); row <= r.bottom(); ++row)
+            visit(reinterpret_cast<std::uint8_t*>(PixelAt(*d->Target, r.left(), row)), r.width());
+    return true;
+}
+
 HDC CreateCompatibleDC(HDC) {
     std::unique_ptr<TDeviceContext> dc = NewOwnImageDC(TDeviceContext::TKind::Memory);
     HDC raw = dc.release();

@@ -13,6 +13,9 @@
 // The drawing functions themselves (BitBlt, DrawText, FillRect...) and the
 // GDI objects live in host/Gdi.h, which includes this header.
 
+#include <cstdint>
+#include <functional>
+
 #include "host/Types.h"
 
 struct TDeviceContext;
@@ -73,6 +76,15 @@ COLORREF SetPixel(HDC dc, int x, int y, TColor color);
 
 // The size of the DC's image in pixels (0,0 for a DC without one).
 TPoint GetDCImageSize(HDC dc);
+
+// Row memory of the pixels a DC may paint within `rect` (logical): `visit`
+// is called once for every horizontal span of device pixels inside the
+// image, the clip region and the rectangle, top to bottom, with the span's
+// first pixel (4 bytes a pixel: blue, green, red, reserved) and its pixel
+// count. For per-pixel work that must not pay a call or a clip test per
+// pixel. Answers false for an unknown DC.
+using TPixelSpanVisitor = std::function<void(std::uint8_t* pixels, int count)>;
+bool ForEachPaintableSpan(HDC dc, const TRect& rect, const TPixelSpanVisitor& visit);
 
 // A memory DC: at first it targets a 1 x 1 image of its own; selecting a
 // bitmap (SelectObject with an HBITMAP) makes it draw on that bitmap.

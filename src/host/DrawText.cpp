@@ -2,6 +2,8 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "host/GdiInternal.h"
@@ -147,56 +149,136 @@ void WrapParagraph(const TLine& para, int width, const TLineMetrics& m, std::vec
     }
 }
 
+// A line ready to draw: its width, its runs between tabs with their x
+// offsets, and the spans of its prefix underlines.
+struct TLaidLine {
+    int Width = 0;
+    std::vector<std::pair<int, QString>> Runs;
+    std::vector<std::pair<int, int>> Underlines;  // x0, x1 from the line's left
+};
+
+TLaidLine LayLine(const TLine& line, const TLineMetrics& m) {
+    TLaidLine laid;
+    laid.Width = m.Width(line);
+    m.ForEachRun(line, [&](int dx, const QString& run) {
+        if (!run.isEmpty()) laid.Runs.emplace_back(dx, run);
+    });
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (!line[i].Underlined) continue;
+        const int x0 = m.Width(line, i), x1 = m.Width(line, i + 1);
+        if (x1 > x0) laid.Underlines.emplace_back(x0, x1);
+    }
+    return laid;
+}
+
+// Where a font puts the text and its underlines within a line.
+struct TLineGeometry {
+    int Ascent = 0;
+    int UnderlineOffset = 0;     // below the baseline
+    int UnderlineThickness = 0;
+    TLineGeometry() = default;
+    explicit TLineGeometry(const QFontMetrics& m)
+        : Ascent(m.ascent()), UnderlineOffset(std::max(1, m.underlinePos())), UnderlineThickness(std::max(1, m.lineWidth())) {}
+};
+
 struct TLayout {
-    std::vector<TLine> Lines;
-    std::vector<int> Widths;
+    std::vector<TLaidLine> Lines;
     int LineHeight = 0;
     int MaxWidth = 0;
+    TLineGeometry Geometry;
 };
 
 TLayout Layout(const TLine& text, const TRect& rect, unsigned format, const TLineMetrics& m) {
     TLayout layout;
+    layout.Geometry = TLineGeometry(m.Metrics());
     layout.LineHeight = m.Metrics().ascent() + m.Metrics().descent();
     if (format & DT_EXTERNALLEADING) layout.LineHeight += std::max(0, m.Metrics().leading());
+    std::vector<TLine> lines;
     if (format & DT_SINGLELINE) {
         TLine line;
         for (const TChar& c : text)
             if (!IsBreak(c.Ch)) line.push_back(c);
-        layout.Lines.push_back(std::move(line));
+        lines.push_back(std::move(line));
     } else {
         for (const TLine& para : SplitParagraphs(text)) {
             if (format & DT_WORDBREAK)
-                WrapParagraph(para, rect.Width(), m, layout.Lines);
+                WrapParagraph(para, rect.Width(), m, lines);
             else
-                layout.Lines.push_back(para);
+                lines.push_back(para);
         }
     }
-    for (const TLine& line : layout.Lines) {
-        layout.Widths.push_back(m.Width(line));
-        layout.MaxWidth = std::max(layout.MaxWidth, layout.Widths.back());
+    for (const TLine& line : lines) {
+        layout.Lines.push_back(LayLine(line, m));
+        layout.MaxWidth = std::max(layout.MaxWidth, layout.Lines.back().Width);
     }
     return layout;
 }
 
-// Draws one line with its top-left at logical (x, y).
-void DrawLine(TDeviceContext& d, QPainter& p, const TLineMetrics& m, const TLine& line, int x, int y, int width,
-              int height) {
-    if (d.State.BkMode == OPAQUE && width > 0)
-        p.fillRect(QRect(x, y, width, height), ToQColor(d.State.BkColor));
+// The bits of a DrawText format that change how text is laid out.
+constexpr unsigned kLayoutFormat =
+    DT_NOPREFIX | DT_HIDEPREFIX | DT_EXPANDTABS | DT_SINGLELINE | DT_WORDBREAK | DT_EXTERNALLEADING;
+
+}  // namespace
+
+// Layouts and extents a font has computed, so that a caption painted again
+// is neither measured nor broken into lines again. Bounded: when full it
+// starts afresh (a form shows a few dozen texts per font).
+struct TGdiTextCache {
+    static constexpr std::size_t kMaxEntries = 512;
+    std::unordered_map<std::string, TLayout> Layouts;
+    std::unordered_map<std::string, TSize> Extents;
+
+    template <class Map>
+    static void MakeRoom(Map& map) {
+        if (map.size() >= kMaxEntries) map.clear();
+    }
+};
+
+namespace {
+
+// The cache of the DC's font, or null when no font object is selected.
+TGdiTextCache* TextCacheOf(TDeviceContext& d) {
+    if (!d.State.Font) return nullptr;
+    TGdiFontData& data = *d.State.Font->Data;
+    if (!data.Text) data.Text = std::make_shared<TGdiTextCache>();
+    return data.Text.get();
+}
+
+// The layout of `text` in the DC's font: from the font's cache when it was
+// made before with the same text, layout flags and (when breaking words)
+// width. Without a font object it is made in `scratch`. The answer stays
+// valid until the next layout is made.
+const TLayout& LayoutFor(TDeviceContext& d, std::string_view text, const TRect& rect, unsigned format,
+                         TLayout& scratch) {
+    auto compute = [&] {
+        const TLineMetrics m(FontOfDC(d), (format & DT_EXPANDTABS) != 0);
+        return Layout(ApplyPrefixes(FromUtf8(text), format), rect, format, m);
+    };
+    TGdiTextCache* cache = TextCacheOf(d);
+    if (!cache) return scratch = compute();
+    const unsigned layoutFormat = format & kLayoutFormat;
+    const int width = (format & DT_WORDBREAK) ? rect.Width() : 0;
+    std::string key(reinterpret_cast<const char*>(&layoutFormat), sizeof layoutFormat);
+    key.append(reinterpret_cast<const char*>(&width), sizeof width);
+    key.append(text);
+    if (auto it = cache->Layouts.find(key); it != cache->Layouts.end()) return it->second;
+    TGdiTextCache::MakeRoom(cache->Layouts);
+    return cache->Layouts.emplace(std::move(key), compute()).first->second;
+}
+
+// Draws one laid-out line with its top-left at logical (x, y).
+void DrawLaidLine(TDeviceContext& d, QPainter& p, const TLineGeometry& geometry, const TLaidLine& line, int x, int y,
+                  int height) {
+    if (d.State.BkMode == OPAQUE && line.Width > 0)
+        p.fillRect(QRect(x, y, line.Width, height), ToQColor(d.State.BkColor));
     const QColor color = ToQColor(d.State.TextColor);
     p.setPen(color);
-    const int baseline = y + m.Metrics().ascent();
-    m.ForEachRun(line, [&](int dx, const QString& run) {
-        if (!run.isEmpty()) p.drawText(QPoint(x + dx, baseline), run);
-    });
+    const int baseline = y + geometry.Ascent;
+    for (const auto& [dx, run] : line.Runs) p.drawText(QPoint(x + dx, baseline), run);
     // Prefix underlines.
-    const int thickness = std::max(1, m.Metrics().lineWidth());
-    const int underlineY = baseline + std::max(1, m.Metrics().underlinePos());
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (!line[i].Underlined) continue;
-        const int x0 = m.Width(line, i), x1 = m.Width(line, i + 1);
-        if (x1 > x0) p.fillRect(QRect(x + x0, underlineY, x1 - x0, thickness), color);
-    }
+    const int underlineY = baseline + geometry.UnderlineOffset;
+    for (const auto& [x0, x1] : line.Underlines)
+        p.fillRect(QRect(x + x0, underlineY, x1 - x0, geometry.UnderlineThickness), color);
 }
 
 }  // namespace
@@ -226,8 +308,16 @@ bool GetTextMetrics(HDC dc, TEXTMETRIC* metrics) {
 TSize TextExtent(HDC dc, std::string_view text) {
     HDC d = CheckedDC(dc);
     if (!d) return {};
-    const QFontMetrics fm(FontOfDC(*d));
-    return TSize{fm.horizontalAdvance(FromUtf8(text)), fm.ascent() + fm.descent()};
+    auto measure = [&] {
+        const QFontMetrics fm(FontOfDC(*d));
+        return TSize{fm.horizontalAdvance(FromUtf8(text)), fm.ascent() + fm.descent()};
+    };
+    TGdiTextCache* cache = TextCacheOf(*d);
+    if (!cache) return measure();
+    std::string key(text);
+    if (auto it = cache->Extents.find(key); it != cache->Extents.end()) return it->second;
+    TGdiTextCache::MakeRoom(cache->Extents);
+    return cache->Extents.emplace(std::move(key), measure()).first->second;
 }
 
 bool GetTextExtentPoint32(HDC dc, const char* text, int count, TSize* size) {
@@ -257,7 +347,7 @@ bool ExtTextOut(HDC dc, int x, int y, unsigned options, const TRect* rect, std::
     // With ETO_OPAQUE the rectangle is already filled; the cell fill would only repeat it.
     const int savedMode = d->State.BkMode;
     if (options & ETO_OPAQUE) d->State.BkMode = TRANSPARENT;
-    DrawLine(*d, *p, m, line, x, y, m.Width(line), height);
+    DrawLaidLine(*d, *p, TLineGeometry(m.Metrics()), LayLine(line, m), x, y, height);
     d->State.BkMode = savedMode;
     return true;
 }
@@ -272,9 +362,8 @@ bool TextOut(HDC dc, int x, int y, const char* text, int count) {
 int DrawText(HDC dc, std::string_view text, TRect& rect, unsigned format) {
     HDC d = CheckedDC(dc);
     if (!d) return 0;
-    const TLineMetrics m(FontOfDC(*d), (format & DT_EXPANDTABS) != 0);
-    const TLine chars = ApplyPrefixes(FromUtf8(text), format);
-    const TLayout layout = Layout(chars, rect, format, m);
+    TLayout scratch;
+    const TLayout& layout = LayoutFor(*d, text, rect, format, scratch);
     const int lineHeight = layout.LineHeight;
 
     if (text.empty()) {
@@ -302,21 +391,26 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, unsigned format) {
     }
 
     if (d->Target->isNull()) return y + totalHeight - rect.Top;
+    // A caption outside the area being painted (a parent's, painted again
+    // under a small transparent child) needs no painter at all.
+    const QRegion textClip =
+        (format & DT_NOCLIP) ? d->PaintableArea() : PaintableRect(*d, DeviceRect(*d, rect));
+    if (textClip.isEmpty()) return y + totalHeight - rect.Top;
     TDcPainter p(*d);
     if (!(format & DT_NOCLIP)) {
         p->resetTransform();
-        p->setClipRegion(PaintableRect(*d, DeviceRect(*d, rect)));
+        p->setClipRegion(textClip);
         p->translate(d->State.Origin.X, d->State.Origin.Y);
     }
     p->setFont(FontOfDC(*d));
     for (std::size_t i = 0; i < layout.Lines.size(); ++i) {
-        const int w = layout.Widths[i];
+        const int w = layout.Lines[i].Width;
         int x = rect.Left;
         if (format & DT_CENTER)
             x = rect.Left + (rect.Width() - w) / 2;
         else if (format & DT_RIGHT)
             x = rect.Right - w;
-        DrawLine(*d, *p, m, layout.Lines[i], x, y + int(i) * lineHeight, w, lineHeight);
+        DrawLaidLine(*d, *p, layout.Geometry, layout.Lines[i], x, y + int(i) * lineHeight, lineHeight);
     }
     return y + totalHeight - rect.Top;
 }

@@ -74,13 +74,25 @@ int PenWidth(const TDeviceContext& d) { return d.State.Pen ? std::max(d.State.Pe
 // point left out (the window services' rule, so polylines join without
 // drawing a corner twice).
 void PlotLine(TDeviceContext& d, int x0, int y0, int x1, int y1, QRgb pixel) {
+    if (x0 == x1 && y0 == y1) return;
+    const TPaintableTest paintable(d);
+    if (x0 == x1 || y0 == y1) {
+        // Straight across or down: a one-pixel-wide rectangle, filled span by
+        // span instead of pixel by pixel.
+        const QRect line = y0 == y1 ? (x0 < x1 ? QRect(x0, y0, x1 - x0, 1) : QRect(x1 + 1, y0, x0 - x1, 1))
+                                    : (y0 < y1 ? QRect(x0, y0, 1, y1 - y0) : QRect(x0, y1 + 1, 1, y0 - y1));
+        for (const QRect& r : paintable.Area()) {
+            const QRect part = r & line;
+            for (int y = part.top(); y <= part.bottom(); ++y) std::fill_n(PixelAt(*d.Target, part.left(), y), part.width(), pixel);
+        }
+        return;
+    }
     const long long dx = std::llabs((long long)x1 - x0), dy = -std::llabs((long long)y1 - y0);
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     long long err = dx + dy;
     int x = x0, y = y0;
-    const QRect bounds = d.Target->rect();
     while (x != x1 || y != y1) {
-        if (d.State.Clip ? Paintable(d, x, y) : bounds.contains(x, y)) *PixelAt(*d.Target, x, y) = pixel;
+        if (paintable(x, y)) *PixelAt(*d.Target, x, y) = pixel;
         const long long e2 = 2 * err;
         if (e2 >= dy) { err += dy; x += sx; }
         if (e2 <= dx) { err += dx; y += sy; }
@@ -145,8 +157,9 @@ bool DrawFocusRect(HDC dc, const TRect& rect) {
     const QRect visible = r & d->Target->rect();
     if (visible.isEmpty()) return true;
     // Every pixel of the border whose device x + y is even, each visited once.
+    const TPaintableTest paintable(*d);
     auto invert = [&](int x, int y) {
-        if (((x + y) & 1) == 0 && Paintable(*d, x, y)) *PixelAt(*d->Target, x, y) ^= 0x00FFFFFFu;
+        if (((x + y) & 1) == 0 && paintable(x, y)) *PixelAt(*d->Target, x, y) ^= 0x00FFFFFFu;
     };
     const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
     for (int x = std::max(l, 0); x <= std::min(rr, visible.right()); ++x) {

@@ -67,6 +67,22 @@ inline bool Paintable(const TDeviceContext& dc, int x, int y) {
     return !dc.State.Clip || dc.State.Clip->contains(QPoint(x, y));
 }
 
+// Whether device pixels may be painted, for code that visits single pixels:
+// the paintable area is worked out once, and a rectangular one (the usual
+// case) is tested without a region look-up.
+class TPaintableTest {
+public:
+    explicit TPaintableTest(const TDeviceContext& dc)
+        : FArea(dc.PaintableArea()), FRect(FArea.boundingRect()), FSimple(FArea.rectCount() <= 1) {}
+    bool operator()(int x, int y) const { return FRect.contains(x, y) && (FSimple || FArea.contains(QPoint(x, y))); }
+    const QRegion& Area() const { return FArea; }
+
+private:
+    QRegion FArea;
+    QRect FRect;
+    bool FSimple;
+};
+
 // A logical rectangle in device coordinates (normalised: empty stays empty).
 QRect DeviceRect(const TDeviceContext& dc, const TRect& r);
 // The part of a device rectangle that may be painted.

@@ -260,7 +260,7 @@ HBITMAP CreateBitmapFrom(const QImage& image) {
 
 HBITMAP LoadBitmap(HINSTANCE, const char* name) {
     if (!name) return nullptr;
-    const std::vector<std::uint8_t>* bytes = FindResource(TResourceType::Bitmap, name);
+    const TResourceBytes* bytes = FindResource(TResourceType::Bitmap, name);
     if (!bytes) return nullptr;
     try {
         auto bitmap = std::make_shared<TGdiBitmap>(0, 0);

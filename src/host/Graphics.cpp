@@ -85,13 +85,21 @@ void TFont::Assign(const TPersistent* source) {
         return;
     }
     if (other == this) return;
+    // Controls assign their font to the canvas at every paint: when only the
+    // colour differs, or nothing, the font object (and the layouts its texts
+    // keep) stays.
+    const bool sameFace = FName == other->FName && FHeight == other->FHeight && FStyle == other->FStyle &&
+                          FCharset == other->FCharset && FPitch == other->FPitch;
     FName = other->FName;
     FHeight = other->FHeight;
     FColor = other->FColor;
     FStyle = other->FStyle;
     FCharset = other->FCharset;
     FPitch = other->FPitch;
-    Modified();
+    if (sameFace)
+        Changed();  // as SetColor: the colour is not part of the GDI font
+    else
+        Modified();
 }
 
 void TFont::Modified() {

@@ -398,9 +398,12 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
         Dispatch(control, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
         if (guard.Destroyed() || ControlOfWidget(widget) != control) return;
     }
+    // Rectangle by rectangle rather than through a clip region: an unclipped
+    // copy of the same pixel format is a plain block copy, where a clipped
+    // one is composed span by span (and handed to Qt's thread pool when
+    // large).
     QPainter painter(widget);
-    painter.setClipRegion(pe->region());
-    painter.drawImage(0, 0, widget->FBuffer);
+    for (const QRect& r : pe->region()) painter.drawImage(r.topLeft(), widget->FBuffer, r);
 }
 
 void THostEvents::UpdateHover(TWinControl* control, QWidget* widget, QPoint local, QPoint global) {

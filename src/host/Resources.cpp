@@ -13,19 +13,35 @@ std::string Key(TResourceType type, std::string_view name) {
     return k;
 }
 
-std::map<std::string, std::vector<std::uint8_t>>& Table() {
-    static std::map<std::string, std::vector<std::uint8_t>> table;
+// A copy made at registration, or none for static bytes; Bytes views
+// whichever holds them.
+struct TEntry {
+    std::vector<std::uint8_t> Copy;
+    TResourceBytes Bytes;
+};
+
+std::map<std::string, TEntry>& Table() {
+    static std::map<std::string, TEntry> table;
     return table;
 }
 
 }  // namespace
 
 void RegisterResource(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes) {
-    Table()[Key(type, name)] = std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    TEntry& entry = Table()[Key(type, name)];
+    entry.Copy.assign(bytes.begin(), bytes.end());
+    entry.Bytes = entry.Copy;
 }
 
-const std::vector<std::uint8_t>* FindResource(TResourceType type, std::string_view name) {
+void RegisterStaticResource(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes) {
+    TEntry& entry = Table()[Key(type, name)];
+    entry.Copy.clear();
+    entry.Copy.shrink_to_fit();
+    entry.Bytes = bytes;
+}
+
+const TResourceBytes* FindResource(TResourceType type, std::string_view name) {
     auto& t = Table();
     auto it = t.find(Key(type, name));
-    return it == t.end() ? nullptr : &it->second;
+    return it == t.end() ? nullptr : &it->second.Bytes;
 }

@@ -11,15 +11,29 @@
 
 enum class TResourceType : std::uint8_t { Bitmap, FormDescription, Icon };
 
+// A resource's bytes.
+using TResourceBytes = std::span<const std::uint8_t>;
+
 // Registers (or replaces) a resource. The bytes are copied.
 void RegisterResource(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes);
+// Registers (or replaces) a resource whose bytes live as long as the program
+// (data compiled into it): they are used where they are, not copied, so a
+// large form description costs no memory until it is read.
+void RegisterStaticResource(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes);
 // The resource's bytes, or nullptr when there is none.
-const std::vector<std::uint8_t>* FindResource(TResourceType type, std::string_view name);
+const TResourceBytes* FindResource(TResourceType type, std::string_view name);
 
 // A module registers its resources through a static object of this type in
 // one of its sources (the resources are then present before main runs).
 struct TResourceRegistration {
     TResourceRegistration(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes) {
         RegisterResource(type, name, bytes);
+    }
+};
+// The same for bytes compiled into the program (the generated resource
+// sources), which are used where they are.
+struct TStaticResourceRegistration {
+    TStaticResourceRegistration(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes) {
+        RegisterStaticResource(type, name, bytes);
     }
 };

@@ -423,7 +423,7 @@ TComponent* ReadComponentFromText(std::string_view text, const std::string& file
 }
 
 void InitInheritedComponent(TComponent* form, const std::string& resourceName) {
-    const std::vector<std::uint8_t>* bytes = FindResource(TResourceType::FormDescription, resourceName);
+    const TResourceBytes* bytes = FindResource(TResourceType::FormDescription, resourceName);
     if (!bytes) throw EReadError(resourceName, 0, "there is no form description resource named " + resourceName);
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     ReadComponentText(form, text, resourceName);

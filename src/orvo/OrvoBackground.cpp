@@ -1,5 +1,6 @@
 #include "orvo/OrvoBackground.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "host/Classes.h"
@@ -21,6 +22,12 @@ int TruncatedStep(int index, float step) {
 float ChannelStep(int from, int to, int extent) {
     if (extent == 0) return 0.0f;
     return static_cast<float>(static_cast<long double>(to - from) / extent);
+}
+
+// Division rounding toward minus infinity (tile indices left of the origin).
+int FloorDiv(int value, int divisor) {
+    const int q = value / divisor;
+    return (value % divisor != 0 && (value < 0) != (divisor < 0)) ? q - 1 : q;
 }
 
 }  // namespace
@@ -119,6 +126,10 @@ void TOrvoBackground::Paint() {
     else PaintTiles();
 }
 
+// Only the bands and tiles that meet the canvas's clip box are drawn: the
+// others would be clipped away pixel by pixel, and a transparent control
+// asks for the small part of the picture under itself many times a second.
+
 void TOrvoBackground::PaintGradient() {
     // The whole extent, not a 16-bit one: a control taller or wider than
     // 32767 pixels still runs from the start to the end colour.
@@ -127,11 +138,16 @@ void TOrvoBackground::PaintGradient() {
     const TGradientRamp ramp(FGradientStartColor, FGradientEndColor, n);
     TCanvas* canvas = Canvas();
     TBrush* brush = canvas->Brush();
+    const TRect clip = canvas->ClipRect();
     // n + 1 bands: the last lies just outside the control and is clipped.
-    for (int i = 0; i <= n; ++i) {
+    const int first = std::max(0, FStyle == gsVertical ? clip.Top : clip.Left);
+    const int last = std::min(n, (FStyle == gsVertical ? clip.Bottom : clip.Right) - 1);
+    for (int i = first; i <= last; ++i) {
         brush->SetColor(ramp.Band(i));
         canvas->FillRect(FStyle == gsVertical ? Rect(0, i, Width(), i + 1) : Rect(i, 0, i + 1, Height()));
     }
+    // The canvas is left as the whole ramp would leave it.
+    brush->SetColor(ramp.Band(n));
 }
 
 void TOrvoBackground::PaintTiles() {
@@ -140,14 +156,18 @@ void TOrvoBackground::PaintTiles() {
     const int tileHeight = tile->Height();
     const int columns = Width() / tileWidth;
     const int rows = Height() / tileHeight;
-    if (columns < 0) return;
+    if (columns < 0 || rows < 0) return;
     TCanvas* canvas = Canvas();
+    const TRect clip = canvas->ClipRect();
+    if (clip.IsEmpty()) return;
     // Column by column, each from the top; the last column and row are cut
     // at the control's edge.
-    for (int a = 0; a <= columns; ++a) {
-        if (rows < 0) continue;
-        for (int b = 0; b <= rows; ++b) canvas->Draw(a * tileWidth, b * tileHeight, tile);
-    }
+    const int firstColumn = std::max(0, FloorDiv(clip.Left, tileWidth));
+    const int lastColumn = std::min(columns, FloorDiv(clip.Right - 1, tileWidth));
+    const int firstRow = std::max(0, FloorDiv(clip.Top, tileHeight));
+    const int lastRow = std::min(rows, FloorDiv(clip.Bottom - 1, tileHeight));
+    for (int a = firstColumn; a <= lastColumn; ++a)
+        for (int b = firstRow; b <= lastRow; ++b) canvas->Draw(a * tileWidth, b * tileHeight, tile);
 }
 
 // ---------------------------------------------------------------- registration

@@ -7,6 +7,7 @@
 #include "host/Gdi.h"
 #include "host/Graphics.h"
 #include "host/Messages.h"
+#include "orvo/OrvoBlendKernel.h"
 
 const std::vector<std::string>& OrvoBorderNames() {
     static const std::vector<std::string> names{"obNone", "obLowered", "obRaised", "obSimple"};
@@ -64,32 +65,14 @@ void BlendColor(TCanvas* canvas, TColor color, std::uint8_t transparency) {
     // Above 100 the result would leave the byte range; callers cap it already.
     const int percent = std::min<int>(transparency, 100);
     const COLORREF rgb = ColorToRGB(color);
-    // In row memory a pixel is blue, green, red, reserved.
-    const int colour[3] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb)};
+    const TBlendRowKernel kernel(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb), percent);
 
+    // The clip box's pixels that may be painted are blended where they lie:
+    // each depends on itself only, so copying them out to a picture and
+    // drawing it back through the clip gives the very same bytes.
     const TRect clip = canvas->ClipRect();
-    const int width = clip.Width();
-    const int height = clip.Height();
-    if (width <= 0 || height <= 0) return;
+    if (clip.IsEmpty()) return;
     HDC dc = canvas->Handle();
     if (!dc) return;
-
-    TBitmap picture;
-    picture.SetPixelFormat(pf32bit);
-    picture.SetSize(width, height);
-    BitBlt(picture.Canvas()->Handle(), 0, 0, width, height, dc, clip.Left, clip.Top, SRCCOPY);
-
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* pixel = picture.ScanLine(y);
-        for (int x = 0; x < width; ++x, pixel += 4) {
-            for (int channel = 0; channel < 3; ++channel) {
-                const int c = colour[channel];
-                // Integer division truncates toward zero, so odd differences
-                // round toward the colour being laid over.
-                pixel[channel] = std::uint8_t(c - percent * (c - int(pixel[channel])) / 100);
-            }
-            pixel[3] = 0;
-        }
-    }
-    canvas->Draw(clip.Left, clip.Top, &picture);
+    ForEachPaintableSpan(dc, clip, [&kernel](std::uint8_t* pixels, int count) { kernel.Apply(pixels, count); });
 }

@@ -69,10 +69,11 @@ const TClassInfo& TTestControl::StaticClassInfo() {
 void TTestControl::SetParentComponent(TComponent* parent) {
     // Like a control, it ignores what cannot hold it.
     if (parent && !dynamic_cast<TTestControl*>(parent) && !dynamic_cast<TTestForm*>(parent)) return;
-    if (auto* old = dynamic_cast<TTestControl*>(FParent))
-        old->FChildren.erase(std::remove(old->FChildren.begin(), old->FChildren.end(), this), old->FChildren.end());
+    if (auto* old = dynamic_cast<TTestControl*>(FParent)) std::erase(old->FChildren, this);
+    if (auto* old = dynamic_cast<TTestForm*>(FParent)) std::erase(old->FChildren, this);
     FParent = parent;
     if (auto* p = dynamic_cast<TTestControl*>(parent)) p->FChildren.push_back(this);
+    if (auto* p = dynamic_cast<TTestForm*>(parent)) p->FChildren.push_back(this);
 }
 
 void TTestControl::GetChildren(const std::function<void(TComponent*)>& proc, TComponent*) {
@@ -170,6 +171,8 @@ TTestForm::TTestForm(TComponent* owner) : TComponent(owner) { ++TStreamLog::Get(
 TTestForm::~TTestForm() {
     Destroying();
     DestroyComponents();
+    // Children owned by another form (this one was nested in it) outlive it.
+    for (TTestControl* child : FChildren) child->FParent = nullptr;
     --TStreamLog::Get().Live;
 }
 
@@ -188,11 +191,14 @@ const TClassInfo& TTestForm::StaticClassInfo() {
     return info;
 }
 
-void TTestForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent*) {
-    for (int i = 0; i < ComponentCount(); ++i) {
-        TComponent* c = Components(i);
-        if (!c->HasParent() || c->GetParentComponent() == this) proc(c);
-    }
+void TTestForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+    // As a form does: the controls placed on it, whoever owns them (a form
+    // nested in another holds controls its root owns), and, only when it is
+    // the one being written, the parentless components it owns.
+    for (TTestControl* child : FChildren) proc(child);
+    if (root != this) return;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (!Components(i)->HasParent()) proc(Components(i));
 }
 
 void TTestForm::Loaded() {

@@ -81,6 +81,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    friend class TTestForm;
     void NoteState();
 
     TComponent* FParent = nullptr;
@@ -163,6 +164,8 @@ public:
     TNotifyEvent OnCreate;
 
 private:
+    friend class TTestControl;
+    std::vector<TTestControl*> FChildren;  // the controls placed on the form
     std::string FCaption;
     TColor FColor = clBtnFace;
 };

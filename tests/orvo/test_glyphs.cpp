@@ -15,6 +15,12 @@
 
 namespace {
 
+// A copy of a bitmap resource's bytes (empty when there is none).
+std::vector<std::uint8_t> BitmapResourceBytes(std::string_view name) {
+    const TResourceBytes* bytes = FindResource(TResourceType::Bitmap, name);
+    return bytes ? std::vector<std::uint8_t>(bytes->begin(), bytes->end()) : std::vector<std::uint8_t>{};
+}
+
 std::uint32_t U32At(const std::vector<std::uint8_t>& b, std::size_t at) {
     return std::uint32_t(b[at]) | (std::uint32_t(b[at + 1]) << 8) | (std::uint32_t(b[at + 2]) << 16) |
            (std::uint32_t(b[at + 3]) << 24);
@@ -41,9 +47,9 @@ TEST(GlyphResources, AllTwelveAreRegisteredAsBitmapsWithTheirSizes) {
         EXPECT_EQ(picture->Width(), expected);
         EXPECT_EQ(picture->Height(), expected);
 
-        const std::vector<std::uint8_t>* bytes = FindResource(TResourceType::Bitmap, name);
+        const TResourceBytes* bytes = FindResource(TResourceType::Bitmap, name);
         ASSERT_NE(bytes, nullptr);
-        EXPECT_EQ(*bytes, EncodeGlyphBitmap(*picture));
+        EXPECT_EQ(std::vector<std::uint8_t>(bytes->begin(), bytes->end()), EncodeGlyphBitmap(*picture));
         // Only bitmaps: a form description of that name is another resource.
         EXPECT_EQ(FindResource(TResourceType::FormDescription, name), nullptr);
     }
@@ -55,7 +61,7 @@ TEST(GlyphResources, HeadersDescribeA16ColourBottomUpFile) {
     // 7 pixels take 3.5 bytes, padded to 4; 9 pixels take 4.5, padded to 8.
     for (const Case c : {Case{"CB_3D_CROSS", 16, 8}, Case{"RB_3D_CIRCLE", 7, 4}, Case{"RB_GLOSSY_CIRCLE", 9, 8}}) {
         SCOPED_TRACE(c.name);
-        const std::vector<std::uint8_t>& b = *FindResource(TResourceType::Bitmap, c.name);
+        const std::vector<std::uint8_t> b = BitmapResourceBytes(c.name);
         const std::uint32_t pixelOffset = 14 + 40 + 64;
         ASSERT_EQ(b.size(), pixelOffset + c.stride * c.size);
         EXPECT_EQ(b[0], 'B');
@@ -85,7 +91,7 @@ TEST(GlyphResources, HeadersDescribeA16ColourBottomUpFile) {
 TEST(GlyphResources, RowsAreStoredBottomUpLeftPixelInTheHighNibble) {
     // RB_3D_CIRCLE's bottom row is magenta, magenta, red, maroon, maroon,
     // magenta, magenta: palette indices 13 13 9 1 1 13 13, then a zero pad.
-    const std::vector<std::uint8_t>& b = *FindResource(TResourceType::Bitmap, "RB_3D_CIRCLE");
+    const std::vector<std::uint8_t> b = BitmapResourceBytes("RB_3D_CIRCLE");
     const std::vector<std::uint8_t> firstStoredRow(b.begin() + 118, b.begin() + 122);
     EXPECT_EQ(firstStoredRow, (std::vector<std::uint8_t>{0xDD, 0x91, 0x1D, 0xD0}));
     // Its top row (stored last): magenta, magenta, red, red, red, magenta, magenta.

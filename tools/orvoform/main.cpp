@@ -82,6 +82,12 @@ int Run(const TCommandLine& line, const std::vector<TStep>& steps) {
         if (!std::cout) throw std::runtime_error("cannot write to standard output");
         return ExitSuccess;
     }
+    // A client area the steps or the form made empty has no picture; that
+    // is the input's doing, not a failure of the tool.
+    if (pictured->ClientWidth() <= 0 || pictured->ClientHeight() <= 0)
+        throw EToolError("nothing to render: the client area of " + pictured->Name() + " is empty (" +
+                         std::to_string(pictured->ClientWidth()) + " x " + std::to_string(pictured->ClientHeight()) +
+                         " pixels)");
     std::string error;
     if (!RenderClientArea(pictured, line.Output, error)) throw std::runtime_error(error);
     return ExitSuccess;
