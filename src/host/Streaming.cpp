@@ -237,11 +237,21 @@ private:
                 Fail(object.Line, Describe(object) + " cannot be placed on " + Describe(parent) + ": " + e.what());
             }
             // A parent that does not take the child (a button inside a label)
-            // would leave it nowhere, and the next write would lose it.
-            if (child->GetParentComponent() != parent)
+            // would leave it nowhere, and one that takes it but does not
+            // stream it (a radio group, whose buttons are its own) would
+            // leave it out of the next write while references to it stay:
+            // either way what was read could not be written back.
+            if (child->GetParentComponent() != parent || !StreamsChild(parent, child))
                 Fail(object.Line, Describe(object) + " cannot be placed on " + Describe(parent));
         }
         return child;
+    }
+
+    // Whether writing `parent` would write `child` with it.
+    bool StreamsChild(TComponent* parent, const TComponent* child) const {
+        bool listed = false;
+        parent->GetChildren([&](TComponent* c) { listed = listed || c == child; }, FRoot);
+        return listed;
     }
 
     void BindField(const TFormObject& object, TComponent* child) {
