@@ -136,25 +136,6 @@ private:
     std::vector<TComponent*> FItems;
 };
 
-// Event handlers and component references resolve against the root.
-class TRootBinding : public TBindingContext {
-public:
-    explicit TRootBinding(TComponent* root) : FRoot(root) {}
-
-    std::any FindMethod(const std::string& name) const override {
-        const TMethodTable* table = FRoot->MethodTable();
-        return table ? table->Bind(FRoot, name) : std::any{};
-    }
-    TComponent* FindComponentByName(const std::string& name) const override {
-        if (TComponent* c = FRoot->FindComponent(name)) return c;
-        if (!FRoot->Name().empty() && SameText(FRoot->Name(), name)) return FRoot;
-        return nullptr;
-    }
-
-private:
-    TComponent* FRoot;
-};
-
 class TFormReader {
 public:
     TFormReader(TComponent* root, std::string fileName) : FRoot(root), FFileName(std::move(fileName)), FBinding(root) {}
@@ -380,6 +361,17 @@ private:
 };
 
 }  // namespace
+
+std::any TRootBinding::FindMethod(const std::string& name) const {
+    const TMethodTable* table = FRoot->MethodTable();
+    return table ? table->Bind(FRoot, name) : std::any{};
+}
+
+TComponent* TRootBinding::FindComponentByName(const std::string& name) const {
+    if (TComponent* c = FRoot->FindComponent(name)) return c;
+    if (!FRoot->Name().empty() && SameText(FRoot->Name(), name)) return FRoot;
+    return nullptr;
+}
 
 EReadError::EReadError(std::string fileName, int line, std::string message)
     : std::runtime_error((fileName.empty() ? std::string() : fileName + ":") + std::to_string(line) + ": " + message),

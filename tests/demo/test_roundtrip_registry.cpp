@@ -18,12 +18,6 @@ std::vector<const TClassInfo*> CreatableComponentClasses() {
     return out;
 }
 
-std::string Lines(const std::vector<std::string>& faults) {
-    std::string out;
-    for (const std::string& f : faults) out += "  " + f + "\n";
-    return out;
-}
-
 TEST(RoundTripRegistry, TheProgramRegistersTheLibraryAndTheFramework) {
     // The walk below is only as good as what it walks.
     for (const char* name : {"TForm", "TPanel", "TOrvoCheckBox", "TOrvoRadioButton", "TOrvoRadioGroup", "TForm1"}) {
@@ -39,7 +33,7 @@ TEST(RoundTripRegistry, StoredDefaultsAreWhatTheConstructorsSet) {
         const std::vector<std::string> found = roundtrip::TChecker(*info).CheckDefaults();
         faults.insert(faults.end(), found.begin(), found.end());
     }
-    EXPECT_TRUE(faults.empty()) << Lines(faults);
+    EXPECT_TRUE(faults.empty()) << roundtrip::Lines(faults);
 }
 
 TEST(RoundTripRegistry, EveryPropertyKeepsAChangedValueThroughWriteAndRead) {
@@ -48,7 +42,7 @@ TEST(RoundTripRegistry, EveryPropertyKeepsAChangedValueThroughWriteAndRead) {
         const std::vector<std::string> found = roundtrip::TChecker(*info).CheckRoundTrips();
         faults.insert(faults.end(), found.begin(), found.end());
     }
-    EXPECT_TRUE(faults.empty()) << Lines(faults);
+    EXPECT_TRUE(faults.empty()) << roundtrip::Lines(faults);
 }
 
 }  // namespace

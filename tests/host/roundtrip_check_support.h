@@ -53,23 +53,6 @@ public:
     void StageNotify(TObject*) {}
 };
 
-// Resolves event and component names against a form, as the reader does.
-class TFormBinding : public TBindingContext {
-public:
-    explicit TFormBinding(TComponent* root) : FRoot(root) {}
-    std::any FindMethod(const std::string& name) const override {
-        const TMethodTable* table = FRoot->MethodTable();
-        return table ? table->Bind(FRoot, name) : std::any{};
-    }
-    TComponent* FindComponentByName(const std::string& name) const override {
-        if (TComponent* c = FRoot->FindComponent(name)) return c;
-        return FRoot->Name() == name ? FRoot : nullptr;
-    }
-
-private:
-    TComponent* FRoot;
-};
-
 // One property reached from a component: the object that has it and whether
 // the writer would write it (every step of the dotted path stored).
 struct TSlot {
@@ -119,6 +102,13 @@ inline void CollectPaths(TObject& object, const std::string& prefix, int depth, 
 inline std::vector<std::string> PropertyPaths(TObject& object) {
     std::vector<std::string> out;
     CollectPaths(object, "", 0, out);
+    return out;
+}
+
+// Faults one a line, for a test's failure message.
+inline std::string Lines(const std::vector<std::string>& faults) {
+    std::string out;
+    for (const std::string& f : faults) out += "  " + f + "\n";
     return out;
 }
 
@@ -317,7 +307,7 @@ private:
         const std::optional<TSlot> slot = Resolve(scene.Subject, path);
         if (!slot) return false;
         const std::optional<TValue> before = slot->Property->Get(*slot->Target);
-        TFormBinding binding(scene.Root.get());
+        TRootBinding binding(scene.Root.get());
         try {
             slot->Property->Set(*slot->Target, value, &binding);
         } catch (const std::exception&) {

@@ -68,31 +68,25 @@ bool Mentions(const std::vector<std::string>& faults, const std::string& text) {
     return false;
 }
 
-std::string Lines(const std::vector<std::string>& faults) {
-    std::string out;
-    for (const std::string& f : faults) out += "  " + f + "\n";
-    return out;
-}
-
 TEST(RoundTripCheck, FindsNothingInASoundClass) {
     roundtrip::TChecker checker(TSoundBox::StaticClassInfo());
-    EXPECT_EQ(Lines(checker.CheckDefaults()), "");
-    EXPECT_EQ(Lines(checker.CheckRoundTrips()), "");
+    EXPECT_EQ(roundtrip::Lines(checker.CheckDefaults()), "");
+    EXPECT_EQ(roundtrip::Lines(checker.CheckRoundTrips()), "");
 }
 
 TEST(RoundTripCheck, FindsAStoredDefaultTheConstructorDoesNotSet) {
     const std::vector<std::string> faults = roundtrip::TChecker(TFaultyBox::StaticClassInfo()).CheckDefaults();
     EXPECT_TRUE(Mentions(faults, "TFaultyBox.TabStop: the stored default is False but the constructor sets True"))
-        << Lines(faults);
+        << roundtrip::Lines(faults);
 }
 
 TEST(RoundTripCheck, FindsValuesLostOnTheWayThroughAForm) {
     const std::vector<std::string> faults = roundtrip::TChecker(TFaultyBox::StaticClassInfo()).CheckRoundTrips();
     // False equals the stored default and is left out; True comes back.
-    EXPECT_TRUE(Mentions(faults, "TFaultyBox.TabStop = False: TabStop was False, read back True")) << Lines(faults);
+    EXPECT_TRUE(Mentions(faults, "TFaultyBox.TabStop = False: TabStop was False, read back True")) << roundtrip::Lines(faults);
     // The window colour equals the stored default and is left out; the
     // parent's yellow comes back.
-    EXPECT_TRUE(Mentions(faults, "TFaultyBox.Color = clWindow: Color was clWindow, read back clYellow")) << Lines(faults);
+    EXPECT_TRUE(Mentions(faults, "TFaultyBox.Color = clWindow: Color was clWindow, read back clYellow")) << roundtrip::Lines(faults);
 }
 
 }  // namespace
