@@ -215,12 +215,14 @@ private:
         return out;
     }
 
-    // Sizes and font heights stay within what a screen shows; everything
-    // else also gets values far outside its range.
+    // Sizes, size constraints and font heights stay within what a screen
+    // shows (bounds far beyond it are not clamped yet: Left + Width
+    // overflows); everything else also gets values far outside its range.
     static bool IsGeometry(const std::string& path) {
         static const std::vector<std::string> geometry = {"Left", "Top", "Width", "Height", "ClientWidth",
                                                           "ClientHeight", "Font.Height", "Font.Size"};
-        return std::find(geometry.begin(), geometry.end(), path) != geometry.end();
+        return path.rfind("Constraints.", 0) == 0 ||
+               std::find(geometry.begin(), geometry.end(), path) != geometry.end();
     }
 
     std::string ValueText(const std::string& path, const TPropInfo& p) {

@@ -159,6 +159,21 @@ TEST(RoundTripRadio, AButtonCheckedByLoadingIsUncheckedByAPressDraggedOff) {
     EXPECT_FALSE(Child<TOrvoRadioButton>(form, "A")->WasChecked());
 }
 
+// ---------------------------------------------------------------- references
+
+TEST(RoundTripReferences, TwoReferencesToOneComponentAreBothClearedWhenItDies) {
+    // A form whose ActiveControl and PopupMenu name one panel, as a form
+    // read back may: letting go of one reference kept the other dangling.
+    TForm form(nullptr);
+    auto* panel = new TPanel(&form);
+    panel->SetParent(&form);
+    form.SetActiveControl(panel);
+    form.SetPopupMenu(panel);
+    form.SetActiveControl(nullptr);
+    delete panel;
+    EXPECT_EQ(form.PopupMenu(), nullptr);
+}
+
 // ---------------------------------------------------------------- children
 
 struct TRefusedChild {
