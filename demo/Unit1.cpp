@@ -7,11 +7,23 @@ TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) { InitFromResource("TFORM1"); }
 
+TForm1::TForm1(TComponent* owner, TCreateNew) : TForm(owner) {}
+
 const TClassInfo& TForm1::StaticClassInfo() {
-    static const TClassInfo info("TForm1", &TForm::StaticClassInfo());
+    static const TClassInfo info("TForm1", &TForm::StaticClassInfo(),
+                                 [](TComponent* owner) -> TComponent* { return new TForm1(owner, CreateNew); });
     return info;
 }
 const TClassInfo& TForm1::ClassInfo() const { return StaticClassInfo(); }
+
+namespace {
+// A description of class TForm1 (the demo form written out) reads into a
+// TForm1, so its handlers and fields bind as in the program.
+const bool kRegistered = [] {
+    RegisterClass(TForm1::StaticClassInfo());
+    return true;
+}();
+}  // namespace
 
 const TMethodTable* TForm1::MethodTable() const {
     static const TMethodTable table = [] {
@@ -151,16 +163,20 @@ void TForm1::FormCreate(TObject*) { FPanelCtl3D = true; }
 void TForm1::FormShow(TObject*) {
     // Bring the pages into line with the stored state of the demonstration
     // controls. Selecting from code raises no OnChange, so nothing changes.
-    co_cbCheckType->SetItemIndex(2);      // ocCross
-    co_cbCheckStyle->SetItemIndex(0);     // os3D
-    co_cbBorder->SetItemIndex(0);         // obNone
-    co_cbBorderVisible->SetItemIndex(0);  // bvAlways
-    co_cbAlignment->SetItemIndex(1);      // taRightJustify
-    co_rbCheckStyle->SetItemIndex(0);
-    co_rbBorder->SetItemIndex(0);
-    co_rbBorderVisible->SetItemIndex(0);
-    co_rbAlignment->SetItemIndex(1);
-    PageControl1->SetActivePage(TabSheet1);
+    // A description of this form read from a file may lack any of them.
+    auto select = [](TComboBox* combo, int index) {
+        if (combo) combo->SetItemIndex(index);
+    };
+    select(co_cbCheckType, 2);      // ocCross
+    select(co_cbCheckStyle, 0);     // os3D
+    select(co_cbBorder, 0);         // obNone
+    select(co_cbBorderVisible, 0);  // bvAlways
+    select(co_cbAlignment, 1);      // taRightJustify
+    select(co_rbCheckStyle, 0);
+    select(co_rbBorder, 0);
+    select(co_rbBorderVisible, 0);
+    select(co_rbAlignment, 1);
+    if (PageControl1 && TabSheet1) PageControl1->SetActivePage(TabSheet1);
 }
 
 // ---------------------------------------------------------------- property playground

@@ -16,7 +16,10 @@
 
 class TForm1 : public TForm {
 public:
+    // Reads the form's compiled description "TFORM1", as the program does.
     explicit TForm1(TComponent* owner);
+    // An empty TForm1 for another description of it (see TCreateNew).
+    TForm1(TComponent* owner, TCreateNew);
 
     const TClassInfo& ClassInfo() const override;
     static const TClassInfo& StaticClassInfo();

@@ -6,4 +6,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
 BUILD_DIR=$build "$here/scripts/build.sh" "$@"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+# CTest prints a "Start" and a "Passed" line per test: drop those, keep
+# failures, skips and the closing summary. pipefail keeps ctest's status.
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" \
+  | { grep -Ev '^ *Start +[0-9]+: |^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed +[0-9.]+ sec$' || true; }

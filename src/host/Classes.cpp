@@ -130,19 +130,26 @@ void TComponent::Loaded() { SetComponentStateFlag(csLoading, false); }
 
 void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent*) {}
 
+// Each request is one entry on both sides, so that two references to one
+// component (a form's ActiveControl and PopupMenu) each keep the link: one
+// of them let go leaves the other told of the component's death.
 void TComponent::FreeNotification(TComponent* component) {
     if (!component || component == this) return;
-    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) == FFreeNotifies.end())
-        FFreeNotifies.push_back(component);
-    if (std::find(component->FFreeNotifies.begin(), component->FFreeNotifies.end(), this) ==
-        component->FFreeNotifies.end())
-        component->FFreeNotifies.push_back(this);
+    FFreeNotifies.push_back(component);
+    component->FFreeNotifies.push_back(this);
 }
+
+namespace {
+void EraseOne(std::vector<TComponent*>& v, const TComponent* c) {
+    auto it = std::find(v.begin(), v.end(), c);
+    if (it != v.end()) v.erase(it);
+}
+}  // namespace
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
     if (!component) return;
-    EraseValue(FFreeNotifies, component);
-    EraseValue(component->FFreeNotifies, this);
+    EraseOne(FFreeNotifies, component);
+    EraseOne(component->FFreeNotifies, this);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
@@ -172,7 +179,9 @@ void TComponent::Destroying() {
 void TComponent::RemoveNotificationLinks() {
     // Tell everyone linked to this component, then cut the links. Each side
     // may drop links while being told, so work on a copy.
-    const std::vector<TComponent*> linked = FFreeNotifies;
+    std::vector<TComponent*> linked;
+    for (TComponent* c : FFreeNotifies)
+        if (std::find(linked.begin(), linked.end(), c) == linked.end()) linked.push_back(c);
     FFreeNotifies.clear();
     for (TComponent* c : linked) {
         EraseValue(c->FFreeNotifies, this);

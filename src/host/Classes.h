@@ -135,7 +135,9 @@ public:
     virtual const TFieldTable* FieldTable() const { return nullptr; }
 
     // Asks to be told (Notification with opRemove) when `component` dies.
-    // The link works both ways and is removed when either side dies.
+    // The link works both ways and is removed when either side dies. Each
+    // call is one request and RemoveFreeNotification takes back one, so
+    // several references to one component keep the link until each let go.
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 

@@ -294,10 +294,14 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Default(TValue::SetOf({"akLeft", "akTop"}))
             .Enum("BiDiMode", &C::BiDiMode, &C::SetBiDiMode,
                   {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"})
-            .DefaultIdent("bdLeftToRight")
+            // No stored default, as for Color: stored only while the control
+            // has a reading order of its own, and then always.
             .StoredWhen([](const C& c) { return !c.ParentBiDiMode(); })
             .Str("Caption", &C::Caption, &C::SetCaption).DefaultStr("")
-            .Color("Color", &C::Color, &C::SetColor).DefaultColor(clWindow)
+            // No stored default: a control's own colour is whatever it was
+            // given, and one left out would come back as its parent's (or,
+            // for a form, as the clBtnFace a form starts with).
+            .Color("Color", &C::Color, &C::SetColor)
             .StoredWhen([](const C& c) { return !c.ParentColor(); })
             .Object("Constraints", &C::Constraints)
             .Bool("Ctl3D", &C::Ctl3D, &C::SetCtl3D).StoredWhen([](const C& c) { return !c.ParentCtl3D(); });

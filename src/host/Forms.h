@@ -50,6 +50,16 @@ public:
 
 class THintWindow;
 
+// Asks a form class whose constructor reads its own description for an empty
+// form instead: `TForm1(owner, CreateNew)`. A form class registers itself
+// with a factory that creates it so, and then a description that names the
+// class (a form written out and edited) is read into it in place of the
+// compiled one, with the class's handlers and fields bound.
+struct TCreateNew {
+    explicit TCreateNew() = default;
+};
+inline constexpr TCreateNew CreateNew{};
+
 class TCustomForm : public TWinControl {
 public:
     explicit TCustomForm(TComponent* owner);

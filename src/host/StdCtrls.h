@@ -304,6 +304,9 @@ public:
 
     void WndProc(TMessage& message) override;
     void Loaded() override;
+    // A placed, unaligned label that sizes itself keeps the size of its
+    // text whatever size it is given.
+    void SetBounds(int left, int top, int width, int height) override;
 
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment v);
@@ -336,6 +339,7 @@ private:
     TTextLayout FLayout = tlTop;
     bool FShowAccelChar = true;
     TWinControl* FFocusControl = nullptr;
+    bool FAdjusting = false;
 };
 
 // ---------------------------------------------------------------- edits

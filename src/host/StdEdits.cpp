@@ -410,6 +410,9 @@ const TClassInfo& TEdit::StaticClassInfo() {
             .Publish({"Anchors", "AutoSelect", "AutoSize", "BiDiMode", "BorderStyle", "Color", "Constraints", "Ctl3D",
                       "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "MaxLength", "ParentBiDiMode"})
             .PublishWithDefault("ParentColor", TValue::Bool(false))
+            // Starts in the window colour of its own, not its parent's: that
+            // colour is left out of a form and comes back from the constructor.
+            .StoredDefault("Color", ColorToValue(clWindow))
             .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PasswordChar", "PopupMenu", "ReadOnly",
                       "ShowHint", "TabOrder"})
             .PublishWithDefault("TabStop", TValue::Bool(true))
@@ -541,6 +544,9 @@ const TClassInfo& TMemo::StaticClassInfo() {
             .Publish({"Align", "Alignment", "Anchors", "BiDiMode", "BorderStyle", "Color", "Constraints", "Ctl3D",
                       "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "Lines", "MaxLength", "ParentBiDiMode"})
             .PublishWithDefault("ParentColor", TValue::Bool(false))
+            // Starts in the window colour of its own, not its parent's: that
+            // colour is left out of a form and comes back from the constructor.
+            .StoredDefault("Color", ColorToValue(clWindow))
             .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ReadOnly", "ScrollBars", "ShowHint",
                       "TabOrder"})
             .PublishWithDefault("TabStop", TValue::Bool(true))

@@ -143,6 +143,13 @@ void TLabel::DoDrawText(TRect& rect, unsigned flags) {
     }
 }
 
+void TLabel::SetBounds(int left, int top, int width, int height) {
+    TGraphicControl::SetBounds(left, top, width, height);
+    // Otherwise a size given from outside would last only until the text or
+    // the font changes, and a form written meanwhile would read back another.
+    if (!FAdjusting && Parent() && Align() == alNone) AdjustBounds();
+}
+
 void TLabel::AdjustBounds() {
     if (ComponentState().Contains(csReading) || ComponentState().Contains(csLoading) || !FAutoSize) return;
     TRect rect = ClientRect();
@@ -156,9 +163,14 @@ void TLabel::AdjustBounds() {
     TAlignment alignment = FAlignment;
     if (UseRightToLeftAlignment() && alignment != taCenter)
         alignment = alignment == taLeftJustify ? taRightJustify : taLeftJustify;
-    // A right-aligned label keeps its right edge.
-    if (alignment == taRightJustify) x += Width() - rect.Right;
-    SetBounds(x, Top(), rect.Right, rect.Bottom);
+    // A right-aligned label keeps its right edge, at the width the
+    // constraints will let it have.
+    int width = rect.Right, height = rect.Bottom;
+    Constraints()->Constrain(width, height);
+    if (alignment == taRightJustify) x += Width() - width;
+    FAdjusting = true;
+    SetBounds(x, Top(), width, height);
+    FAdjusting = false;
 }
 
 void TLabel::Paint() {

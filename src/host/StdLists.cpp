@@ -104,6 +104,9 @@ const TClassInfo& TListBox::StaticClassInfo() {
                       "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "ItemHeight", "Items", "MultiSelect",
                       "ParentBiDiMode"})
             .PublishWithDefault("ParentColor", TValue::Bool(false))
+            // Starts in the window colour of its own, not its parent's: that
+            // colour is left out of a form and comes back from the constructor.
+            .StoredDefault("Color", ColorToValue(clWindow))
             .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "Sorted", "TabOrder"})
             .PublishWithDefault("TabStop", TValue::Bool(true))
             .Publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
@@ -656,6 +659,9 @@ const TClassInfo& TComboBox::StaticClassInfo() {
             .Publish({"Style", "Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D", "DragCursor", "DragKind",
                       "DragMode", "DropDownCount", "Enabled", "Font", "ItemHeight", "MaxLength", "ParentBiDiMode"})
             .PublishWithDefault("ParentColor", TValue::Bool(false))
+            // Starts in the window colour of its own, not its parent's: that
+            // colour is left out of a form and comes back from the constructor.
+            .StoredDefault("Color", ColorToValue(clWindow))
             .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "Sorted", "TabOrder"})
             .PublishWithDefault("TabStop", TValue::Bool(true))
             .Publish({"Text", "Visible", "OnChange", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",

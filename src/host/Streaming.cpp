@@ -136,25 +136,6 @@ private:
     std::vector<TComponent*> FItems;
 };
 
-// Event handlers and component references resolve against the root.
-class TRootBinding : public TBindingContext {
-public:
-    explicit TRootBinding(TComponent* root) : FRoot(root) {}
-
-    std::any FindMethod(const std::string& name) const override {
-        const TMethodTable* table = FRoot->MethodTable();
-        return table ? table->Bind(FRoot, name) : std::any{};
-    }
-    TComponent* FindComponentByName(const std::string& name) const override {
-        if (TComponent* c = FRoot->FindComponent(name)) return c;
-        if (!FRoot->Name().empty() && SameText(FRoot->Name(), name)) return FRoot;
-        return nullptr;
-    }
-
-private:
-    TComponent* FRoot;
-};
-
 class TFormReader {
 public:
     TFormReader(TComponent* root, std::string fileName) : FRoot(root), FFileName(std::move(fileName)), FBinding(root) {}
@@ -237,11 +218,21 @@ private:
                 Fail(object.Line, Describe(object) + " cannot be placed on " + Describe(parent) + ": " + e.what());
             }
             // A parent that does not take the child (a button inside a label)
-            // would leave it nowhere, and the next write would lose it.
-            if (child->GetParentComponent() != parent)
+            // would leave it nowhere, and one that takes it but does not
+            // stream it (a radio group, whose buttons are its own) would
+            // leave it out of the next write while references to it stay:
+            // either way what was read could not be written back.
+            if (child->GetParentComponent() != parent || !StreamsChild(parent, child))
                 Fail(object.Line, Describe(object) + " cannot be placed on " + Describe(parent));
         }
         return child;
+    }
+
+    // Whether writing `parent` would write `child` with it.
+    bool StreamsChild(TComponent* parent, const TComponent* child) const {
+        bool listed = false;
+        parent->GetChildren([&](TComponent* c) { listed = listed || c == child; }, FRoot);
+        return listed;
     }
 
     void BindField(const TFormObject& object, TComponent* child) {
@@ -370,6 +361,17 @@ private:
 };
 
 }  // namespace
+
+std::any TRootBinding::FindMethod(const std::string& name) const {
+    const TMethodTable* table = FRoot->MethodTable();
+    return table ? table->Bind(FRoot, name) : std::any{};
+}
+
+TComponent* TRootBinding::FindComponentByName(const std::string& name) const {
+    if (TComponent* c = FRoot->FindComponent(name)) return c;
+    if (!FRoot->Name().empty() && SameText(FRoot->Name(), name)) return FRoot;
+    return nullptr;
+}
 
 EReadError::EReadError(std::string fileName, int line, std::string message)
     : std::runtime_error((fileName.empty() ? std::string() : fileName + ":") + std::to_string(line) + ": " + message),

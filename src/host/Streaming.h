@@ -34,8 +34,22 @@
 #include <string_view>
 
 #include "host/FormText.h"
+#include "host/TypeInfo.h"
 
 class TComponent;
+
+// Event handlers and component references resolved against a root (a form)
+// as the reader resolves them; for code that assigns published properties
+// by value outside a read.
+class TRootBinding : public TBindingContext {
+public:
+    explicit TRootBinding(TComponent* root) : FRoot(root) {}
+    std::any FindMethod(const std::string& name) const override;
+    TComponent* FindComponentByName(const std::string& name) const override;
+
+private:
+    TComponent* FRoot;
+};
 
 class EReadError : public std::runtime_error {
 public:

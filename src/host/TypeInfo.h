@@ -357,6 +357,19 @@ public:
         return *this;
     }
 
+    // Gives an already published property another stored default (or none),
+    // keeping its place in the published order. A class whose constructor
+    // starts a property at another value than its ancestor's stored default
+    // says so here, or a form that stores that default reads back wrong.
+    TClassBuilder& StoredDefault(std::string_view name, std::optional<TValue> def) {
+        for (TPropInfo& p : info_.Published)
+            if (p.Name == name) {
+                p.Default = std::move(def);
+                return *this;
+            }
+        throw std::logic_error(info_.Name + " gives a stored default to " + std::string(name) + ", which it does not publish");
+    }
+
     // Publishes these names in this order, after what the parent published.
     TClassBuilder& Publish(std::initializer_list<std::string_view> names);
     // Publishes one name with a different stored default (or none).

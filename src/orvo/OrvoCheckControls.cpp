@@ -101,6 +101,9 @@ const TClassInfo& TOrvoCheckBox::StaticClassInfo() {
                       "ParentColor",   "PopupMenu",      "ReadOnly",       "ShowHint",
                       "TabStop",       "TabOrder",       "Transparent",    "TransparentCenter",
                       "Version",       "Visible",        "WordWrap"})
+            // A tab stop from the constructor on, where the framework's stored
+            // default says no: always written, so that False reads back False.
+            .StoredDefault("TabStop", std::nullopt)
             .WriteAs("Hint", [](const C& c) -> std::optional<TValue> {
                 return TValue::Str(StoredHint(c.Hint(), c.HintSecondLine()));
             });

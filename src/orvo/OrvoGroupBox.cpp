@@ -53,7 +53,10 @@ const TClassInfo& TOrvoGroupBox::StaticClassInfo() {
             .Bool("Ctl3D", &C::Ctl3D, &C::SetCtl3D)
             .Bool("Transparent", &C::Transparent, &C::SetTransparent)
             .Str("Version", &C::Version, &C::SetVersion)
-            .Publish({"Ctl3D", "Transparent", "Version"});
+            .Publish({"Ctl3D", "Transparent", "Version"})
+            // A tab stop from the constructor on, where the framework's stored
+            // default says no: always written, so that False reads back False.
+            .StoredDefault("TabStop", std::nullopt);
         return i;
     }();
     return info;

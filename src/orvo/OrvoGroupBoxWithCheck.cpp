@@ -139,7 +139,10 @@ const TClassInfo& TOrvoGroupBoxWithCheck::StaticClassInfo() {
         TClassBuilder<C>(i).Publish({"Alignment", "Checked", "CheckColor", "CheckStyle", "CheckType",
                                      "FocusHighlight", "HighlightColor", "HotTrack", "HotTrackFontColor",
                                      "HintSecondLine", "OnMouseEnter", "OnMouseExit", "ReadOnly", "Transparent",
-                                     "TransparentCenter", "Version"});
+                                     "TransparentCenter", "Version"})
+            // A tab stop from the constructor on, where the framework's stored
+            // default says no: always written, so that False reads back False.
+            .StoredDefault("TabStop", std::nullopt);
         return i;
     }();
     return info;

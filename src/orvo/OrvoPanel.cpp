@@ -28,7 +28,10 @@ const TClassInfo& TOrvoPanel::StaticClassInfo() {
             .Bool("Transparent", &C::Transparent, &C::SetTransparent)
             .Int("Transparency", &C::Transparency, &C::SetTransparency, 0, 255)
             .Str("Version", &C::Version, &C::SetVersion)
-            .Publish({"Ctl3D", "Transparent", "Transparency", "Version"});
+            .Publish({"Ctl3D", "Transparent", "Transparency", "Version"})
+            // A tab stop from the constructor on, where the framework's stored
+            // default says no: always written, so that False reads back False.
+            .StoredDefault("TabStop", std::nullopt);
         return i;
     }();
     return info;

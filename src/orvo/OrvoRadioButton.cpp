@@ -100,6 +100,9 @@ const TClassInfo& TOrvoRadioButton::StaticClassInfo() {
                       "PopupMenu",     "Raised",         "ReadOnly",       "ShowHint",       "TabStop",
                       "TabOrder",      "Transparent",    "TransparentCenter", "Version",     "Visible",
                       "WordWrap"})
+            // A tab stop from the constructor on, where the framework's stored
+            // default says no: always written, so that False reads back False.
+            .StoredDefault("TabStop", std::nullopt)
             .WriteAs("Hint", [](const C& c) -> std::optional<TValue> {
                 return TValue::Str(StoredHint(c.Hint(), c.HintSecondLine()));
             });
@@ -145,8 +148,15 @@ void TOrvoRadioButton::SetBorderVisible(TOrvoBorderVisible value) {
 void TOrvoRadioButton::SetChecked(bool value) {
     FWasChecked = FChecked;
     FChecked = value;
-    if (value && Parent()) UncheckSiblings();
+    if (value && Parent() && !ComponentState().Contains(csLoading)) UncheckSiblings();
     Invalidate();
+}
+
+void TOrvoRadioButton::Loaded() {
+    TCustomControl::Loaded();
+    // Not through the setter: a loaded button keeps FWasChecked as reading
+    // left it, so a press dragged off it still takes its dot away.
+    if (FChecked && Parent()) UncheckSiblings();
 }
 
 void TOrvoRadioButton::UncheckSiblings() {
@@ -156,7 +166,12 @@ void TOrvoRadioButton::UncheckSiblings() {
     const int count = parent->ControlCount();
     for (int i = 0; i < count && i < parent->ControlCount(); ++i) {
         auto* sibling = dynamic_cast<TOrvoRadioButton*>(parent->Controls(i));
-        if (sibling && sibling != this && sibling->FGroupIndex == FGroupIndex) sibling->SetChecked(false);
+        if (!sibling || sibling == this || sibling->FGroupIndex != FGroupIndex) continue;
+        // A sibling still being read may not know its group yet; it applies
+        // the rule itself once loaded, so of buttons read checked in one
+        // group the last one read stays checked, as if assigned in order.
+        if (sibling->ComponentState().Contains(csLoading)) continue;
+        sibling->SetChecked(false);
     }
 }
 

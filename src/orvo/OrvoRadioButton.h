@@ -36,6 +36,9 @@ public:
     static const TClassInfo& StaticClassInfo();
 
     void WndProc(TMessage& message) override;
+    // A button read checked unchecks its group only now that every sibling
+    // has been read (see SetChecked).
+    void Loaded() override;
 
     // ---- properties of the control's own (none has a stored default)
     TLeftRight Alignment() const { return FAlignment; }
@@ -52,6 +55,9 @@ public:
     bool Checked() const { return FChecked; }
     // Always acts, even for the current value: records the former value,
     // unchecks the siblings of the same group when checking, invalidates.
+    // While a form description is read the siblings are left alone: the
+    // group a button belongs to (GroupIndex) is stored after Checked, and
+    // siblings read later are not there yet. Loaded applies the rule.
     void SetChecked(bool value);
     TColor CheckColor() const { return FCheckColor; }
     void SetCheckColor(TColor value);

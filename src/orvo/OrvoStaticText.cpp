@@ -56,7 +56,10 @@ const TClassInfo& TOrvoStaticText::StaticClassInfo() {
                       "Enabled",       "Font",      "OnClick",        "OnDragDrop",  "OnDragOver", "OnEndDock",
                       "OnEndDrag",     "OnMouseDown", "OnMouseMove",  "OnMouseUp",   "OnStartDock", "OnStartDrag",
                       "ParentBiDiMode", "ParentFont", "ParentColor",  "PopupMenu",   "ShowHint",   "TabStop",
-                      "TabOrder",      "Transparent", "Transparency", "Version",     "Visible"});
+                      "TabOrder",      "Transparent", "Transparency", "Version",     "Visible"})
+            // A tab stop from the constructor on, where the framework's stored
+            // default says no: always written, so that False reads back False.
+            .StoredDefault("TabStop", std::nullopt);
         return i;
     }();
     return info;

@@ -411,4 +411,27 @@ TEST_F(OrvoformTest, DemoColourDialogTakesTheScriptedAnswer) {
     EXPECT_NE(run.Err.find("dialog:"), std::string::npos) << run.Err;
 }
 
+TEST_F(OrvoformTest, DemoDumpReadsBackAsTheDemoFormWithItsHandlers) {
+    const TToolRun dump = RunTool({QStringLiteral("dump"), QStringLiteral("demo")});
+    if (!DemoBuiltIn(dump)) GTEST_SKIP() << "the demonstration form is not linked into this build";
+    ASSERT_EQ(dump.Status, 0) << dump.Err;
+    const QString saved = Path(QStringLiteral("demo.form"));
+    {
+        QFile file(saved);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(dump.Out));
+    }
+    // Class TForm1 is the demo's form: it renders, and its page handlers run.
+    const QString out = Path(QStringLiteral("copy.png"));
+    const TToolRun render = RunTool({QStringLiteral("render"), saved, QStringLiteral("-o"), out});
+    ASSERT_EQ(render.Status, 0) << render.Err;
+    EXPECT_EQ(QImage(out).size(), QSize(645, 294));
+    const TToolRun again = RunTool({QStringLiteral("dump"), saved});
+    ASSERT_EQ(again.Status, 0) << again.Err;
+    EXPECT_EQ(again.Out, dump.Out);
+    const TToolRun picked = RunTool({QStringLiteral("dump"), saved, QStringLiteral("pick:co_cbBorder=3")});
+    ASSERT_EQ(picked.Status, 0) << picked.Err;
+    EXPECT_TRUE(HasLine(ObjectBlock(picked.Out, "OrvoCheckBox1"), "Border = obSimple")) << picked.Out;
+}
+
 }  // namespace
