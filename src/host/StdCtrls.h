@@ -418,6 +418,10 @@ public:
     bool AutoSelect() const { return FAutoSelect; }
     void SetAutoSelect(bool v) { FAutoSelect = v; }
     // AutoSize keeps the height at the font's line height plus the border.
+    // An edit read from a form description keeps its stored height until its
+    // font or AutoSize changes (a change of the 3-D look adds or takes away
+    // the border's difference): the description says how tall it is, and
+    // reading it back must not resize it.
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool v);
     char PasswordChar() const { return FPasswordChar; }
@@ -431,6 +435,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     QWidget* CreateWindowHandle(const TCreateParams& params) override;
     void CreateWindowDone() override;
+    void Loaded() override;
     std::string GetText() const override;
     void ApplyFont() override;
 
@@ -438,6 +443,7 @@ private:
     void AdjustHeight();
     bool FAutoSelect = true;
     bool FAutoSize = true;
+    bool FKeepStoredHeight = false;
     char FPasswordChar = 0;
 };
 

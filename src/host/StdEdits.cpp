@@ -428,6 +428,7 @@ const TClassInfo& TEdit::ClassInfo() const { return StaticClassInfo(); }
 void TEdit::SetAutoSize(bool v) {
     if (v == FAutoSize) return;
     FAutoSize = v;
+    FKeepStoredHeight = false;
     if (HandleAllocated()) AdjustHeight();
 }
 
@@ -471,7 +472,13 @@ QWidget* TEdit::CreateWindowHandle(const TCreateParams& params) {
 
 void TEdit::CreateWindowDone() {
     TCustomEdit::CreateWindowDone();
-    if (FAutoSize) AdjustHeight();
+    const bool reading = ComponentState().Contains(csLoading) || ComponentState().Contains(csReading);
+    if (FAutoSize && !FKeepStoredHeight && !reading) AdjustHeight();
+}
+
+void TEdit::Loaded() {
+    TCustomEdit::Loaded();
+    FKeepStoredHeight = true;
 }
 
 std::string TEdit::GetText() const {
@@ -481,6 +488,8 @@ std::string TEdit::GetText() const {
 
 void TEdit::ApplyFont() {
     ApplyControlFont(Widget(), this);
+    if (ComponentState().Contains(csLoading) || ComponentState().Contains(csReading)) return;
+    FKeepStoredHeight = false;
     if (FAutoSize) AdjustHeight();
 }
 
@@ -509,6 +518,14 @@ void TEdit::WndProc(TMessage& message) {
             TComponentGuard guard(this);
             TCustomEdit::WndProc(message);
             if (!guard.Destroyed() && FAutoSelect && !ControlState().Contains(csLButtonDown)) SelectAll();
+            return;
+        }
+        case CM_CTL3DCHANGED: {
+            // The 3-D border is one pixel wider a side than the flat one. A
+            // stored height changes by just that, so two changes give it back.
+            const bool keep = FAutoSize && FKeepStoredHeight && BorderStyle() == bsSingle;
+            TCustomEdit::WndProc(message);
+            if (keep) SetHeight(Height() + (Ctl3D() ? 2 : -2));
             return;
         }
         default:

@@ -88,10 +88,14 @@ const TClassInfo& TOrvoButton::StaticClassInfo() {
         TClassInfo i("TOrvoButton", &TButton::StaticClassInfo(), [](TComponent* owner) { return new TOrvoButton(owner); });
         using C = TOrvoButton;
         // None of the button's own properties has a stored default: each is
-        // always written. Glyph and Image stream as bitmaps (Glyph.Data).
+        // always written (Color only while the button does not follow its
+        // parent's colour). Glyph and Image stream as bitmaps (Glyph.Data).
         TClassBuilder<C>(i)
             .Enum("Alignment", &C::Alignment, &C::SetAlignment, {"taLeftJustify", "taRightJustify", "taCenter"})
             .Color("Color", &C::Color, &C::SetColor)
+            // As for the framework's colour: while the button follows its
+            // parent, the parent decides the colour a read form shows.
+            .StoredWhen([](const C& b) { return !b.ParentColor(); })
             .Bool("Ctl3D", &C::Ctl3D, &C::SetCtl3D)
             .Bool("FocusHighlight", &C::FocusHighlight, &C::SetFocusHighlight)
             .Bool("FocusRect", &C::FocusRect, &C::SetFocusRect)

@@ -25,6 +25,9 @@ const TClassInfo& TOrvoListBox::StaticClassInfo() {
                      [](TComponent* owner) { return new TOrvoListBox(owner); });
         TClassBuilder<TOrvoListBox> builder(i);
         DefineTransparentFocusProperties(builder, true);
+        // The list starts owner-drawn, so the framework's default would lose
+        // a standard style on the way back: Style is always written.
+        builder.StoredDefault("Style", std::nullopt);
         return i;
     }();
     return info;

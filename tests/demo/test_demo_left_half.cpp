@@ -416,12 +416,15 @@ TEST_F(DemoButtons, FirstButtonFlipsThe3DLookOfThePanelAndItsContentsOnly) {
         return ValueToBoolean(*c->ClassInfo().FindPublished("Ctl3D")->Get(*c));
     };
     TComponent* six[] = {form.OrvoEdit1, form.OrvoMemo1, form.OrvoListBox1, form.OrvoButton1, form.OrvoPanel1, form.OrvoButton2};
+    EXPECT_EQ(form.OrvoEdit1->Height(), 21);  // as stored, whatever the font's line height
     ClickMouse(form.OrvoButton1, ClientCentre(form.OrvoButton1));
     EXPECT_FALSE(form.PanelCtl3D());
     for (TComponent* c : six) EXPECT_FALSE(ctl3D(c)) << c->Name();
     EXPECT_TRUE(ctl3D(form.OrvoEdit2));  // in the group box with check, not on the panel
+    EXPECT_EQ(form.OrvoEdit1->Height(), 19);  // the flat border is a pixel thinner a side
     ClickMouse(form.OrvoButton1, ClientCentre(form.OrvoButton1));
     for (TComponent* c : six) EXPECT_TRUE(ctl3D(c)) << c->Name();
+    EXPECT_EQ(form.OrvoEdit1->Height(), 21);
 }
 
 TEST_F(DemoButtons, SecondButtonCyclesItsShapeAndIgnoresClicksOutsideIt) {
