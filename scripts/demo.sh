@@ -12,5 +12,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 # The framework's application object writes the screenshot once the main form
 # has painted, then quits (ORVO_SCREENSHOT).
-ORVO_SCREENSHOT="$here/build/demo.png" xvfb-run -a -s "-screen 0 1024x768x24" "$demo"
-echo "Screenshot: $here/build/demo.png"
+# SCREENSHOT names another file (the README's picture is docs/demo.png).
+shot=${SCREENSHOT:-$here/build/demo.png}
+ORVO_SCREENSHOT="$shot" xvfb-run -a -s "-screen 0 1024x768x24" "$demo"
+echo "Screenshot: $shot"
