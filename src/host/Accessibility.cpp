@@ -183,7 +183,7 @@ class TGraphicInterfaces : public TComponent {
 public:
     TGraphicInterfaces() : TComponent(nullptr) {}
     ~TGraphicInterfaces() override {
-        for (auto& [control, id] : FIds) RemoveFreeNotification(control);
+        for (auto& [control, id] : FIds) RemoveFreeNotification(const_cast<TComponent*>(control));
     }
 
     QAccessibleInterface* For(TControl* control) {
@@ -199,7 +199,9 @@ protected:
     void Notification(TComponent* component, TOperation operation) override {
         TComponent::Notification(component, operation);
         if (operation != opRemove) return;
-        auto it = FIds.find(static_cast<TControl*>(component));
+        // Keyed by the component: a control being freed is no longer a
+        // TControl by the time its free notification arrives.
+        auto it = FIds.find(component);
         if (it != FIds.end() && !qApp) {
             FIds.erase(it);  // Qt's cache went with the application
             return;
@@ -212,7 +214,7 @@ protected:
     }
 
 private:
-    std::unordered_map<TControl*, QAccessible::Id> FIds;
+    std::unordered_map<const TComponent*, QAccessible::Id> FIds;
 };
 
 TGraphicInterfaces& GraphicInterfaces() {
