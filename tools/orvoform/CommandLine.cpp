@@ -22,13 +22,55 @@ void SetOnce(std::string& field, std::string value, const std::string& option) {
 }  // namespace
 
 std::string UsageText() {
-    return "usage: orvoform render FORM [STEP...] -o OUT.png [--control NAME]\n"
-           "       orvoform dump FORM [STEP...]\n"
-           "FORM: a form description file, - for standard input, or demo\n"
-           "STEP: set:NAME.PROP=VALUE  focus:NAME  hover:NAME[@X,Y]  press:NAME[@X,Y]\n"
-           "      release:NAME[@X,Y]  click:NAME[@X,Y]  dblclick:NAME[@X,Y]  key:KEY  alt:C\n"
-           "      pick:NAME=INDEX  dialog:#RRGGBB  dialog:cancel\n"
-           "KEY:  Enter Space Tab Escape Left Right Up Down Backspace, or one character\n";
+    return R"(usage: orvoform render FORM [STEP...] -o OUT.png [--control NAME]
+       orvoform dump FORM [STEP...]
+       orvoform --help
+
+Loads a form description without a display, runs the steps in order through
+real input events, then writes what a user would see (render) or the form's
+description as the writer streams it (dump, to standard output).
+
+FORM     a form description file, - for standard input, or demo (the
+         demonstration program's own form, with its handlers)
+
+Options:
+  -o, --output OUT.png   render: where the PNG goes (written whole or not at all)
+  --control NAME         render: only the windowed control NAME, not the form
+  -h, --help             this text
+
+Steps (NAME is a component of the form; X,Y are in its client pixels and may
+lie anywhere, also far outside the form; without @X,Y the centre is used):
+  set:NAME.PROP=VALUE    assign a published property, VALUE as a form stores it
+                         set:OrvoCheckBox1.Border=obSimple  set:Label1.Caption='Hi'
+                         set:Panel1.Font.Color=$000000FF
+  focus:NAME             give NAME the keyboard focus
+  hover:NAME[@X,Y]       move the pointer there
+  press:NAME[@X,Y]       press the left button there
+  release:NAME[@X,Y]     release it there (dragging there first)
+  click:NAME[@X,Y]       press and release
+  dblclick:NAME[@X,Y]    double-click
+  key:KEY                type a key on the focused control: Enter Space Tab
+                         Escape Left Right Up Down Backspace, or one character
+  alt:C                  the accelerator Alt+C
+  pick:NAME=INDEX        a user's pick of item INDEX in a combo box
+  dialog:#RRGGBB         the next colour dialog is answered with this colour
+  dialog:cancel          the next colour dialog is cancelled
+
+Examples:
+  orvoform render demo set:OrvoCheckBox1.Border=obSimple focus:cb_cbEnabled key:Space -o demo.png
+  orvoform render demo hover:OrvoButton1 -o hot.png --control OrvoPanel1
+  orvoform dump my.form click:CheckBox1 > after.form
+  orvoform dump demo pick:co_cbCheckType=1 dialog:#0000FF click:b_cbCheckColor
+
+Exit status:
+  0  done
+  1  the tool could not finish: the picture could not be written, or the
+     form's own code raised
+  2  bad input, with a message naming the culprit (FILE:LINE: message for a
+     form): an unknown command, option, step, component or property, a value
+     out of range, a colour dialog left unanswered, or a picture the steps left
+     empty
+)";
 }
 
 TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
