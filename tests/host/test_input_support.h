@@ -14,14 +14,8 @@
 #include <QWindow>
 
 #include "host/Controls.h"
+#include "host/QtInputEntryPoints.h"
 
-QT_BEGIN_NAMESPACE
-Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
-                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
-                                      Qt::KeyboardModifiers mods, int timestamp);
-Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* w, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
-                                    const QString& text, bool autorep, ushort count);
-QT_END_NAMESPACE
 
 namespace input_test {
 
