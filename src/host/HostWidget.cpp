@@ -305,7 +305,11 @@ LRESULT THostEvents::Dispatch(TControl* target, UINT msg, WPARAM wParam, LPARAM 
 
 bool THostEvents::Translate(QWidget* widget, QEvent* e, bool hostPaints) {
     TWinControl* control = ControlOfWidget(widget);
-    if (!control) return false;
+    // A control whose destruction has begun (or whose owner's has) hears
+    // nothing more: hiding the windows of a form being freed makes Qt move
+    // the focus from child to child, and an OnEnter run then would reach
+    // components already gone.
+    if (!control || control->IsDestroying()) return false;
     TDispatchScope scope(widget);
     switch (e->type()) {
         case QEvent::Paint:

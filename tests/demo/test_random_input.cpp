@@ -215,9 +215,9 @@ private:
         return out;
     }
 
-    // Sizes, size constraints and font heights stay within what a screen
-    // shows (bounds far beyond it are not clamped yet: Left + Width
-    // overflows); everything else also gets values far outside its range.
+    // Sizes, size constraints and font heights mostly stay within what a
+    // screen shows, so the other steps still meet visible controls; now and
+    // then they get the edges of the accepted range and values beyond it.
     static bool IsGeometry(const std::string& path) {
         static const std::vector<std::string> geometry = {"Left", "Top", "Width", "Height", "ClientWidth",
                                                           "ClientHeight", "Font.Height", "Font.Size"};
@@ -231,7 +231,12 @@ private:
             case TPropKind::Boolean:
                 return wrong ? "Maybe" : (Chance(50) ? "True" : "False");
             case TPropKind::Integer: {
-                if (IsGeometry(path)) return std::to_string(path.rfind("Font.", 0) == 0 ? Between(-40, 40) : Between(-20, 700));
+                if (IsGeometry(path)) {
+                    static const std::vector<std::string> edges = {"16777215", "-16777215", "16777216", "-16777216",
+                                                                   "32767",    "2147483647", "-2147483648"};
+                    if (Chance(5)) return Pick(edges);
+                    return std::to_string(path.rfind("Font.", 0) == 0 ? Between(-40, 40) : Between(-20, 700));
+                }
                 if (wrong) {
                     static const std::vector<std::string> extremes = {"2147483647", "-2147483648", "99999999999",
                                                                       "-99999999999", "'seven'", "$FFFFFFFF"};

@@ -7,6 +7,7 @@
 #include "controls_test_support.h"
 #include "host/Automation.h"
 #include "host/HostWidget.h"
+#include "host/StdCtrls.h"
 
 namespace {
 
@@ -175,6 +176,30 @@ TEST(ControlKeys, EnterAndExitFollowTheFocus) {
     f.First->SetFocus();
     ProcessPendingPaints();
     EXPECT_EQ(exits, 1);
+}
+
+TEST(ControlKeys, FreeingAFormRunsNoEnterOrExitOnItsControls) {
+    // Freeing the form hides the focused edit's window first (the last made
+    // is freed first); Qt then hands the focus on to the other edit, whose
+    // handlers must not run any more.
+    auto form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(0, 0, 200, 100);
+    int events = 0;
+    TEdit* edits[2];
+    for (int i = 0; i < 2; ++i) {
+        edits[i] = new TEdit(form.get());
+        edits[i]->SetParent(form.get());
+        edits[i]->SetBounds(5, 5 + 30 * i, 100, 21);
+        edits[i]->OnEnter = [&](TObject*) { ++events; };
+        edits[i]->OnExit = [&](TObject*) { ++events; };
+    }
+    ShowFormForAutomation(form.get());
+    edits[1]->SetFocus();
+    ProcessPendingPaints();
+    ASSERT_TRUE(edits[1]->Focused());
+    events = 0;
+    form.reset();
+    EXPECT_EQ(events, 0);
 }
 
 TEST(ControlKeys, CannotFocusAHiddenOrDisabledControl) {
