@@ -17,7 +17,13 @@
 #include "orvo/OrvoBackground.h"
 #include "orvo/OrvoButton.h"
 #include "orvo/OrvoCheckControls.h"
+#include "orvo/OrvoEdit.h"
+#include "orvo/OrvoGroupBox.h"
 #include "orvo/OrvoGroupBoxWithCheck.h"
+#include "orvo/OrvoListBox.h"
+#include "orvo/OrvoMemo.h"
+#include "orvo/OrvoPanel.h"
+#include "orvo/OrvoRadioGroup.h"
 #include "orvo/OrvoRadioButton.h"
 #include "orvo/OrvoStaticText.h"
 
@@ -83,6 +89,12 @@ TEST_F(Accessibility, RolesAndNamesOfStockAndLibraryControls) {
         {Add<TOrvoStaticText>(140, 60, "S&tatic"), QAccessible::StaticText, "Static"},
         {Add<TOrvoButton>(140, 90, "&Go"), QAccessible::Button, "Go"},
         {Add<TOrvoGroupBoxWithCheck>(140, 120, "&Options"), QAccessible::Grouping, "Options"},
+        {Add<TOrvoGroupBox>(140, 150, "&Frame"), QAccessible::Grouping, "Frame"},
+        {Add<TOrvoRadioGroup>(140, 180, "&Size"), QAccessible::Grouping, "Size"},
+        {Add<TOrvoPanel>(140, 210, "Pa&ne"), QAccessible::Pane, "Pane"},
+        {Add<TOrvoEdit>(280, 0, "content"), QAccessible::EditableText, ""},
+        {Add<TOrvoMemo>(280, 30, "content"), QAccessible::EditableText, ""},
+        {Add<TOrvoListBox>(280, 60, ""), QAccessible::List, ""},
         {edit, QAccessible::EditableText, ""},
         {&form, QAccessible::Window, ""},
     };
