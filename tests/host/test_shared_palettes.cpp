@@ -29,37 +29,27 @@ QPalette PaletteWithBase(QColor base) {
     return p;
 }
 
-TEST(SharedPalettes, EqualColoursShareOneIdentityDifferentOnesDoNot) {
+TEST(SharedPalettes, EqualColoursShareOneIdentityInTheCallersColourGroup) {
     TSharedPalettes pool(4);
     // Two palettes built apart have identities of their own.
-    const QPalette first = PaletteWithBase(Qt::yellow);
-    const QPalette second = PaletteWithBase(Qt::yellow);
+    QPalette first = PaletteWithBase(Qt::yellow);
+    first.setColor(QPalette::Disabled, QPalette::Base, Qt::gray);
+    QPalette second = PaletteWithBase(Qt::yellow);
+    second.setColor(QPalette::Disabled, QPalette::Base, Qt::gray);
+    second.setCurrentColorGroup(QPalette::Disabled);
     ASSERT_NE(first.cacheKey(), second.cacheKey());
 
     const QPalette a = pool.Shared(first);
     const QPalette b = pool.Shared(second);
     EXPECT_EQ(a.cacheKey(), b.cacheKey());
-    EXPECT_EQ(b.color(QPalette::Base), QColor(Qt::yellow));
+    EXPECT_EQ(a.color(QPalette::Base), QColor(Qt::yellow));
+    EXPECT_EQ(b.currentColorGroup(), QPalette::Disabled);
+    EXPECT_EQ(b.color(QPalette::Base), QColor(Qt::gray));
 
     const QPalette c = pool.Shared(PaletteWithBase(Qt::cyan));
     EXPECT_NE(c.cacheKey(), a.cacheKey());
     EXPECT_EQ(c.color(QPalette::Base), QColor(Qt::cyan));
     EXPECT_EQ(pool.Count(), 2u);
-}
-
-TEST(SharedPalettes, CarriesTheCallersCurrentColourGroup) {
-    TSharedPalettes pool(4);
-    QPalette disabled = PaletteWithBase(Qt::yellow);
-    disabled.setColor(QPalette::Disabled, QPalette::Base, Qt::gray);
-    QPalette active = disabled;
-    active.setCurrentColorGroup(QPalette::Active);
-    disabled.setCurrentColorGroup(QPalette::Disabled);
-
-    EXPECT_EQ(pool.Shared(active).color(QPalette::Base), QColor(Qt::yellow));
-    const QPalette shared = pool.Shared(disabled);
-    EXPECT_EQ(shared.currentColorGroup(), QPalette::Disabled);
-    EXPECT_EQ(shared.color(QPalette::Base), QColor(Qt::gray));
-    EXPECT_EQ(pool.Count(), 1u);
 }
 
 TEST(SharedPalettes, LeastRecentlyUsedLeavesPastTheCapacity) {
