@@ -12,6 +12,7 @@
 #include <cctype>
 
 #include "host/HostWidget.h"
+#include "host/SharedPalettes.h"
 #include "host/StdCtrls.h"
 #include "host/StdCtrlsSupport.h"
 
@@ -594,6 +595,20 @@ public:
             }
         }
         return QProxyStyle::subControlRect(cc, option, sc, widget);
+    }
+
+    // The face and its arrow are cached under the palette's identity, which
+    // is new for every re-created combo box: they are drawn with the shared
+    // palette of the same colours.
+    void drawComplexControl(ComplexControl cc, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override {
+        if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
+            QStyleOptionComboBox shared(*combo);
+            shared.palette = SharedStylePalette(combo->palette);
+            QProxyStyle::drawComplexControl(cc, &shared, painter, widget);
+            return;
+        }
+        QProxyStyle::drawComplexControl(cc, option, painter, widget);
     }
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

@@ -2,13 +2,14 @@
 // every window, moves the focus on, changes the items of every control that
 // has items (the radio group frees and makes its buttons), ticks the check
 // boxes and repaints everything. The process's resident memory must stay
-// flat. CI runs 200 cycles; the full run of 10,000 is disabled by default:
+// flat and no Qt widget may be left behind. CI runs 200 cycles; the full run
+// of 10,000 is disabled by default:
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/demo_tests
 //       --gtest_also_run_disabled_tests --gtest_filter='DemoLongRun.DISABLED_*'
 #include <unistd.h>
 
-#include <QPixmapCache>
+#include <QApplication>
 
 #include <cstdio>
 #include <fstream>
@@ -81,28 +82,27 @@ void Cycle(TForm1& form, int n) {
 struct TMemoryFigures {
     long Before = 0;
     long After = 0;
+    // Live Qt widgets: a window freed without its widget shows here at once.
+    qsizetype WidgetsBefore = 0;
+    qsizetype WidgetsAfter = 0;
 };
 
 // Runs the cycles after a warm-up (caches filling up are not growth); prints
 // the resident size every `report` cycles.
 TMemoryFigures RunCycles(int warmUp, int cycles, int report) {
-    // Every re-created stock window draws with a palette of its own, so the
-    // style's pixmap cache takes new entries until it is full (10 MB by
-    // default, a few hundred cycles): a bounded cache, not growth. Capped
-    // here, it fills during the warm-up.
-    QPixmapCache::setCacheLimit(1024);
     auto form = std::make_unique<TForm1>(nullptr);
     form->AfterConstruction();
     ShowFormForAutomation(form.get());
     for (int n = 0; n < warmUp; ++n) Cycle(*form, n);
     TMemoryFigures figures;
     figures.Before = ResidentKiB();
+    figures.WidgetsBefore = QApplication::allWidgets().size();
     for (int n = 0; n < cycles; ++n) {
         Cycle(*form, warmUp + n);
         if ((n + 1) % report == 0) std::printf("  after %d cycles: %ld KiB\n", n + 1, ResidentKiB());
     }
     figures.After = ResidentKiB();
-    QPixmapCache::setCacheLimit(10240);
+    figures.WidgetsAfter = QApplication::allWidgets().size();
     return figures;
 }
 
@@ -117,6 +117,7 @@ constexpr bool kMemoryIsMeaningful = true;
 TEST(DemoLongRun, TwoHundredCyclesKeepMemoryFlat) {
     const TMemoryFigures m = RunCycles(20, 200, 50);
     std::printf("200 cycles: resident %ld KiB before, %ld KiB after\n", m.Before, m.After);
+    EXPECT_EQ(m.WidgetsAfter, m.WidgetsBefore);
     if (kMemoryIsMeaningful) {
         EXPECT_LT(m.After - m.Before, 2048) << "KiB grown over 200 cycles";
     }
@@ -125,6 +126,7 @@ TEST(DemoLongRun, TwoHundredCyclesKeepMemoryFlat) {
 TEST(DemoLongRun, DISABLED_TenThousandCyclesKeepMemoryFlat) {
     const TMemoryFigures m = RunCycles(20, 10000, 500);
     std::printf("10000 cycles: resident %ld KiB before, %ld KiB after\n", m.Before, m.After);
+    EXPECT_EQ(m.WidgetsAfter, m.WidgetsBefore);
     if (kMemoryIsMeaningful) {
         EXPECT_LT(m.After - m.Before, 4096) << "KiB grown over 10,000 cycles";
     }
