@@ -78,7 +78,13 @@ TWinControl* ControlOfWidget(const QWidget* widget, bool searchAncestors = false
 // same window: a popup or dialog belongs to no control even when Qt gives it
 // a control's widget as parent.
 TWinControl* ControlOfWindowPart(const QWidget* widget);
+// The widget of a window handle: a control's window or a registered outside
+// parent; null for anything else.
 QWidget* WidgetOf(HWND window);
+// A widget of the program around the framework that holds framework windows
+// (host/EmbeddedHost.h); registered while it lives.
+void RegisterOutsideParent(QWidget* widget);
+void UnregisterOutsideParent(QWidget* widget);
 HWND HandleOf(QWidget* widget);
 // Deletes a widget now, or later when it is in the middle of handling one
 // of its own events.
