@@ -16,17 +16,6 @@ bool FormSizes(const TCustomForm* form) {
     return form->BorderStyle() == bsSizeable || form->BorderStyle() == bsSizeToolWin;
 }
 
-// Runs `f`; an exception (from a form's OnShow...) goes to the application's
-// handler, as it does when the framework runs the handler itself.
-template <class F>
-void Guarded(TObject* sender, F&& f) {
-    try {
-        f();
-    } catch (...) {
-        Application->HandleException(sender);
-    }
-}
-
 }  // namespace
 
 // Owns the components created with Owner() as owner and is told when a

@@ -58,16 +58,6 @@ private:
     const QWidget* FWidget;
 };
 
-// Runs `f`; an exception goes to the application's handler with `sender`.
-template <class F>
-void Guarded(TObject* sender, F&& f) {
-    try {
-        f();
-    } catch (...) {
-        Application->HandleException(sender);
-    }
-}
-
 TShiftState ShiftOf(Qt::KeyboardModifiers m) {
     TShiftState s;
     if (m & Qt::ShiftModifier) s.Include(ssShift);

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include "host/Controls.h"
+#include "host/Forms.h"
 
 class QEvent;
 class QMouseEvent;
@@ -68,6 +69,18 @@ private:
     static void UpdateHover(TWinControl* control, QWidget* widget, QPoint local, QPoint global);
     static void UpdateHoverAt(QPoint global);
 };
+
+// Runs `f` for an event of Qt's: an exception (from a handler of the
+// program's) goes to Application->HandleException with `sender`, as it does
+// when the framework runs the handler itself, and never into Qt.
+template <class F>
+void Guarded(TObject* sender, F&& f) {
+    try {
+        f();
+    } catch (...) {
+        Application->HandleException(sender);
+    }
+}
 
 // Widget <-> control registry.
 void RegisterWidget(QWidget* widget, TWinControl* control);

@@ -221,6 +221,25 @@ TEST(Embedding, TabMovesInAndOutBothWays) {
     EXPECT_EQ(f.Log, log);
 }
 
+TEST(Embedding, HoverAndAcceleratorsWorkAsInAForm) {
+    TQtWindow w;
+    TSmallForm f;
+    f.Last->SetCaption("&Last");
+    w.Host->SetForm(f.Form.get());
+    w.Show();
+
+    input_test::Move(input_test::GlobalOf(f.Last, ClientCentre(f.Last)));
+    EXPECT_EQ(GetMouseControl(), f.Last) << "the pointer over a hosted control";
+    input_test::Move(w.After->mapToGlobal(w.After->rect().center()));
+    EXPECT_EQ(GetMouseControl(), nullptr) << "and off it, onto a Qt widget";
+
+    // Alt+L while the focus is inside: the form's accelerator.
+    f.First->SetFocus();
+    input_test::Key(w.Window->windowHandle(), Qt::Key_L, Qt::AltModifier, "l");
+    EXPECT_TRUE(f.Last->Checked());
+    EXPECT_TRUE(f.Last->Focused());
+}
+
 TEST(Embedding, FocusGivenToTheWidgetGoesToTheActiveControl) {
     TQtWindow w;
     TSmallForm f;
