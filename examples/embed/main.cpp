@@ -50,6 +50,8 @@ public:
         Enable->SetName("Enable");
         Enable->SetCaption("&Enable sending (a TOrvoCheckBox)");
         Enable->SetBounds(0, 0, 260, 21);
+        Enable->SetHint("Enables the Qt button below");
+        Enable->SetShowHint(true);
         enableHost->SetControl(Enable);
         layout->addWidget(enableHost);
 
