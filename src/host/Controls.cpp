@@ -1007,7 +1007,14 @@ void TWinControl::HandleNeeded() {
 }
 
 HWND TWinControl::ParentWindow() const {
-    return Parent() && Parent()->HandleAllocated() ? HandleOf(Parent()->Widget()) : nullptr;
+    if (!Parent()) return FParentWindow;
+    return Parent()->HandleAllocated() ? HandleOf(Parent()->Widget()) : nullptr;
+}
+
+void TWinControl::SetParentWindow(HWND window) {
+    if (window == FParentWindow) return;
+    DestroyHandle();
+    FParentWindow = window;
 }
 
 void TWinControl::CreateParams(TCreateParams& params) {
@@ -1040,7 +1047,7 @@ void TWinControl::CreateWnd() {
     FWindowClassStyle = params.WindowClassStyle;
     QWidget* widget = CreateWindowHandle(params);
     if (!widget) throw EComponentError("Cannot create a window for " + ClassName());
-    if (!Parent() && widget->parentWidget()) widget->setParent(nullptr);
+    if (!Parent() && !FParentWindow && widget->parentWidget()) widget->setParent(nullptr);
     FWidget = widget;
     RegisterWidget(widget, this);
     if (!dynamic_cast<THostWidget*>(widget)) widget->installEventFilter(new TWidgetEventFilter(widget));
@@ -1067,8 +1074,9 @@ void TWinControl::UpdateWindowGeometry() {
 
 void TWinControl::UpdateWindowVisibility() {
     if (!FWidget) return;
-    // A parentless control that is not a form has no window to show.
-    FWidget->setVisible(Parent() != nullptr && Visible());
+    // A parentless control that is not a form has no window to show, unless
+    // it was placed in an outside window.
+    FWidget->setVisible((Parent() != nullptr || FParentWindow != nullptr) && Visible());
     if (Visible()) FWindowStyle |= WS_VISIBLE;
     else FWindowStyle &= ~WS_VISIBLE;
 }

@@ -423,8 +423,15 @@ public:
     HWND Handle();  // creates the window when there is none
     bool HandleAllocated() const { return FWidget != nullptr; }
     void HandleNeeded();
-    // The window of the parent (null without one).
+    // The window of the parent; for a control without a parent, the window
+    // outside the framework it was placed in (SetParentWindow), or null.
     HWND ParentWindow() const;
+    // Places a control without a parent (a form) inside a window that is not
+    // a framework control's (a widget of a Qt program): its window is created
+    // as a child of that one, with no frame or title. Null makes it a
+    // window of its own again. An existing window is destroyed; the next
+    // HandleNeeded creates it where it now belongs.
+    void SetParentWindow(HWND window);
     // Destroys the window and creates it again: text, bounds, children and
     // properties are kept.
     void RecreateWnd();
@@ -532,6 +539,7 @@ private:
     std::vector<TControl*> FControls;        // windowless
     std::vector<TWinControl*> FWinControls;  // windowed
     QWidget* FWidget = nullptr;
+    HWND FParentWindow = nullptr;  // only for a control without a parent
     std::uint32_t FWindowStyle = 0;
     std::uint32_t FWindowExStyle = 0;
     std::uint32_t FWindowClassStyle = 0;

@@ -229,7 +229,8 @@ Qt::WindowFlags FlagsFor(TFormBorderStyle style, TBorderIcons icons) {
 
 void TCustomForm::ApplyWindowFlags() {
     QWidget* w = Widget();
-    if (!w) return;
+    // Placed in an outside window, the form has no frame to change.
+    if (!w || ParentWindow()) return;
     const bool shown = w->isVisible();
     w->setWindowFlags(FlagsFor(FBorderStyle, FBorderIcons));
     UpdateWindowGeometry();
@@ -246,10 +247,12 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     if (!IsFixedSize(FBorderStyle)) params.Style |= WS_THICKFRAME;
     if (FBorderStyle == bsDialog) params.ExStyle |= WS_EX_DLGMODALFRAME;
     if (FBorderIcons.Contains(biHelp)) params.ExStyle |= WS_EX_CONTEXTHELP;
-    params.WndParent = nullptr;
+    params.WndParent = ParentWindow();
 }
 
-QWidget* TCustomForm::CreateWindowHandle(const TCreateParams&) {
+QWidget* TCustomForm::CreateWindowHandle(const TCreateParams& params) {
+    // In an outside window only the client area shows, as a plain child.
+    if (params.WndParent) return new THostWidget(this, WidgetOf(params.WndParent));
     return new THostWidget(this, nullptr, FlagsFor(FBorderStyle, FBorderIcons));
 }
 
@@ -257,6 +260,10 @@ void TCustomForm::UpdateWindowGeometry() {
     QWidget* w = Widget();
     if (!w) return;
     const TRect c = ClientRect();
+    if (ParentWindow()) {
+        w->setGeometry(Left(), Top(), c.Width(), c.Height());
+        return;
+    }
     w->move(Left(), Top());
     if (IsFixedSize(FBorderStyle)) {
         w->setFixedSize(c.Width(), c.Height());
@@ -347,6 +354,14 @@ void TCustomForm::PlaceOnScreen() {
 
 void TCustomForm::ShowWindowNow() {
     HandleNeeded();
+    if (ParentWindow()) {
+        // In an outside window: the program around it places it, activates
+        // its window and moves the focus in.
+        TComponentGuard guard(this);
+        DoShow();
+        if (!guard.Destroyed() && Visible() && Widget()) Widget()->show();
+        return;
+    }
     if (!FPlaced) {
         FPlaced = true;
         PlaceOnScreen();
@@ -371,7 +386,8 @@ void TCustomForm::ShowWindowNow() {
 void TCustomForm::Show() {
     if (FCreatePending) AfterConstruction();
     if (Visible()) {
-        if (Widget() && !Widget()->isVisible()) ShowWindowNow();
+        // No window: it was destroyed when the form left an outside window.
+        if (!Widget() || Widget()->isHidden()) ShowWindowNow();
         else if (Widget() && QGuiApplication::platformName() != QLatin1String("offscreen")) Widget()->raise();
         return;
     }

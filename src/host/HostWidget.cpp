@@ -13,8 +13,10 @@
 #include <QTimer>
 
 #include <unordered_map>
+#include <unordered_set>
 
 #include "host/DeviceContextQt.h"
+#include "host/EmbeddedFocus.h"
 #include "host/Forms.h"
 
 namespace {
@@ -22,6 +24,13 @@ namespace {
 std::unordered_map<const QWidget*, TWinControl*>& Registry() {
     static std::unordered_map<const QWidget*, TWinControl*> registry;
     return registry;
+}
+
+// Widgets of the program around the framework that hold a framework window
+// (SetParentWindow): handles of theirs are valid parent windows.
+std::unordered_set<const QWidget*>& OutsideParents() {
+    static std::unordered_set<const QWidget*> widgets;
+    return widgets;
 }
 
 // Widgets in the middle of handling one of their own events: deleting one
@@ -48,16 +57,6 @@ public:
 private:
     const QWidget* FWidget;
 };
-
-// Runs `f`; an exception goes to the application's handler with `sender`.
-template <class F>
-void Guarded(TObject* sender, F&& f) {
-    try {
-        f();
-    } catch (...) {
-        Application->HandleException(sender);
-    }
-}
 
 TShiftState ShiftOf(Qt::KeyboardModifiers m) {
     TShiftState s;
@@ -167,8 +166,11 @@ TWinControl* ControlOfWindowPart(const QWidget* widget) {
 
 QWidget* WidgetOf(HWND window) {
     auto* w = reinterpret_cast<QWidget*>(window);
-    return w && Registry().count(w) ? w : nullptr;
+    return w && (Registry().count(w) || OutsideParents().count(w)) ? w : nullptr;
 }
+
+void RegisterOutsideParent(QWidget* widget) { OutsideParents().insert(widget); }
+void UnregisterOutsideParent(QWidget* widget) { OutsideParents().erase(widget); }
 
 HWND HandleOf(QWidget* widget) { return reinterpret_cast<HWND>(widget); }
 
@@ -369,6 +371,9 @@ bool THostEvents::Translate(QWidget* widget, QEvent* e, bool hostPaints) {
                 return true;
             }
             return false;
+        case QEvent::Polish:
+            KeepOutOfQtTabChain(widget, control);
+            return false;
         case QEvent::WindowActivate:
             Dispatch(control, WM_ACTIVATE, 1, 0);
             return false;
@@ -533,7 +538,9 @@ bool THostEvents::KeyEvent(TWinControl* control, QKeyEvent* e, bool press, bool 
         if (control->WantTabs()) return hostPaints;
         const bool backward = e->key() == Qt::Key_Backtab || (mods & Qt::ShiftModifier);
         TWinControl* root = DialogRoot(control);
-        Guarded(root, [&] { root->SelectNext(control, !backward, true); });
+        Guarded(root, [&] {
+            if (!TabOutOfOutsideParent(root, control, !backward)) root->SelectNext(control, !backward, true);
+        });
         return true;
     }
     // Enter and Escape are dialog keys: the form's default or cancel button

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include "host/Controls.h"
+#include "host/Forms.h"
 
 class QEvent;
 class QMouseEvent;
@@ -69,6 +70,18 @@ private:
     static void UpdateHoverAt(QPoint global);
 };
 
+// Runs `f` for an event of Qt's: an exception (from a handler of the
+// program's) goes to Application->HandleException with `sender`, as it does
+// when the framework runs the handler itself, and never into Qt.
+template <class F>
+void Guarded(TObject* sender, F&& f) {
+    try {
+        f();
+    } catch (...) {
+        Application->HandleException(sender);
+    }
+}
+
 // Widget <-> control registry.
 void RegisterWidget(QWidget* widget, TWinControl* control);
 void UnregisterWidget(QWidget* widget);
@@ -78,7 +91,13 @@ TWinControl* ControlOfWidget(const QWidget* widget, bool searchAncestors = false
 // same window: a popup or dialog belongs to no control even when Qt gives it
 // a control's widget as parent.
 TWinControl* ControlOfWindowPart(const QWidget* widget);
+// The widget of a window handle: a control's window or a registered outside
+// parent; null for anything else.
 QWidget* WidgetOf(HWND window);
+// A widget of the program around the framework that holds framework windows
+// (host/EmbeddedHost.h); registered while it lives.
+void RegisterOutsideParent(QWidget* widget);
+void UnregisterOutsideParent(QWidget* widget);
 HWND HandleOf(QWidget* widget);
 // Deletes a widget now, or later when it is in the middle of handling one
 // of its own events.
