@@ -65,6 +65,30 @@ bool ApplyWithoutSource(TDeviceContext& d, const QRegion& area, const TRop& rop)
     }
 }
 
+// The source image resampled (nearest pixel) to `scale` device pixels per
+// logical pixel, drawn on by a DC with the source's origin: a picture at its
+// own size copied to a window at ratio 2 becomes 2 x 2 blocks, never a blur.
+struct TRescaledSource {
+    QImage Image;
+    std::unique_ptr<TDeviceContext> DC;
+};
+
+TRescaledSource Rescaled(const TDeviceContext& source, int scale) {
+    TRescaledSource out;
+    const QImage& from = *source.Target;
+    out.Image = QImage(from.width() * scale / source.Scale, from.height() * scale / source.Scale, QImage::Format_RGB32);
+    out.DC = CreateImageDC(out.Image, scale);
+    if (!out.Image.isNull()) {
+        auto plain = CreateImageDC(out.Image);
+        TImageCopy copy;
+        copy.Image = &from;
+        copy.Source = from.rect();
+        StretchImage(plain.get(), TRect{0, 0, out.Image.width(), out.Image.height()}, copy);
+    }
+    out.DC->State.Origin = source.State.Origin;
+    return out;
+}
+
 }  // namespace
 
 bool PatBlt(HDC dc, int x, int y, int width, int height, std::uint32_t rop) {
@@ -86,6 +110,10 @@ bool BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSour
 
     HDC s = CheckedDC(source);
     if (!s) return false;
+    if (s->Scale != d->Scale) {
+        TRescaledSource rescaled = Rescaled(*s, d->Scale);
+        return BitBlt(dest, x, y, width, height, rescaled.DC.get(), xSource, ySource, rop);
+    }
     // Device offset from a destination pixel to its source pixel.
     const int offX = s->DX(xSource) - destRect.left();
     const int offY = s->DY(ySource) - destRect.top();
@@ -215,7 +243,7 @@ bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int x
     if (width <= 0 || height <= 0 || widthSource <= 0 || heightSource <= 0) return true;
     TImageCopy copy;
     copy.Image = s->Target;
-    copy.Source = QRect(s->DX(xSource), s->DY(ySource), widthSource, heightSource);
+    copy.Source = QRect(s->DX(xSource), s->DY(ySource), widthSource * s->Scale, heightSource * s->Scale);
     return StretchImage(dest, Bounds(x, y, width, height), copy);
 }
 

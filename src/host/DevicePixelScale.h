@@ -1,0 +1,15 @@
+#pragma once
+// Host-internal: how finely a window's paint buffer is drawn.
+
+#include <QPaintDevice>
+
+#include <algorithm>
+#include <cmath>
+
+// Device pixels per logical pixel, each way, for a paint buffer shown on
+// `device`: its device pixel ratio as a whole number, rounded up (at 1.5 the
+// buffer is drawn at 2 and Qt shrinks it, rather than blowing up a 1x
+// buffer). 1 on an ordinary screen.
+inline int DevicePixelScale(const QPaintDevice& device) {
+    return std::max(1, int(std::ceil(device.devicePixelRatio() - 1e-6)));
+}
