@@ -193,3 +193,21 @@ TEST(DrawingScaled, TextIsDrawnAtTheFinerResolutionInPlace) {
     // Not the ratio-1 text blown up: strokes have detail inside the blocks.
     EXPECT_GT(InexactBlocks(one.Image, two.Image), 10);
 }
+
+TEST(DrawingScaled, WholeNumberEnlargementRepeatsEachPixelEvenWhereTheClipCutsABlock) {
+    // Three times each way, clipped from the middle of a source pixel's block.
+    const QImage picture = Picture(4, 3);
+    TTestSurface s(20, 14);
+    TTestSurface source(4, 3);
+    source.Image = picture;
+    IntersectClipRect(s.dc(), 4, 2, 12, 9);
+    ExcludeClipRect(s.dc(), 7, 4, 8, 5);
+    ASSERT_TRUE(StretchBlt(s.dc(), 1, 0, 12, 9, source.dc(), 0, 0, 4, 3, SRCCOPY));
+    for (int y = 0; y < 14; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const bool painted = x >= 4 && x < 12 && y >= 2 && y < 9 && !(x == 7 && y == 4);
+            const QRgb expected = painted ? picture.pixel((x - 1) / 3, y / 3) : qRgb(255, 255, 255);
+            EXPECT_EQ(s.Image.pixel(x, y), expected) << x << "," << y;
+        }
+    }
+}
