@@ -2,6 +2,7 @@
 // Host-internal: how finely a window's paint buffer is drawn.
 
 #include <QPaintDevice>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -12,4 +13,13 @@
 // buffer). 1 on an ordinary screen.
 inline int DevicePixelScale(const QPaintDevice& device) {
     return std::max(1, int(std::ceil(device.devicePixelRatio() - 1e-6)));
+}
+
+// Prepares a painter on `device` to show a buffer drawn at DevicePixelScale.
+// At a fractional ratio the buffer is shrunk, and shrinking by nearest pixel
+// would drop whole strokes of text: it is smoothed instead. At a whole ratio
+// the copy is one buffer pixel per device pixel and nothing changes.
+inline void PrepareBufferCopy(QPainter& painter, const QPaintDevice& device) {
+    if (device.devicePixelRatio() != DevicePixelScale(device))
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }

@@ -412,6 +412,7 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
         return;
     }
     // Logical target, device source: one buffer pixel per device pixel.
+    PrepareBufferCopy(painter, *widget);
     for (const QRect& r : pe->region())
         painter.drawImage(QRectF(r), widget->FBuffer, QRectF(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale));
 }

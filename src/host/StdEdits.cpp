@@ -179,6 +179,7 @@ protected:
         if (ControlOfWidget(this) != FControl) return;  // destroyed meanwhile
         {
             QPainter painter(this);
+            PrepareBufferCopy(painter, *this);
             painter.drawImage(0, 0, background.Image);
         }
         ApplyTextPalette(this, background.TextColor, FControl);
@@ -216,6 +217,7 @@ protected:
             if (ControlOfWidget(this) != FControl) return true;
             QPainter painter(this);
             painter.setClipRegion(static_cast<QPaintEvent*>(e)->region());
+            PrepareBufferCopy(painter, *this);
             painter.drawImage(0, 0, background.Image);
             return true;
         }
@@ -227,6 +229,7 @@ protected:
         if (ControlOfWidget(this) != FControl) return;
         {
             QPainter painter(viewport());
+            PrepareBufferCopy(painter, *this);
             painter.drawImage(-viewport()->pos(), background.Image);
         }
         ApplyTextPalette(this, background.TextColor, FControl);
