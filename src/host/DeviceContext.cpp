@@ -91,8 +91,11 @@ QRect ToDevice(const TDeviceContext& dc, const QRect& view) {
 
 QRegion ToDevice(const TDeviceContext& dc, const QRegion& view) {
     if (dc.Scale == 1) return view;
+    // Far-away parts (a region may be anywhere) are cut first, so the
+    // scaled coordinates stay ints; no image reaches that far.
+    const QRect nearby(-(1 << 28), -(1 << 28), 1 << 29, 1 << 29);
     QRegion device;
-    for (const QRect& r : view) device += ToDevice(dc, r);
+    for (const QRect& r : view) device += ToDevice(dc, r & nearby);
     return device;
 }
 
@@ -114,7 +117,7 @@ std::unique_ptr<TDeviceContext> CreateImageDC(QImage& target, int scale) {
     auto dc = std::make_unique<TDeviceContext>();
     dc->Kind = TDeviceContext::TKind::Image;
     dc->Target = &target;
-    dc->Scale = std::max(scale, 1);
+    dc->Scale = std::clamp(scale, 1, TDeviceContext::MaxScale);
     ResetState(*dc);
     return dc;
 }

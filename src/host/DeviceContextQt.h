@@ -64,8 +64,10 @@ struct TDeviceContext {
     std::vector<TDeviceContextState> Saved;
     // Device pixels per logical pixel (the window's device pixel ratio; a
     // memory DC takes its selected bitmap's). Coordinates, the origin
-    // included, stay logical; only the pixels are finer.
+    // included, stay logical; only the pixels are finer. At most MaxScale, so
+    // far-away coordinates, clamped before scaling, cannot overflow.
     int Scale = 1;
+    static constexpr int MaxScale = 4;
 
     // The area that may be painted, in device coordinates.
     QRegion PaintableArea() const;
@@ -73,9 +75,11 @@ struct TDeviceContext {
     int DX(int x) const { return Saturate(((long long)x + State.Origin.X) * Scale); }
     int DY(int y) const { return Saturate(((long long)y + State.Origin.Y) * Scale); }
     // Logical moved by the origin, before the scale: the grid of logical
-    // pixels on the image, for drawing that keeps whole logical pixels.
-    int ViewX(int x) const { return Saturate((long long)x + State.Origin.X); }
-    int ViewY(int y) const { return Saturate((long long)y + State.Origin.Y); }
+    // pixels on the image, for drawing that keeps whole logical pixels. Held
+    // within 2^28 either way, so times MaxScale it is still an int.
+    int ViewX(int x) const { return SaturateView((long long)x + State.Origin.X); }
+    int ViewY(int y) const { return SaturateView((long long)y + State.Origin.Y); }
+    static int SaturateView(long long v) { return int(v < -(1LL << 28) ? -(1LL << 28) : v > (1LL << 28) ? (1LL << 28) : v); }
     static int Saturate(long long v) { return int(v < -(1LL << 30) ? -(1LL << 30) : v > (1LL << 30) ? (1LL << 30) : v); }
 };
 
@@ -83,7 +87,7 @@ struct TDeviceContext {
 // the DC), in its default state: origin (0,0), no clip, the system font, a
 // white brush, a black pen, black text on a white opaque background. With a
 // `scale` above 1 the image holds that many device pixels per logical pixel
-// each way (a window at a device pixel ratio of 2: scale 2).
+// each way (a window at a device pixel ratio of 2: scale 2), 1 to MaxScale.
 std::unique_ptr<TDeviceContext> CreateImageDC(QImage& target, int scale = 1);
 // The image a DC draws on (null for a null DC).
 QImage* DCImage(HDC dc);

@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/DeviceContextQt.h"
+
 // Device pixels per logical pixel, each way, for a paint buffer shown on
 // `device`: its device pixel ratio as a whole number, rounded up (at 1.5 the
 // buffer is drawn at 2 and Qt shrinks it, rather than blowing up a 1x
-// buffer). 1 on an ordinary screen.
+// buffer), at most TDeviceContext::MaxScale. 1 on an ordinary screen.
 inline int DevicePixelScale(const QPaintDevice& device) {
-    return std::max(1, int(std::ceil(device.devicePixelRatio() - 1e-6)));
+    return std::clamp(int(std::ceil(device.devicePixelRatio() - 1e-6)), 1, TDeviceContext::MaxScale);
 }
 
 // Prepares a painter on `device` to show a buffer drawn at DevicePixelScale.

@@ -211,3 +211,18 @@ TEST(DrawingScaled, WholeNumberEnlargementRepeatsEachPixelEvenWhereTheClipCutsAB
         }
     }
 }
+
+TEST(DrawingScaled, FarAwayCoordinatesAreClampedNotOverflowed) {
+    TTestSurface s(10, 10, clWhite, kScale);
+    HRGN far = CreateRectRgn(-2000000000, -2000000000, 2000000000, 2000000000);
+    EXPECT_EQ(SelectClipRgn(s.dc(), far), SIMPLEREGION);
+    EXPECT_TRUE(FillRgn(s.dc(), far, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
+    EXPECT_EQ(s.Count(clBlack), 20 * 20);
+    DeleteObject(far);
+    SetViewportOrgEx(s.dc(), 2100000000, -2100000000, nullptr);
+    MoveToEx(s.dc(), 0, 0, nullptr);
+    EXPECT_TRUE(LineTo(s.dc(), 1000, 700));
+    EXPECT_TRUE(LineTo(s.dc(), 1000, 0));
+    EXPECT_TRUE(DrawFocusRect(s.dc(), Rect(-5, -5, 5000, 5000)));
+    EXPECT_EQ(s.Count(clBlack), 20 * 20);
+}
