@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "host/DevicePixelScale.h"
 #include "host/Forms.h"
 #include "host/QtInputEntryPoints.h"
 
@@ -259,12 +260,17 @@ TDialogDismisser* Dismisser() {
 
 // ---------------------------------------------------------------- public
 
-void UseOffscreenPlatform() {
+void UseOffscreenPlatform(int devicePixelRatio) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // One image pixel per screen pixel, whatever the caller's environment.
-    setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
-    unsetenv("QT_SCALE_FACTOR");
+    // The ratio asked for, whatever the caller's environment says.
     unsetenv("QT_SCREEN_SCALE_FACTORS");
+    if (devicePixelRatio <= 1) {
+        setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
+        unsetenv("QT_SCALE_FACTOR");
+        return;
+    }
+    setenv("QT_ENABLE_HIGHDPI_SCALING", "1", 1);
+    setenv("QT_SCALE_FACTOR", std::to_string(devicePixelRatio).c_str(), 1);
 }
 
 void SilenceQtWarnings() {
@@ -402,13 +408,21 @@ bool RenderClientArea(TWinControl* control, const std::string& pngPath, std::str
         return false;
     }
     ProcessPendingPaints();
-    QImage whole(widget->size(), QImage::Format_RGB32);
-    whole.setDevicePixelRatio(1.0);
+    // What the screen shows: at a device pixel ratio of 2, twice as many
+    // pixels each way as the logical size.
+    const int scale = DevicePixelScale(*widget);
+    QImage whole(widget->size() * scale, QImage::Format_RGB32);
+    if (whole.isNull()) {
+        error = "the picture is too large to hold in memory";
+        return false;
+    }
+    whole.setDevicePixelRatio(scale);
     whole.fill(Qt::black);
     widget->render(&whole);
 
     const TPoint offset = ClientOffsetInWindow(control);
-    const QImage client = whole.copy(offset.X, offset.Y, control->ClientWidth(), control->ClientHeight());
+    const QImage client = whole.copy(offset.X * scale, offset.Y * scale, control->ClientWidth() * scale,
+                                     control->ClientHeight() * scale);
     if (client.isNull()) {
         error = "the client area is empty";
         return false;

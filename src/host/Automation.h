@@ -16,9 +16,11 @@
 class TCustomForm;
 
 // Makes the next application object start on Qt's headless (offscreen)
-// platform with one device pixel per logical pixel. Call before the
+// platform with `devicePixelRatio` device pixels per logical pixel (1: one,
+// whatever the caller's environment says; 2: a high-density screen, where
+// RenderClientArea writes twice as many pixels each way). Call before the
 // application object is created.
-void UseOffscreenPlatform();
+void UseOffscreenPlatform(int devicePixelRatio = 1);
 
 // Keeps Qt's own debug output and warnings (about the headless environment:
 // no runtime directory, no window manager) off the standard error stream, so

@@ -65,6 +65,30 @@ bool ApplyWithoutSource(TDeviceContext& d, const QRegion& area, const TRop& rop)
     }
 }
 
+// The source image resampled (nearest pixel) to `scale` device pixels per
+// logical pixel, drawn on by a DC with the source's origin: a picture at its
+// own size copied to a window at ratio 2 becomes 2 x 2 blocks, never a blur.
+struct TRescaledSource {
+    QImage Image;
+    std::unique_ptr<TDeviceContext> DC;
+};
+
+TRescaledSource Rescaled(const TDeviceContext& source, int scale) {
+    TRescaledSource out;
+    const QImage& from = *source.Target;
+    out.Image = QImage(from.width() * scale / source.Scale, from.height() * scale / source.Scale, QImage::Format_RGB32);
+    out.DC = CreateImageDC(out.Image, scale);
+    if (!out.Image.isNull()) {
+        auto plain = CreateImageDC(out.Image);
+        TImageCopy copy;
+        copy.Image = &from;
+        copy.Source = from.rect();
+        StretchImage(plain.get(), TRect{0, 0, out.Image.width(), out.Image.height()}, copy);
+    }
+    out.DC->State.Origin = source.State.Origin;
+    return out;
+}
+
 }  // namespace
 
 bool PatBlt(HDC dc, int x, int y, int width, int height, std::uint32_t rop) {
@@ -86,6 +110,10 @@ bool BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSour
 
     HDC s = CheckedDC(source);
     if (!s) return false;
+    if (s->Scale != d->Scale) {
+        TRescaledSource rescaled = Rescaled(*s, d->Scale);
+        return BitBlt(dest, x, y, width, height, rescaled.DC.get(), xSource, ySource, rop);
+    }
     // Device offset from a destination pixel to its source pixel.
     const int offX = s->DX(xSource) - destRect.left();
     const int offY = s->DY(ySource) - destRect.top();
@@ -156,6 +184,45 @@ void CopyUnscaled(QImage& target, const QRegion& area, const QImage& from, QPoin
     }
 }
 
+// A whole-number enlargement (a picture at its own size on a window at a
+// device pixel ratio of `factor`): each source pixel is written `factor`
+// times, without the general path's division per pixel.
+void CopyEnlarged(QImage& target, const QRegion& area, const QImage& from, const QRect& dr, const QRect& sr, int factor,
+                  const TImageCopy& copy) {
+    const QRect bounds = from.rect();
+    for (const QRect& r : area) {
+        for (int row = r.top(); row <= r.bottom(); ++row) {
+            const int sy = sr.top() + (row - dr.top()) / factor;
+            if (sy < bounds.top() || sy > bounds.bottom()) continue;
+            QRgb* dp = PixelAt(target, 0, row);
+            if (row > r.top() && (row - dr.top()) % factor != 0 && !copy.Key) {
+                // The row above came from the same source row: copy it whole.
+                std::copy_n(PixelAt(target, r.left(), row - 1), r.width(), dp + r.left());
+                continue;
+            }
+            const QRgb* srcRow = reinterpret_cast<const QRgb*>(from.constScanLine(sy));
+            int sx = sr.left() + (r.left() - dr.left()) / factor;
+            int repeat = factor - (r.left() - dr.left()) % factor;  // copies left of the first source pixel
+            for (int col = r.left(); col <= r.right(); sx++, repeat = factor) {
+                const int end = std::min(col + repeat, r.right() + 1);
+                if (sx < bounds.left() || sx > bounds.right()) {
+                    col = end;
+                    continue;
+                }
+                QRgb pixel = srcRow[sx];
+                if (copy.Key && PixelToRGB(pixel) == *copy.Key) {
+                    if (!copy.KeyReplacement) {
+                        col = end;
+                        continue;
+                    }
+                    pixel = *copy.KeyReplacement;
+                }
+                for (; col < end; ++col) dp[col] = pixel;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 bool StretchImage(HDC dest, const TRect& destRect, const TImageCopy& copy) {
@@ -176,6 +243,11 @@ bool StretchImage(HDC dest, const TRect& destRect, const TImageCopy& copy) {
     const QRect bounds = from->rect();
     if (dr.size() == sr.size()) {
         CopyUnscaled(*d->Target, area, *from, sr.topLeft() - dr.topLeft(), copy);
+        return true;
+    }
+    const int factor = dr.width() / sr.width();
+    if (dr.width() == sr.width() * factor && dr.height() == sr.height() * factor) {
+        CopyEnlarged(*d->Target, area, *from, dr, sr, factor, copy);
         return true;
     }
     const long long dw = dr.width(), dh = dr.height(), sw = sr.width(), sh = sr.height();
@@ -215,7 +287,7 @@ bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int x
     if (width <= 0 || height <= 0 || widthSource <= 0 || heightSource <= 0) return true;
     TImageCopy copy;
     copy.Image = s->Target;
-    copy.Source = QRect(s->DX(xSource), s->DY(ySource), widthSource, heightSource);
+    copy.Source = QRect(s->DX(xSource), s->DY(ySource), widthSource * s->Scale, heightSource * s->Scale);
     return StretchImage(dest, Bounds(x, y, width, height), copy);
 }
 

@@ -71,6 +71,10 @@ HDC DrawableDC(HDC dc) {
 }
 
 QRect DeviceRect(const TDeviceContext& dc, const TRect& r) {
+    return dc.Scale == 1 ? ViewRect(dc, r) : ToDevice(dc, ViewRect(dc, r));
+}
+
+QRect ViewRect(const TDeviceContext& dc, const TRect& r) {
     if (r.IsEmpty()) return QRect();
     // Clamp far-away coordinates so the arithmetic cannot overflow.
     auto clampX = [&](int v) { return int(std::clamp<long long>((long long)v + dc.State.Origin.X, -(1 << 28), 1 << 28)); };
@@ -78,6 +82,26 @@ QRect DeviceRect(const TDeviceContext& dc, const TRect& r) {
     const int l = clampX(r.Left), t = clampY(r.Top), rr = clampX(r.Right), b = clampY(r.Bottom);
     if (rr <= l || b <= t) return QRect();
     return QRect(l, t, rr - l, b - t);
+}
+
+QRect ToDevice(const TDeviceContext& dc, const QRect& view) {
+    const int s = dc.Scale;
+    return s == 1 ? view : QRect(view.x() * s, view.y() * s, view.width() * s, view.height() * s);
+}
+
+QRegion ToDevice(const TDeviceContext& dc, const QRegion& view) {
+    if (dc.Scale == 1) return view;
+    // Far-away parts (a region may be anywhere) are cut first, so the
+    // scaled coordinates stay ints; no image reaches that far.
+    const QRect nearby(-(1 << 28), -(1 << 28), 1 << 29, 1 << 29);
+    QRegion device;
+    for (const QRect& r : view) device += ToDevice(dc, r & nearby);
+    return device;
+}
+
+void MapLogicalToDevice(QPainter& painter, const TDeviceContext& dc) {
+    if (dc.Scale != 1) painter.scale(dc.Scale, dc.Scale);
+    painter.translate(dc.State.Origin.X, dc.State.Origin.Y);
 }
 
 QRegion PaintableRect(const TDeviceContext& dc, const QRect& deviceRect) {
@@ -89,10 +113,11 @@ QRegion PaintableRect(const TDeviceContext& dc, const QRect& deviceRect) {
 
 using namespace gdi;
 
-std::unique_ptr<TDeviceContext> CreateImageDC(QImage& target) {
+std::unique_ptr<TDeviceContext> CreateImageDC(QImage& target, int scale) {
     auto dc = std::make_unique<TDeviceContext>();
     dc->Kind = TDeviceContext::TKind::Image;
     dc->Target = &target;
+    dc->Scale = std::clamp(scale, 1, TDeviceContext::MaxScale);
     ResetState(*dc);
     return dc;
 }
@@ -117,8 +142,10 @@ bool RestoreDC(HDC dc, int savedLevel) {
     if (level < 1 || level > count) return false;
     d->State = d->Saved[std::size_t(level - 1)];
     d->Saved.resize(std::size_t(level - 1));
-    if (d->Kind == TDeviceContext::TKind::Memory)
+    if (d->Kind == TDeviceContext::TKind::Memory) {
         d->Target = d->State.Bitmap ? &d->State.Bitmap->Data->Image : d->Own.get();
+        d->Scale = d->State.Bitmap ? d->State.Bitmap->Data->Scale : 1;
+    }
     return true;
 }
 
@@ -173,8 +200,9 @@ int SelectClipRgn(HDC dc, HRGN region) {
     }
     const QRegion* area = RegionArea(region);
     if (!area) return ERROR_REGION;
-    d->State.Clip = *area;
-    return Complexity(*area);
+    // A region is in whole logical pixels, like the window it was made for.
+    d->State.Clip = ToDevice(*d, *area);
+    return Complexity(*d->State.Clip);
 }
 
 int GetClipBox(HDC dc, TRect* box) {
@@ -185,7 +213,14 @@ int GetClipBox(HDC dc, TRect* box) {
         *box = TRect{};
         return NULLREGION;
     }
-    const QRect b = area.boundingRect();
+    QRect b = area.boundingRect();
+    if (d->Scale != 1) {
+        // Every logical pixel that holds a paintable device pixel.
+        const int s = d->Scale;
+        auto down = [s](int v) { return v >= 0 ? v / s : -((-v + s - 1) / s); };
+        const int l = down(b.left()), t = down(b.top());
+        b = QRect(l, t, down(b.right()) - l + 1, down(b.bottom()) - t + 1);
+    }
     *box = TRect{b.left() - d->State.Origin.X, b.top() - d->State.Origin.Y, b.left() + b.width() - d->State.Origin.X,
                  b.top() + b.height() - d->State.Origin.Y};
     return Complexity(area);
@@ -248,14 +283,17 @@ COLORREF SetPixel(HDC dc, int x, int y, TColor color) {
     const QPoint p(d->DX(x), d->DY(y));
     if (!Paintable(*d, p.x(), p.y())) return CLR_INVALID;
     const QRgb pixel = ToPixel(color);
-    *PixelAt(*d->Target, p.x(), p.y()) = pixel;
+    if (d->Scale == 1)
+        *PixelAt(*d->Target, p.x(), p.y()) = pixel;
+    else  // the whole logical pixel
+        FillRegion(*d->Target, PaintableRect(*d, QRect(p, QSize(d->Scale, d->Scale))), pixel);
     return PixelToRGB(pixel);
 }
 
 TPoint GetDCImageSize(HDC dc) {
     HDC d = CheckedDC(dc);
     if (!d) return {};
-    return TPoint{d->Target->width(), d->Target->height()};
+    return TPoint{d->Target->width() / d->Scale, d->Target->height() / d->Scale};
 }
 
 bool ForEachPaintableSpan(HDC dc, const TRect& rect, const TPixelSpanVisitor& visit) {

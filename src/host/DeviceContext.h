@@ -3,12 +3,15 @@
 //
 // A device context (DC) targets one image (bytes blue, green, red, reserved)
 // and carries the state that drawing calls read: a viewport origin (logical
-// point (0,0) lands on device pixel origin), a clip region in device
-// coordinates, the selected font, brush and pen, the text and background
+// point (0,0) lands on logical point origin of the image), a clip region in
+// device coordinates, the selected font, brush and pen, the text and background
 // colours, the background mode and a stack of saved states.
 //
 // Coordinates given to drawing calls are logical; the DC adds the viewport
-// origin. Nothing is ever drawn outside the clip region or the image.
+// origin. A window's DC at a device pixel ratio of 2 has two device pixels
+// per logical pixel each way: coordinates stay logical, text and shapes are
+// drawn at the finer resolution, a picture's pixel becomes a 2 x 2 block.
+// Nothing is ever drawn outside the clip region or the image.
 //
 // The drawing functions themselves (BitBlt, DrawText, FillRect...) and the
 // GDI objects live in host/Gdi.h, which includes this header.
@@ -38,7 +41,8 @@ constexpr int COMPLEXREGION = 3;
 int SaveDC(HDC dc);
 bool RestoreDC(HDC dc, int savedLevel);
 
-// Viewport origin: the device pixel where logical (0,0) lands. The previous
+// Viewport origin: the point of the image (in logical pixels) where logical
+// (0,0) lands. The previous
 // origin is written to `previous` when it is not null.
 bool GetViewportOrgEx(HDC dc, TPoint* origin);
 bool SetViewportOrgEx(HDC dc, int x, int y, TPoint* previous);
@@ -74,7 +78,7 @@ constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 COLORREF GetPixel(HDC dc, int x, int y);
 COLORREF SetPixel(HDC dc, int x, int y, TColor color);
 
-// The size of the DC's image in pixels (0,0 for a DC without one).
+// The size of the DC's image in logical pixels (0,0 for a DC without one).
 TPoint GetDCImageSize(HDC dc);
 
 // Row memory of the pixels a DC may paint within `rect` (logical): `visit`

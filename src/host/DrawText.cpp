@@ -340,7 +340,7 @@ bool ExtTextOut(HDC dc, int x, int y, unsigned options, const TRect* rect, std::
         const QRegion clip = PaintableRect(*d, DeviceRect(*d, *rect));
         p->resetTransform();
         p->setClipRegion(clip);
-        p->translate(d->State.Origin.X, d->State.Origin.Y);
+        MapLogicalToDevice(*p, *d);
     }
     p->setFont(FontOfDC(*d));
     const int height = m.Metrics().ascent() + m.Metrics().descent();
@@ -400,7 +400,7 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, unsigned format) {
     if (!(format & DT_NOCLIP)) {
         p->resetTransform();
         p->setClipRegion(textClip);
-        p->translate(d->State.Origin.X, d->State.Origin.Y);
+        MapLogicalToDevice(*p, *d);
     }
     p->setFont(FontOfDC(*d));
     for (std::size_t i = 0; i < layout.Lines.size(); ++i) {

@@ -30,7 +30,7 @@ TDcPainter::TDcPainter(TDeviceContext& dc) : FPainter(dc.Target) {
     FPainter.setRenderHint(QPainter::Antialiasing, false);
     FPainter.setRenderHint(QPainter::TextAntialiasing, false);
     if (dc.State.Clip) FPainter.setClipRegion(*dc.State.Clip);
-    FPainter.translate(dc.State.Origin.X, dc.State.Origin.Y);
+    MapLogicalToDevice(FPainter, dc);
 }
 
 QPen PenOf(const TDeviceContext& dc) {
@@ -70,17 +70,17 @@ bool PenIsNull(const TDeviceContext& d) { return !d.State.Pen || d.State.Pen->St
 bool BrushIsNull(const TDeviceContext& d) { return !d.State.Brush || d.State.Brush->Style == BS_NULL; }
 int PenWidth(const TDeviceContext& d) { return d.State.Pen ? std::max(d.State.Pen->Width, 1) : 1; }
 
-// A one-pixel line from (x0,y0) towards (x1,y1), device coordinates, the end
-// point left out (the window services' rule, so polylines join without
-// drawing a corner twice).
+// A one-pixel line from (x0,y0) towards (x1,y1), in whole logical pixels
+// (ViewX / ViewY), the end point left out (the window services' rule, so
+// polylines join without drawing a corner twice).
 void PlotLine(TDeviceContext& d, int x0, int y0, int x1, int y1, QRgb pixel) {
     if (x0 == x1 && y0 == y1) return;
     const TPaintableTest paintable(d);
     if (x0 == x1 || y0 == y1) {
         // Straight across or down: a one-pixel-wide rectangle, filled span by
         // span instead of pixel by pixel.
-        const QRect line = y0 == y1 ? (x0 < x1 ? QRect(x0, y0, x1 - x0, 1) : QRect(x1 + 1, y0, x0 - x1, 1))
-                                    : (y0 < y1 ? QRect(x0, y0, 1, y1 - y0) : QRect(x0, y1 + 1, 1, y0 - y1));
+        const QRect line = ToDevice(d, y0 == y1 ? (x0 < x1 ? QRect(x0, y0, x1 - x0, 1) : QRect(x1 + 1, y0, x0 - x1, 1))
+                                                : (y0 < y1 ? QRect(x0, y0, 1, y1 - y0) : QRect(x0, y1 + 1, 1, y0 - y1)));
         for (const QRect& r : paintable.Area()) {
             const QRect part = r & line;
             for (int y = part.top(); y <= part.bottom(); ++y) std::fill_n(PixelAt(*d.Target, part.left(), y), part.width(), pixel);
@@ -91,8 +91,12 @@ void PlotLine(TDeviceContext& d, int x0, int y0, int x1, int y1, QRgb pixel) {
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     long long err = dx + dy;
     int x = x0, y = y0;
+    const int s = d.Scale;
     while (x != x1 || y != y1) {
-        if (paintable(x, y)) *PixelAt(*d.Target, x, y) = pixel;
+        if (s != 1)
+            FillRegion(*d.Target, paintable.Area() & QRect(x * s, y * s, s, s), pixel);
+        else if (paintable(x, y))
+            *PixelAt(*d.Target, x, y) = pixel;
         const long long e2 = 2 * err;
         if (e2 >= dy) { err += dy; x += sx; }
         if (e2 <= dx) { err += dx; y += sy; }
@@ -104,17 +108,17 @@ TRect Normalized(int left, int top, int right, int bottom) {
     return TRect{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
 }
 
-// A frame of one-pixel lines in device coordinates, with the framework's
-// corner rule: top-left colour on the left column but its bottom pixel and
-// the top row but its right pixel, bottom-right colour on the rest.
-void FrameDevice(TDeviceContext& d, const QRect& r, QRgb topLeft, QRgb bottomRight) {
+// A frame of one-pixel lines in whole logical pixels (ViewRect), with the
+// framework's corner rule: top-left colour on the left column but its bottom
+// pixel and the top row but its right pixel, bottom-right colour on the rest.
+void FrameView(TDeviceContext& d, const QRect& r, QRgb topLeft, QRgb bottomRight) {
     if (r.isEmpty()) return;
     const QRegion paintable = d.PaintableArea();
     const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();  // inclusive
     QRegion tl = QRegion(l, t, 1, r.height() - 1) | QRegion(l, t, r.width() - 1, 1);
     QRegion br = QRegion(rr, t, 1, r.height()) | QRegion(l, b, r.width(), 1);
-    FillRegion(*d.Target, tl.subtracted(br) & paintable, topLeft);
-    FillRegion(*d.Target, br & paintable, bottomRight);
+    FillRegion(*d.Target, ToDevice(d, tl.subtracted(br)) & paintable, topLeft);
+    FillRegion(*d.Target, ToDevice(d, br) & paintable, bottomRight);
 }
 
 }  // namespace
@@ -134,10 +138,10 @@ bool FrameRect(HDC dc, const TRect& rect, HBRUSH brush) {
     TGdiBrush* b = CheckedBrush(brush);
     if (!d || !b) return false;
     if (b->Style == BS_NULL) return true;
-    const QRect r = DeviceRect(*d, rect);
+    const QRect r = ViewRect(*d, rect);
     if (r.isEmpty()) return true;
     const QRegion frame = QRegion(r).subtracted(QRegion(r.adjusted(1, 1, -1, -1)));
-    FillRegion(*d->Target, frame & d->PaintableArea(), ToPixel(b->Color));
+    FillRegion(*d->Target, ToDevice(*d, frame) & d->PaintableArea(), ToPixel(b->Color));
     return true;
 }
 bool FrameRect(HDC dc, const TRect* rect, HBRUSH brush) { return rect && FrameRect(dc, *rect, brush); }
@@ -152,14 +156,21 @@ bool InvertRect(HDC dc, const TRect& rect) {
 bool DrawFocusRect(HDC dc, const TRect& rect) {
     HDC d = CheckedDC(dc);
     if (!d) return false;
-    const QRect r = DeviceRect(*d, rect);
+    // In whole logical pixels: the dots keep their size at any scale.
+    const QRect r = ViewRect(*d, rect);
     if (r.isEmpty()) return true;
-    const QRect visible = r & d->Target->rect();
+    const int s = d->Scale;
+    const QRect visible = r & QRect(0, 0, d->Target->width() / s, d->Target->height() / s);
     if (visible.isEmpty()) return true;
-    // Every pixel of the border whose device x + y is even, each visited once.
+    // Every pixel of the border whose x + y is even, each visited once.
     const TPaintableTest paintable(*d);
     auto invert = [&](int x, int y) {
-        if (((x + y) & 1) == 0 && paintable(x, y)) *PixelAt(*d->Target, x, y) ^= 0x00FFFFFFu;
+        if ((x + y) & 1) return;
+        if (s == 1) {
+            if (paintable(x, y)) *PixelAt(*d->Target, x, y) ^= 0x00FFFFFFu;
+            return;
+        }
+        XorRegion(*d->Target, paintable.Area() & QRect(x * s, y * s, s, s), 0x00FFFFFFu);
     };
     const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
     for (int x = std::max(l, 0); x <= std::min(rr, visible.right()); ++x) {
@@ -182,7 +193,7 @@ bool LineTo(HDC dc, int x, int y) {
     if (PenIsNull(*d)) return true;
     const long long length = std::max(std::llabs((long long)x - from.X), std::llabs((long long)y - from.Y));
     if (PenWidth(*d) <= 1 && length <= kMaxPlottedLine) {
-        PlotLine(*d, d->DX(from.X), d->DY(from.Y), d->DX(x), d->DY(y), ToPixel(d->State.Pen->Color));
+        PlotLine(*d, d->ViewX(from.X), d->ViewY(from.Y), d->ViewX(x), d->ViewY(y), ToPixel(d->State.Pen->Color));
     } else if (!d->Target->isNull()) {
         TDcPainter p(*d);
         p->setPen(PenOf(*d));
@@ -218,16 +229,18 @@ bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
     if (!d) return false;
     const TRect box = Normalized(left, top, right, bottom);
     if (box.IsEmpty()) return true;
-    const QRect r = DeviceRect(*d, box);
+    const QRect r = ViewRect(*d, box);
     const QRegion paintable = d->PaintableArea();
     if (PenIsNull(*d)) {
         // Without a pen the window services fill one pixel less on the right and bottom.
         if (!BrushIsNull(*d))
-            FillRegion(*d->Target, QRegion(r.adjusted(0, 0, -1, -1)) & paintable, ToPixel(d->State.Brush->Color));
+            FillRegion(*d->Target, ToDevice(*d, QRegion(r.adjusted(0, 0, -1, -1))) & paintable,
+                       ToPixel(d->State.Brush->Color));
         return true;
     }
     if (!BrushIsNull(*d))
-        FillRegion(*d->Target, QRegion(r.adjusted(1, 1, -1, -1)) & paintable, ToPixel(d->State.Brush->Color));
+        FillRegion(*d->Target, ToDevice(*d, QRegion(r.adjusted(1, 1, -1, -1))) & paintable,
+                   ToPixel(d->State.Brush->Color));
     // The pen is centred on the outline l..r-1 x t..b-1 (inside it for PS_INSIDEFRAME).
     const int w = PenWidth(*d);
     const int inset = d->State.Pen->Style == PS_INSIDEFRAME ? 0 : w / 2;
@@ -238,7 +251,7 @@ bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
                     QRegion(x1, y0, w, outerH);
     if (d->State.Pen->Style == PS_INSIDEFRAME)
         frame = QRegion(r).subtracted(QRegion(r.adjusted(w, w, -w, -w)));
-    FillRegion(*d->Target, frame & paintable, ToPixel(d->State.Pen->Color));
+    FillRegion(*d->Target, ToDevice(*d, frame) & paintable, ToPixel(d->State.Pen->Color));
     return true;
 }
 
@@ -296,23 +309,23 @@ bool FillRgn(HDC dc, HRGN region, HBRUSH brush) {
     TGdiBrush* b = CheckedBrush(brush);
     if (!d || !area || !b) return false;
     if (b->Style == BS_NULL) return true;
-    FillRegion(*d->Target, *area & d->PaintableArea(), ToPixel(b->Color));
+    FillRegion(*d->Target, ToDevice(*d, *area) & d->PaintableArea(), ToPixel(b->Color));
     return true;
 }
 
 bool DrawFrameControl(HDC dc, TRect* rect, unsigned type, unsigned state) {
     HDC d = CheckedDC(dc);
     if (!d || !rect || type != DFC_BUTTON || (state & 0xFF) != DFCS_BUTTONPUSH) return false;
-    const QRect r = DeviceRect(*d, *rect);
+    const QRect r = ViewRect(*d, *rect);
     if (!r.isEmpty()) {
         const bool pushed = (state & DFCS_PUSHED) != 0;
         const QRgb outerTL = ToPixel(pushed ? clBtnShadow : clBtnHighlight);
         const QRgb outerBR = ToPixel(pushed ? clBtnHighlight : cl3DDkShadow);
         const QRgb innerTL = ToPixel(pushed ? cl3DDkShadow : cl3DLight);
         const QRgb innerBR = ToPixel(pushed ? cl3DLight : clBtnShadow);
-        FillRegion(*d->Target, PaintableRect(*d, r.adjusted(2, 2, -2, -2)), ToPixel(clBtnFace));
-        FrameDevice(*d, r, outerTL, outerBR);
-        FrameDevice(*d, r.adjusted(1, 1, -1, -1), innerTL, innerBR);
+        FillRegion(*d->Target, PaintableRect(*d, ToDevice(*d, r.adjusted(2, 2, -2, -2))), ToPixel(clBtnFace));
+        FrameView(*d, r, outerTL, outerBR);
+        FrameView(*d, r.adjusted(1, 1, -1, -1), innerTL, innerBR);
     }
     if (state & DFCS_ADJUSTRECT) InflateRect(*rect, -2, -2);
     return true;

@@ -85,6 +85,16 @@ private:
 
 // A logical rectangle in device coordinates (normalised: empty stays empty).
 QRect DeviceRect(const TDeviceContext& dc, const TRect& r);
+// A logical rectangle moved by the origin but not scaled: whole logical
+// pixels, for lines and frames that ToDevice then widens to the scale.
+QRect ViewRect(const TDeviceContext& dc, const TRect& r);
+// An area in whole logical pixels (ViewRect's grid) as device pixels: each
+// logical pixel becomes a Scale x Scale block. At scale 1 the same area.
+QRegion ToDevice(const TDeviceContext& dc, const QRegion& view);
+QRect ToDevice(const TDeviceContext& dc, const QRect& view);
+// Sets a painter on the DC's image to take logical coordinates: the origin,
+// then the scale (none at scale 1).
+void MapLogicalToDevice(QPainter& painter, const TDeviceContext& dc);
 // The part of a device rectangle that may be painted.
 QRegion PaintableRect(const TDeviceContext& dc, const QRect& deviceRect);
 

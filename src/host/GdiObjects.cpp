@@ -176,17 +176,23 @@ HPEN CreatePen(int style, int width, TColor color) {
     return Adopt(std::make_shared<TGdiPen>(style, std::max(width, 0), color));
 }
 
-HBITMAP CreateCompatibleBitmap(HDC, int width, int height) {
+HBITMAP CreateCompatibleBitmap(HDC reference, int width, int height) {
     if (width < 0 || height < 0 || width > kBmpMaxSide || height > kBmpMaxSide ||
         std::int64_t(width) * height > kBmpMaxPixels)
         return nullptr;
-    return Adopt(std::make_shared<TGdiBitmap>(width, height));
+    // Made to match a window's DC, it takes the window's pixel density, so
+    // what is drawn on it keeps the detail the window would show.
+    const HDC ref = CheckedDC(reference);
+    const int scale = ref ? ref->Scale : 1;
+    auto bitmap = std::make_shared<TGdiBitmap>(width * scale, height * scale);
+    bitmap->Data->Scale = scale;
+    return Adopt(std::move(bitmap));
 }
 
 TSize GetBitmapDimension(HBITMAP bitmap) {
     TGdiBitmap* b = CheckedBitmap(bitmap);
     if (!b) return {};
-    return TSize{b->Data->Image.width(), b->Data->Image.height()};
+    return TSize{b->Data->Image.width() / b->Data->Scale, b->Data->Image.height() / b->Data->Scale};
 }
 
 bool DeleteObject(HGDIOBJ object) {
@@ -221,6 +227,7 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
             HGDIOBJ old = s.Bitmap.get();
             s.Bitmap = Share(static_cast<TGdiBitmap*>(object));
             d->Target = &s.Bitmap->Data->Image;
+            d->Scale = s.Bitmap->Data->Scale;
             return old;
         }
         case TGdiObject::TKind::Region:

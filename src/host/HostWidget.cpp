@@ -16,6 +16,7 @@
 #include <unordered_set>
 
 #include "host/DeviceContextQt.h"
+#include "host/DevicePixelScale.h"
 #include "host/EmbeddedFocus.h"
 #include "host/Forms.h"
 
@@ -393,9 +394,12 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
     struct TPaintScope {
         ~TPaintScope() { --gPaintDepth; }
     } paintScope;
-    if (widget->FBuffer.size() != size) widget->FBuffer = QImage(size, QImage::Format_RGB32);
+    // At a device pixel ratio above 1 the buffer holds the device's pixels
+    // and the DC draws at that density; controls keep logical coordinates.
+    const int scale = DevicePixelScale(*widget);
+    if (widget->FBuffer.size() != size * scale) widget->FBuffer = QImage(size * scale, QImage::Format_RGB32);
     {
-        std::unique_ptr<TDeviceContext> dc = CreateImageDC(widget->FBuffer);
+        std::unique_ptr<TDeviceContext> dc = CreateImageDC(widget->FBuffer, scale);
         // The clip is the update region: Canvas.ClipRect is the bounding box
         // of what is being repainted.
         HRGN clip = CreateRegionFrom(pe->region());
@@ -412,7 +416,14 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
     // one is composed span by span (and handed to Qt's thread pool when
     // large).
     QPainter painter(widget);
-    for (const QRect& r : pe->region()) painter.drawImage(r.topLeft(), widget->FBuffer, r);
+    if (scale == 1) {
+        for (const QRect& r : pe->region()) painter.drawImage(r.topLeft(), widget->FBuffer, r);
+        return;
+    }
+    // Logical target, device source: one buffer pixel per device pixel.
+    PrepareBufferCopy(painter, *widget);
+    for (const QRect& r : pe->region())
+        painter.drawImage(QRectF(r), widget->FBuffer, QRectF(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale));
 }
 
 void THostEvents::UpdateHover(TWinControl* control, QWidget* widget, QPoint local, QPoint global) {

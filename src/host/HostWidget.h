@@ -27,7 +27,8 @@ class QRegion;
 class THostWidget : public QWidget {
 public:
     THostWidget(TWinControl* control, QWidget* parent, Qt::WindowFlags flags = {});
-    // The off-screen image of the latest paint (its size is the widget's).
+    // The off-screen image of the latest paint: the widget's size times its
+    // DevicePixelScale.
     const QImage& PaintBuffer() const { return FBuffer; }
 
 protected:

@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "host/DeviceContextQt.h"
+#include "host/DevicePixelScale.h"
 #include "host/HostWidget.h"
 #include "host/StdCtrls.h"
 #include "host/StdCtrlsSupport.h"
@@ -72,11 +73,11 @@ struct TEditBackground {
     QColor TextColor;
 };
 
-TEditBackground RenderEditBackground(TCustomEdit* control, QSize size) {
+TEditBackground RenderEditBackground(TCustomEdit* control, QSize size, int scale) {
     TEditBackground result;
-    result.Image = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    result.Image = QImage(size.expandedTo(QSize(1, 1)) * scale, QImage::Format_RGB32);
     result.Image.fill(Qt::white);
-    std::unique_ptr<TDeviceContext> dc = CreateImageDC(result.Image);
+    std::unique_ptr<TDeviceContext> dc = CreateImageDC(result.Image, scale);
     SelectObject(dc.get(), control->Font()->Handle());
     // What the window draws its text with unless the colour answer says
     // otherwise: the control's font colour (an answer that only makes the
@@ -101,6 +102,8 @@ TEditBackground RenderEditBackground(TCustomEdit* control, QSize size) {
 
     // A disabled edit shows its text grey whatever the answer said.
     result.TextColor = ToQColor(control->Enabled() ? TColor(GetTextColor(dc.get())) : clGrayText);
+    // Drawn at the window's density, shown at its logical size.
+    if (scale != 1) result.Image.setDevicePixelRatio(scale);
     return result;
 }
 
@@ -172,10 +175,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override {
-        const TEditBackground background = RenderEditBackground(FControl, size());
+        const TEditBackground background = RenderEditBackground(FControl, size(), DevicePixelScale(*this));
         if (ControlOfWidget(this) != FControl) return;  // destroyed meanwhile
         {
             QPainter painter(this);
+            PrepareBufferCopy(painter, *this);
             painter.drawImage(0, 0, background.Image);
         }
         ApplyTextPalette(this, background.TextColor, FControl);
@@ -209,10 +213,11 @@ public:
 protected:
     bool event(QEvent* e) override {
         if (e->type() == QEvent::Paint) {
-            const TEditBackground background = RenderEditBackground(FControl, size());
+            const TEditBackground background = RenderEditBackground(FControl, size(), DevicePixelScale(*this));
             if (ControlOfWidget(this) != FControl) return true;
             QPainter painter(this);
             painter.setClipRegion(static_cast<QPaintEvent*>(e)->region());
+            PrepareBufferCopy(painter, *this);
             painter.drawImage(0, 0, background.Image);
             return true;
         }
@@ -220,10 +225,11 @@ protected:
     }
 
     void paintEvent(QPaintEvent* e) override {
-        const TEditBackground background = RenderEditBackground(FControl, size());
+        const TEditBackground background = RenderEditBackground(FControl, size(), DevicePixelScale(*this));
         if (ControlOfWidget(this) != FControl) return;
         {
             QPainter painter(viewport());
+            PrepareBufferCopy(painter, *this);
             painter.drawImage(-viewport()->pos(), background.Image);
         }
         ApplyTextPalette(this, background.TextColor, FControl);

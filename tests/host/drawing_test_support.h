@@ -14,10 +14,13 @@ struct TTestSurface {
     QImage Image;
     std::unique_ptr<TDeviceContext> DC;
 
-    TTestSurface(int width, int height, TColor fill = clWhite) : Image(width, height, QImage::Format_RGB32) {
+    // `scale` device pixels per logical pixel: the image is that many times
+    // the logical size each way.
+    TTestSurface(int width, int height, TColor fill = clWhite, int scale = 1)
+        : Image(width * scale, height * scale, QImage::Format_RGB32) {
         const COLORREF c = ColorToRGB(fill);
         Image.fill(QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
-        DC = CreateImageDC(Image);
+        DC = CreateImageDC(Image, scale);
     }
     // The DC points at Image: the surface stays where it was made.
     TTestSurface(const TTestSurface&) = delete;

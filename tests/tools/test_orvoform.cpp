@@ -307,6 +307,15 @@ TEST_F(OrvoformTest, BadArgumentsExitTwo) {
     EXPECT_EQ(run.Status, 2);
     EXPECT_NE(run.Err.find("Label1"), std::string::npos) << run.Err;
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("x.png"))));
+    // A device pixel ratio is a whole number from 1 to 4, for render only.
+    for (const char* scale : {"0", "5", "2.5", "x", ""}) {
+        const TToolRun bad = RunTool({QStringLiteral("render"), form, QStringLiteral("-o"), Path(QStringLiteral("x.png")),
+                                      QStringLiteral("--scale=") + QLatin1String(scale)});
+        EXPECT_EQ(bad.Status, 2) << scale;
+        EXPECT_NE(bad.Err.find("--scale"), std::string::npos) << bad.Err;
+    }
+    EXPECT_EQ(RunTool({QStringLiteral("dump"), form, QStringLiteral("--scale"), QStringLiteral("2")}).Status, 2);
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("x.png"))));
 }
 
 // ---------------------------------------------------------------- library controls

@@ -19,10 +19,15 @@ void SetOnce(std::string& field, std::string value, const std::string& option) {
     field = std::move(value);
 }
 
+int ScaleValue(const std::string& text) {
+    if (text.size() == 1 && text[0] >= '1' && text[0] - '0' <= kMaxScale) return text[0] - '0';
+    throw EToolError("--scale must be a whole number from 1 to " + std::to_string(kMaxScale) + ", not '" + text + "'");
+}
+
 }  // namespace
 
 std::string UsageText() {
-    return R"(usage: orvoform render FORM [STEP...] -o OUT.png [--control NAME]
+    return R"(usage: orvoform render FORM [STEP...] -o OUT.png [--control NAME] [--scale N]
        orvoform dump FORM [STEP...]
        orvoform --help
 
@@ -36,6 +41,9 @@ FORM     a form description file, - for standard input, or demo (the
 Options:
   -o, --output OUT.png   render: where the PNG goes (written whole or not at all)
   --control NAME         render: only the windowed control NAME, not the form
+  --scale N              render: as on a screen of device pixel ratio N (1 to 4):
+                         the PNG has N times the pixels each way, geometry and
+                         step coordinates stay in the form's own pixels
   -h, --help             this text
 
 Steps (NAME is a component of the form; X,Y are in its client pixels and may
@@ -59,6 +67,7 @@ lie anywhere, also far outside the form; without @X,Y the centre is used):
 Examples:
   orvoform render demo set:OrvoCheckBox1.Border=obSimple focus:cb_cbEnabled key:Space -o demo.png
   orvoform render demo hover:OrvoButton1 -o hot.png --control OrvoPanel1
+  orvoform render demo -o demo@2x.png --scale 2
   orvoform dump my.form click:CheckBox1 > after.form
   orvoform dump demo pick:co_cbCheckType=1 dialog:#0000FF click:b_cbCheckColor
 
@@ -87,6 +96,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
 
     bool haveForm = false;
+    bool haveScale = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "-o" || arg.rfind("-o=", 0) == 0 || arg == "--output" || arg.rfind("--output=", 0) == 0) {
@@ -94,6 +104,10 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             SetOnce(line.Output, OptionValue(args, i, option), option);
         } else if (arg == "--control" || arg.rfind("--control=", 0) == 0) {
             SetOnce(line.Control, OptionValue(args, i, "--control"), "--control");
+        } else if (arg == "--scale" || arg.rfind("--scale=", 0) == 0) {
+            if (haveScale) throw EToolError("--scale is given twice");
+            line.Scale = ScaleValue(OptionValue(args, i, "--scale"));
+            haveScale = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw EToolError("unknown option '" + arg + "'");
         } else if (!haveForm) {
@@ -110,6 +124,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else {
         if (!line.Output.empty()) throw EToolError("dump writes to standard output and takes no -o");
         if (!line.Control.empty()) throw EToolError("--control is an option of render");
+        if (haveScale) throw EToolError("--scale is an option of render");
     }
     return line;
 }

@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     }
 
     // Qt sees only the program name: the tool's own arguments are not its.
-    UseOffscreenPlatform();
+    UseOffscreenPlatform(line.Scale);
     SilenceQtWarnings();
     static int qtArgc = 1;
     static char* qtArgv[] = {argv[0], nullptr};
