@@ -1,0 +1,100 @@
+#pragma once
+// Host-internal: where Qt events become the framework's messages.
+//
+// Every windowed control owns one Qt widget. The framework's own widget
+// (THostWidget) paints through WM_ERASEBKGND and WM_PAINT into an off-screen
+// image; a widget that a stock control supplies (a line edit...) paints
+// itself and gets a TWidgetEventFilter. Both hand their events to
+// THostEvents, the one translation of Qt input, focus, geometry and painting
+// into messages. Exceptions raised while a message is handled stop there and
+// go to Application->HandleException with the control as sender.
+//
+// Only src/host and its tests include this header.
+
+#include <QImage>
+#include <QObject>
+#include <QWidget>
+
+#include "host/framework/Controls.h"
+
+class QEvent;
+class QMouseEvent;
+class QKeyEvent;
+class QRegion;
+
+// The framework's window.
+class THostWidget : public QWidget {
+public:
+    THostWidget(TWinControl* control, QWidget* parent, Qt::WindowFlags flags = {});
+    // The off-screen image of the latest paint (its size is the widget's).
+    const QImage& PaintBuffer() const { return FBuffer; }
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    friend class THostEvents;
+    QImage FBuffer;
+};
+
+// Translates the events of a widget a stock control supplied.
+class TWidgetEventFilter : public QObject {
+public:
+    explicit TWidgetEventFilter(QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+};
+
+class THostEvents {
+public:
+    // Answers true when the event was consumed. `hostPaints` is true for a
+    // THostWidget, which paints through messages; a supplied widget keeps
+    // its own painting and gets every event it did not let the control eat.
+    static bool Translate(QWidget* widget, QEvent* e, bool hostPaints);
+
+    // Sends a message; an exception goes to the application's handler.
+    static LRESULT Dispatch(TControl* target, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // Ends the mouse capture without a release: the captor gets
+    // CM_CANCELMODE (its pending press makes no click) and the control
+    // under the pointer is found again.
+    static void CancelCapture();
+
+private:
+    static bool MouseEvent(TWinControl* control, QWidget* widget, QMouseEvent* e, bool hostPaints);
+    static bool KeyEvent(TWinControl* control, QKeyEvent* e, bool press, bool hostPaints);
+    static void Paint(TWinControl* control, THostWidget* widget, QEvent* e);
+    static void UpdateHover(TWinControl* control, QWidget* widget, QPoint local, QPoint global);
+    static void UpdateHoverAt(QPoint global);
+};
+
+// Widget <-> control registry.
+void RegisterWidget(QWidget* widget, TWinControl* control);
+void UnregisterWidget(QWidget* widget);
+// The control whose window `widget` (or the nearest registered ancestor) is.
+TWinControl* ControlOfWidget(const QWidget* widget, bool searchAncestors = false);
+// The control of `widget` or of its nearest registered ancestor inside the
+// same window: a popup or dialog belongs to no control even when Qt gives it
+// a control's widget as parent.
+TWinControl* ControlOfWindowPart(const QWidget* widget);
+QWidget* WidgetOf(HWND window);
+HWND HandleOf(QWidget* widget);
+// Deletes a widget now, or later when it is in the middle of handling one
+// of its own events.
+void DisposeWidget(QWidget* widget);
+
+// The Qt cursor shape of a TCursor value (crNone is the blank cursor).
+Qt::CursorShape QtCursorShape(TCursor cursor);
+void ApplyCursor(QWidget* widget, TCursor cursor);
+// The pointer moved: a cursor hidden or set by SetCursor gives way to the
+// controls' cursors again.
+void NotifyCursorMouseMoved();
+// Repaints `area` of `parent`, a region a child window has just given up.
+// Qt drops updates asked for while a window paints (a control that sizes
+// itself in its Paint), so then the repaint is asked for again once the
+// paint is over.
+void RepaintUncoveredArea(QWidget* parent, const QRegion& area);
+// Deletes the widgets whose deletion waited, unless an event is being
+// handled right now.
+void FlushDisposedWidgets();
