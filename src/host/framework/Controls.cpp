@@ -12,7 +12,8 @@
 
 #include "host/services/DeviceContextQt.h"
 #include "host/framework/Forms.h"
-#include "host/qt/HostWidget.h"
+#include "host/framework/ControlWidgets.h"
+#include "host/framework/WindowBackend.h"
 
 namespace {
 
@@ -1029,7 +1030,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
 }
 
 QWidget* TWinControl::CreateWindowHandle(const TCreateParams& params) {
-    return new THostWidget(this, WidgetOf(params.WndParent));
+    return WindowBackend().CreateHostWindow(this, WidgetOf(params.WndParent), {});
 }
 
 void TWinControl::CreateWnd() {
@@ -1043,7 +1044,7 @@ void TWinControl::CreateWnd() {
     if (!Parent() && widget->parentWidget()) widget->setParent(nullptr);
     FWidget = widget;
     RegisterWidget(widget, this);
-    if (!dynamic_cast<THostWidget*>(widget)) widget->installEventFilter(new TWidgetEventFilter(widget));
+    WindowBackend().ConnectWidget(widget);
     ApplyWindowState();
 }
 
@@ -1062,7 +1063,7 @@ void TWinControl::UpdateWindowGeometry() {
     FWidget->setGeometry(Left(), Top(), Width(), Height());
     // What the window gave up by shrinking or moving shows the parent again.
     if (!FWidget->isWindow() && FWidget->isVisible())
-        RepaintUncoveredArea(FWidget->parentWidget(), QRegion(before) - QRegion(FWidget->geometry()));
+        WindowBackend().RepaintUncoveredArea(FWidget->parentWidget(), QRegion(before) - QRegion(FWidget->geometry()));
 }
 
 void TWinControl::UpdateWindowVisibility() {
@@ -1093,7 +1094,7 @@ void TWinControl::DestroyWnd() {
     QWidget* widget = FWidget;
     FWidget = nullptr;
     UnregisterWidget(widget);
-    DisposeWidget(widget);
+    WindowBackend().DisposeWidget(widget);
 }
 
 void TWinControl::RecreateWnd() {
@@ -1292,7 +1293,7 @@ bool TWinControl::DoKeyPress(TMessage& message) {
 }
 
 LRESULT TWinControl::SendNotification(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return THostEvents::Dispatch(this, msg, wParam, lParam);
+    return DispatchToControl(this, msg, wParam, lParam);
 }
 
 void TWinControl::WndProc(TMessage& message) {

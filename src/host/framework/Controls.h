@@ -13,8 +13,8 @@
 // ones, each in insertion order; Controls(i) indexes that sequence, which is
 // also the painting order of windowless children and the stream order.
 //
-// The Qt side (the host widget that turns Qt events into messages) is in
-// host/qt/HostWidget.h; nothing here needs Qt.
+// The Qt side is in host/framework/ControlWidgets.h (a control's widget) and
+// host/framework/WindowBackend.h (its window); nothing here needs Qt.
 
 #include <cstdint>
 #include <memory>
@@ -480,7 +480,7 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
 
-    // ---- host side (host/qt/HostWidget.cpp). Qt objects are only named here.
+    // ---- host side (host/framework/WindowBackend.h). Qt objects are only named here.
     QWidget* Widget() const { return FWidget; }
     // Sends a notification to this control from its window (a stock
     // control's Qt signal): an exception goes to Application's handler

@@ -16,7 +16,8 @@
 #include <cstdio>
 
 #include "host/framework/HintWindow.h"
-#include "host/qt/HostWidget.h"
+#include "host/framework/ControlWidgets.h"
+#include "host/framework/WindowBackend.h"
 #include "host/services/Resources.h"
 
 TApplication* Application = new TApplication(nullptr);
@@ -250,7 +251,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 }
 
 QWidget* TCustomForm::CreateWindowHandle(const TCreateParams&) {
-    return new THostWidget(this, nullptr, FlagsFor(FBorderStyle, FBorderIcons));
+    return WindowBackend().CreateHostWindow(this, nullptr, FlagsFor(FBorderStyle, FBorderIcons));
 }
 
 void TCustomForm::UpdateWindowGeometry() {
@@ -512,7 +513,7 @@ void TApplication::Run() {
         ScheduleStartupScreenshot(shot);
     while (!FTerminated && FMainForm) {
         HandleMessage();
-        FlushDisposedWidgets();
+        WindowBackend().FlushDisposedWidgets();
     }
     FreeForms();
 }

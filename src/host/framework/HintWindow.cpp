@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "host/qt/HostWidget.h"
+#include "host/framework/WindowBackend.h"
 
 namespace {
 // Border (one pixel) plus the space between border and text.
@@ -88,7 +88,7 @@ void THintWindow::Paint() {
 }
 
 QWidget* THintWindow::CreateWindowHandle(const TCreateParams&) {
-    auto* w = new THostWidget(this, nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+    QWidget* w = WindowBackend().CreateHostWindow(this, nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
     w->setAttribute(Qt::WA_ShowWithoutActivating);
     return w;
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/framework/Forms.h"
-#include "host/qt/HostWidget.h"
+#include "host/framework/ControlWidgets.h"
 #include "host/services/Messages.h"
 
 namespace {

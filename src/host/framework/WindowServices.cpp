@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "host/services/DeviceContextQt.h"
-#include "host/qt/HostWidget.h"
+#include "host/framework/ControlWidgets.h"
 
 // A cursor handle stands for one of the framework's cursor values.
 struct HCURSOR__ {

@@ -19,11 +19,6 @@
 
 namespace {
 
-std::unordered_map<const QWidget*, TWinControl*>& Registry() {
-    static std::unordered_map<const QWidget*, TWinControl*> registry;
-    return registry;
-}
-
 // Widgets in the middle of handling one of their own events: deleting one
 // of them must wait until the event is done.
 std::unordered_map<const QWidget*, int>& InDispatch() {
@@ -143,34 +138,7 @@ TPoint PointFor(TControl* target, TWinControl* control, QPoint local, QPoint glo
 
 }  // namespace
 
-// ---------------------------------------------------------------- registry
-
-void RegisterWidget(QWidget* widget, TWinControl* control) { Registry()[widget] = control; }
-void UnregisterWidget(QWidget* widget) { Registry().erase(widget); }
-
-TWinControl* ControlOfWidget(const QWidget* widget, bool searchAncestors) {
-    auto& r = Registry();
-    for (const QWidget* w = widget; w; w = searchAncestors ? w->parentWidget() : nullptr) {
-        auto it = r.find(w);
-        if (it != r.end()) return it->second;
-    }
-    return nullptr;
-}
-
-TWinControl* ControlOfWindowPart(const QWidget* widget) {
-    for (const QWidget* w = widget; w; w = w->parentWidget()) {
-        if (TWinControl* c = ControlOfWidget(w)) return c;
-        if (w->isWindow()) break;
-    }
-    return nullptr;
-}
-
-QWidget* WidgetOf(HWND window) {
-    auto* w = reinterpret_cast<QWidget*>(window);
-    return w && Registry().count(w) ? w : nullptr;
-}
-
-HWND HandleOf(QWidget* widget) { return reinterpret_cast<HWND>(widget); }
+// ---------------------------------------------------------------- disposal
 
 void DisposeWidget(QWidget* widget) {
     if (!widget) return;
@@ -294,13 +262,7 @@ bool TWidgetEventFilter::eventFilter(QObject* watched, QEvent* e) {
 // ---------------------------------------------------------------- translation
 
 LRESULT THostEvents::Dispatch(TControl* target, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!target) return 0;
-    try {
-        return target->Perform(msg, wParam, lParam);
-    } catch (...) {
-        Application->HandleException(target);
-        return 0;
-    }
+    return DispatchToControl(target, msg, wParam, lParam);
 }
 
 bool THostEvents::Translate(QWidget* widget, QEvent* e, bool hostPaints) {

@@ -9,13 +9,17 @@
 // into messages. Exceptions raised while a message is handled stop there and
 // go to Application->HandleException with the control as sender.
 //
+// The framework never includes this header: it asks for windows through
+// host/framework/WindowBackend.h, which QtWindowBackend.cpp implements with
+// the classes here.
+//
 // Only src/host and its tests include this header.
 
 #include <QImage>
 #include <QObject>
 #include <QWidget>
 
-#include "host/framework/Controls.h"
+#include "host/framework/ControlWidgets.h"
 
 class QEvent;
 class QMouseEvent;
@@ -69,27 +73,10 @@ private:
     static void UpdateHoverAt(QPoint global);
 };
 
-// Widget <-> control registry.
-void RegisterWidget(QWidget* widget, TWinControl* control);
-void UnregisterWidget(QWidget* widget);
-// The control whose window `widget` (or the nearest registered ancestor) is.
-TWinControl* ControlOfWidget(const QWidget* widget, bool searchAncestors = false);
-// The control of `widget` or of its nearest registered ancestor inside the
-// same window: a popup or dialog belongs to no control even when Qt gives it
-// a control's widget as parent.
-TWinControl* ControlOfWindowPart(const QWidget* widget);
-QWidget* WidgetOf(HWND window);
-HWND HandleOf(QWidget* widget);
 // Deletes a widget now, or later when it is in the middle of handling one
 // of its own events.
 void DisposeWidget(QWidget* widget);
 
-// The Qt cursor shape of a TCursor value (crNone is the blank cursor).
-Qt::CursorShape QtCursorShape(TCursor cursor);
-void ApplyCursor(QWidget* widget, TCursor cursor);
-// The pointer moved: a cursor hidden or set by SetCursor gives way to the
-// controls' cursors again.
-void NotifyCursorMouseMoved();
 // Repaints `area` of `parent`, a region a child window has just given up.
 // Qt drops updates asked for while a window paints (a control that sizes
 // itself in its Paint), so then the repaint is asked for again once the

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "host/services/DeviceContextQt.h"
-#include "host/qt/HostWidget.h"
+#include "host/framework/ControlWidgets.h"
 #include "host/stdctrls/StdCtrls.h"
 
 namespace stdctrls {

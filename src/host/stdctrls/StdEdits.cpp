@@ -13,7 +13,7 @@
 #include <limits>
 
 #include "host/services/DeviceContextQt.h"
-#include "host/qt/HostWidget.h"
+#include "host/framework/ControlWidgets.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "host/stdctrls/StdCtrlsSupport.h"
 
@@ -85,11 +85,11 @@ TEditBackground RenderEditBackground(TCustomEdit* control, QSize size) {
     SetBkColor(dc.get(), clWindow);
 
     TComponentGuard guard(control);
-    THostEvents::Dispatch(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.get()), 0);
+    DispatchToControl(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.get()), 0);
     if (guard.Destroyed()) return result;
     const UINT request = control->ReadOnly() || !control->Enabled() ? CN_CTLCOLORSTATIC : CN_CTLCOLOREDIT;
-    auto* brush = reinterpret_cast<HBRUSH>(THostEvents::Dispatch(control, request, reinterpret_cast<WPARAM>(dc.get()),
-                                                                 reinterpret_cast<LPARAM>(control->Widget())));
+    auto* brush = reinterpret_cast<HBRUSH>(DispatchToControl(control, request, reinterpret_cast<WPARAM>(dc.get()),
+                                                             reinterpret_cast<LPARAM>(control->Widget())));
     if (guard.Destroyed()) return result;
 
     TRect all = Rect(0, 0, size.width(), size.height());

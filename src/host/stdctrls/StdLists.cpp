@@ -11,7 +11,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "host/qt/HostWidget.h"
+#include "host/framework/ControlWidgets.h"
+#include "host/framework/WindowBackend.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "host/stdctrls/StdCtrlsSupport.h"
 
@@ -42,27 +43,27 @@ void DrawTrack(HDC dc, const TRect& r) {
         for (int x = r.Left + ((y + r.Left) & 1); x < r.Right; x += 2) SetPixel(dc, x, y, TColor(light));
 }
 
-// The list box's window: the framework's, and the wheel turns reach the
-// list as WM_MOUSEWHEEL (the high word of WParam is the signed movement, 120
-// a notch).
-class TListBoxWindow : public THostWidget {
+// The list box's window is the framework's; this filter on it makes the
+// wheel turns reach the list as WM_MOUSEWHEEL (the high word of WParam is the
+// signed movement, 120 a notch) before the window sees them.
+class TListBoxWheelFilter : public QObject {
 public:
-    using THostWidget::THostWidget;
+    using QObject::QObject;
 
 protected:
-    bool event(QEvent* e) override {
+    bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::Wheel) {
             auto* wheel = static_cast<QWheelEvent*>(e);
-            TWinControl* control = ControlOfWidget(this);
+            TWinControl* control = ControlOfWidget(qobject_cast<QWidget*>(watched));
             const int delta = wheel->angleDelta().y();
             if (control && control->Enabled() && delta != 0) {
                 const QPoint at = wheel->globalPosition().toPoint();
-                THostEvents::Dispatch(control, WM_MOUSEWHEEL, MAKEWPARAM(0, unsigned(std::int16_t(delta))),
-                                      MAKELPARAM(at.x(), at.y()));
+                DispatchToControl(control, WM_MOUSEWHEEL, MAKEWPARAM(0, unsigned(std::int16_t(delta))),
+                                  MAKELPARAM(at.x(), at.y()));
                 return true;
             }
         }
-        return THostWidget::event(e);
+        return QObject::eventFilter(watched, e);
     }
 };
 
@@ -365,7 +366,9 @@ void TListBox::HandleScroll(unsigned code, int position) {
 }
 
 QWidget* TListBox::CreateWindowHandle(const TCreateParams& params) {
-    return new TListBoxWindow(this, WidgetOf(params.WndParent));
+    QWidget* window = WindowBackend().CreateHostWindow(this, WidgetOf(params.WndParent), {});
+    window->installEventFilter(new TListBoxWheelFilter(window));
+    return window;
 }
 
 void TListBox::SelectByUser(int index, TPick pick) {
