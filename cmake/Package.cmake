@@ -1,6 +1,6 @@
 # The installable form of the library: libOrvoControls.so built from the
-# objects of every host layer and of orvocontrols (no second compile), its headers, and a
-# package configuration that outside projects find with
+# objects of every host layer and of orvocontrols (no second compile), its
+# headers, and a package configuration that outside projects find with
 #   find_package(OrvoControls REQUIRED)
 #   target_link_libraries(app PRIVATE OrvoControls::OrvoControls)
 include(GNUInstallDirs)
