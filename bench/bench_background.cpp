@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "host/Forms.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
+#include "host/framework/Forms.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
 #include "orvo/OrvoEditControls.h"
 #include "orvo/OrvoMiscControls.h"
 

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_timing.h"
-#include "host/Graphics.h"
+#include "host/framework/Graphics.h"
 #include "orvo/OrvoClasses.h"
 
 namespace {

@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "host/Forms.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
-#include "host/StdCtrls.h"
+#include "host/framework/Forms.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoMiscControls.h"
 
 namespace {

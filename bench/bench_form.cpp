@@ -14,8 +14,8 @@
 
 #include "Unit1.h"
 #include "bench_timing.h"
-#include "host/Automation.h"
-#include "host/Forms.h"
+#include "host/qt/Automation.h"
+#include "host/framework/Forms.h"
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoMiscControls.h"
 

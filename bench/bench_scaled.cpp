@@ -5,8 +5,8 @@
 
 #include <QImage>
 
-#include "host/DeviceContextQt.h"
-#include "host/Graphics.h"
+#include "host/services/DeviceContextQt.h"
+#include "host/framework/Graphics.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-# Compiles a file into a program as a named resource (host/Resources.h).
+# Compiles a file into a program as a named resource (host/services/Resources.h).
 #
 #   orvo_embed_resource(TARGET target TYPE Bitmap|FormDescription|Icon NAME "TFORM1" FILE path)
 #

@@ -1,6 +1,6 @@
 # The installable form of the library: libOrvoControls.so built from the
-# objects of orvohost and orvocontrols (no second compile), its headers, and a
-# package configuration that outside projects find with
+# objects of every host layer and of orvocontrols (no second compile), its
+# headers, and a package configuration that outside projects find with
 #   find_package(OrvoControls REQUIRED)
 #   target_link_libraries(app PRIVATE OrvoControls::OrvoControls)
 include(GNUInstallDirs)
@@ -8,7 +8,11 @@ include(CMakePackageConfigHelpers)
 
 
 # Qt makes every consumer position-independent, so the objects already are.
-add_library(OrvoControls SHARED $<TARGET_OBJECTS:orvohost> $<TARGET_OBJECTS:orvocontrols>)
+set(ORVO_PACKAGE_OBJECTS $<TARGET_OBJECTS:orvocontrols>)
+foreach(layer IN LISTS ORVO_HOST_LAYERS)
+  list(APPEND ORVO_PACKAGE_OBJECTS $<TARGET_OBJECTS:orvohost_${layer}>)
+endforeach()
+add_library(OrvoControls SHARED ${ORVO_PACKAGE_OBJECTS})
 add_library(OrvoControls::OrvoControls ALIAS OrvoControls)
 set_target_properties(OrvoControls PROPERTIES
   VERSION ${PROJECT_VERSION}
@@ -24,8 +28,8 @@ install(TARGETS OrvoControls EXPORT OrvoControlsTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Headers keep their folders, so "host/Forms.h" and "orvo/OrvoButton.h" name
-# them as they do inside this project.
+# Headers keep their folders (host/LAYER/, orvo/), so "host/framework/Forms.h"
+# and "orvo/OrvoButton.h" name them as they do inside this project.
 install(DIRECTORY src/host src/orvo
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OrvoControls
   FILES_MATCHING PATTERN "*.h")

@@ -5,11 +5,11 @@
 // holds a field per component (bound by name when the description is read)
 // and the handlers the description names.
 
-#include "host/ComCtrls.h"
-#include "host/Dialogs.h"
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/ComCtrls.h"
+#include "host/stdctrls/Dialogs.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoEditControls.h"
 #include "orvo/OrvoMiscControls.h"

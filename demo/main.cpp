@@ -1,7 +1,7 @@
 // OrvoControlsDemo: shows the library's controls on one fixed-size form and
 // lets the user change them live from two property pages.
 #include "Unit1.h"
-#include "host/Forms.h"
+#include "host/framework/Forms.h"
 
 int main(int argc, char** argv) {
     Application->Initialize(argc, argv);

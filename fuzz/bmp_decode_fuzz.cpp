@@ -11,7 +11,7 @@
 #include <span>
 #include <string>
 
-#include "host/BmpCodec.h"
+#include "host/services/BmpCodec.h"
 
 namespace {
 

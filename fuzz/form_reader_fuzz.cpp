@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/Streaming.h"
+#include "host/framework/Streaming.h"
 #include "test_streaming_classes.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/FormText.h"
+#include "host/framework/FormText.h"
 
 namespace {
 

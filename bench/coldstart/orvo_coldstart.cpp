@@ -17,8 +17,8 @@
 #include <ctime>
 
 #include "Unit1.h"
-#include "host/Automation.h"
-#include "host/Forms.h"
+#include "host/qt/Automation.h"
+#include "host/framework/Forms.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 // edit, a memo, a list box, a panel, a page control with two sheets, and a
 // windowless gradient.
 
-#include "host/ComCtrls.h"
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/ComCtrls.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoMiscControls.h"
 
 class TSampleForm : public TForm {

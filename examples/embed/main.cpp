@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
-#include "host/Automation.h"
-#include "host/EmbeddedHost.h"
-#include "host/Forms.h"
-#include "host/Streaming.h"
+#include "host/qt/Automation.h"
+#include "host/qt/EmbeddedHost.h"
+#include "host/framework/Forms.h"
+#include "host/framework/Streaming.h"
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoEditControls.h"
 #include "orvo/OrvoMiscControls.h"

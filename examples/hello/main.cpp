@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "host/Automation.h"
-#include "host/Forms.h"
-#include "host/Streaming.h"
+#include "host/qt/Automation.h"
+#include "host/framework/Forms.h"
+#include "host/framework/Streaming.h"
 #include "orvo/OrvoCheckControls.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // What assistive technology is told each library control is. Controls derived
 // from a framework class with a role of its own (the shaped button from
 // TButton, the group boxes, the panel) inherit that role.
-#include "host/AccessibleControls.h"
+#include "host/stdctrls/AccessibleControls.h"
 #include "orvo/OrvoBackground.h"
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoRadioButton.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/Classes.h"
-#include "host/Colors.h"
-#include "host/Graphics.h"
-#include "host/Messages.h"
+#include "host/framework/Classes.h"
+#include "host/services/Colors.h"
+#include "host/framework/Graphics.h"
+#include "host/services/Messages.h"
 
 // ================================================================ TGradientRamp
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "host/Controls.h"
+#include "host/framework/Controls.h"
 #include "orvo/OrvoClasses.h"
 
 class TBitmap;

@@ -16,7 +16,7 @@
 #include <memory>
 #include <string>
 
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoButtonGeometry.h"
 #include "orvo/OrvoClasses.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "host/Gdi.h"
-#include "host/Types.h"
+#include "host/services/Gdi.h"
+#include "host/services/Types.h"
 
 // Value names in ordinal order, as form descriptions store them.
 const std::vector<std::string>& ShapeTypeNames();

@@ -1,9 +1,9 @@
 #include "orvo/OrvoCheckControls.h"
 
-#include "host/Classes.h"
-#include "host/Colors.h"
-#include "host/Graphics.h"
-#include "host/Messages.h"
+#include "host/framework/Classes.h"
+#include "host/services/Colors.h"
+#include "host/framework/Graphics.h"
+#include "host/services/Messages.h"
 
 // ================================================================ TOrvoCheckBox
 //

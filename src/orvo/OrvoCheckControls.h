@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "host/Controls.h"
+#include "host/framework/Controls.h"
 #include "orvo/OrvoCheckPainting.h"
 #include "orvo/OrvoClasses.h"
 

@@ -2,10 +2,10 @@
 
 #include <exception>
 
-#include "host/Classes.h"
-#include "host/Colors.h"
-#include "host/Controls.h"
-#include "host/Graphics.h"
+#include "host/framework/Classes.h"
+#include "host/services/Colors.h"
+#include "host/framework/Controls.h"
+#include "host/framework/Graphics.h"
 
 // ---------------------------------------------------------------- per-paint choices
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <string_view>
 
-#include "host/Colors.h"
-#include "host/Gdi.h"
-#include "host/Messages.h"
-#include "host/Types.h"
+#include "host/services/Colors.h"
+#include "host/services/Gdi.h"
+#include "host/services/Messages.h"
+#include "host/services/Types.h"
 #include "orvo/OrvoClasses.h"
 
 class TBitmap;

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "host/Colors.h"
-#include "host/Controls.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
-#include "host/Messages.h"
+#include "host/services/Colors.h"
+#include "host/framework/Controls.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
+#include "host/services/Messages.h"
 #include "orvo/OrvoBlendKernel.h"
 
 const std::vector<std::string>& OrvoBorderNames() {

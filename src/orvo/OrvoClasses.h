@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "host/Types.h"
-#include "host/TypeInfo.h"
+#include "host/services/Types.h"
+#include "host/framework/TypeInfo.h"
 
 class TControl;
 class TCanvas;

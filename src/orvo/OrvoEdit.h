@@ -4,7 +4,7 @@
 // have the focus (optionally tinted with Color), and opaque, optionally in
 // HighlightColor, while it has it.
 
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoEditBase.h"
 
 class TOrvoEdit : public TOrvoEditBase<TEdit> {

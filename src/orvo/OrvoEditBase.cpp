@@ -1,6 +1,6 @@
 #include "orvo/OrvoEditBase.h"
 
-#include "host/WindowServices.h"
+#include "host/framework/WindowServices.h"
 
 std::uint32_t EditAlignmentStyle(TAlignment alignment) {
     switch (alignment) {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoTransparentFocus.h"
 
 // The edit window's style for an alignment: left is the window's default.

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "host/Resources.h"
+#include "host/services/Resources.h"
 
 namespace {
 

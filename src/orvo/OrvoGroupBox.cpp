@@ -1,9 +1,9 @@
 #include "orvo/OrvoGroupBox.h"
 
-#include "host/Colors.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
-#include "host/Messages.h"
+#include "host/services/Colors.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
+#include "host/services/Messages.h"
 
 // ================================================================ shared container pieces
 

@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoClasses.h"
 
 class TCanvas;

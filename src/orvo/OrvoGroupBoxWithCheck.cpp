@@ -1,8 +1,8 @@
 #include "orvo/OrvoGroupBoxWithCheck.h"
 
-#include "host/Colors.h"
-#include "host/Graphics.h"
-#include "host/Messages.h"
+#include "host/services/Colors.h"
+#include "host/framework/Graphics.h"
+#include "host/services/Messages.h"
 #include "orvo/OrvoGroupBox.h"
 
 // ================================================================ TOrvoGroupCheck

@@ -14,7 +14,7 @@
 
 #include <string>
 
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoClasses.h"
 

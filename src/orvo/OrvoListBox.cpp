@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "host/Gdi.h"
-#include "host/Graphics.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
 
 namespace {
 

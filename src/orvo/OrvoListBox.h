@@ -6,7 +6,7 @@
 // keeps its clHighlight bar. It shares the edit's focus scheme and takes the
 // focus before its scroll bar scrolls it.
 
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoTransparentFocus.h"
 
 class TOrvoListBox : public TOrvoTransparentFocus<TListBox> {

@@ -4,7 +4,7 @@
 // the focus before they scroll it, so scrolling always happens opaque. Its
 // Alignment hides the framework memo's own, which stays left.
 
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoEditBase.h"
 
 class TOrvoMemo : public TOrvoEditBase<TMemo> {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string_view>
 
-#include "host/Colors.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
-#include "host/Messages.h"
+#include "host/services/Colors.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
+#include "host/services/Messages.h"
 #include "orvo/OrvoGroupBox.h"
 
 TOrvoPanel::TOrvoPanel(TComponent* owner) : TPanel(owner) {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/ExtCtrls.h"
+#include "host/stdctrls/ExtCtrls.h"
 #include "orvo/OrvoClasses.h"
 
 class TOrvoPanel : public TPanel {

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "host/Colors.h"
-#include "host/DeviceContext.h"
-#include "host/Forms.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
-#include "host/Messages.h"
-#include "host/WindowServices.h"
+#include "host/services/Colors.h"
+#include "host/services/DeviceContext.h"
+#include "host/framework/Forms.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
+#include "host/services/Messages.h"
+#include "host/framework/WindowServices.h"
 
 // ================================================================ TOrvoGroupButton
 

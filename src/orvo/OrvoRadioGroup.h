@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "host/Classes.h"
-#include "host/StdCtrls.h"
+#include "host/framework/Classes.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoClasses.h"
 #include "orvo/OrvoRadioButton.h"
 

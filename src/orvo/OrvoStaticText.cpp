@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "host/Classes.h"
-#include "host/Colors.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
-#include "host/Messages.h"
+#include "host/framework/Classes.h"
+#include "host/services/Colors.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
+#include "host/services/Messages.h"
 #include "orvo/OrvoCheckPainting.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/Controls.h"
+#include "host/framework/Controls.h"
 #include "orvo/OrvoClasses.h"
 
 class TOrvoStaticText : public TCustomControl {

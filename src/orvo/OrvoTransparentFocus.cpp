@@ -1,7 +1,7 @@
 #include "orvo/OrvoTransparentFocus.h"
 
-#include "host/Gdi.h"
-#include "host/Graphics.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
 
 void TOrvoFocusScheme::Enter(TControl& control, bool& transparent, bool focusHighlight, TColor highlightColor) {
     if (!FInFocusedState) {

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "host/Controls.h"
-#include "host/TypeInfo.h"
+#include "host/framework/Controls.h"
+#include "host/framework/TypeInfo.h"
 #include "orvo/OrvoClasses.h"
 
 // The focus bookkeeping of a control that is transparent only while it does

@@ -10,10 +10,10 @@
 #include <gtest/gtest.h>
 
 #include "Unit1.h"
-#include "host/Automation.h"
-#include "host/BmpCodec.h"
-#include "host/FormText.h"
-#include "host/Streaming.h"
+#include "host/qt/Automation.h"
+#include "host/services/BmpCodec.h"
+#include "host/framework/FormText.h"
+#include "host/framework/Streaming.h"
 
 namespace {
 

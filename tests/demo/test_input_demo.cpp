@@ -16,9 +16,9 @@
 #include <string>
 
 #include "Unit1.h"
-#include "host/Automation.h"
-#include "host/Dialogs.h"
-#include "host/Gdi.h"
+#include "host/qt/Automation.h"
+#include "host/stdctrls/Dialogs.h"
+#include "host/services/Gdi.h"
 #include "host/test_input_support.h"
 
 using namespace input_test;

@@ -20,7 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "Unit1.h"
-#include "host/Automation.h"
+#include "host/qt/Automation.h"
 #include "orvo/OrvoCheckControls.h"
 
 namespace {

@@ -29,9 +29,9 @@
 #include "StepRunner.h"
 #include "ToolError.h"
 #include "Unit1.h"
-#include "host/Automation.h"
-#include "host/Dialogs.h"
-#include "host/Streaming.h"
+#include "host/qt/Automation.h"
+#include "host/stdctrls/Dialogs.h"
+#include "host/framework/Streaming.h"
 #include "host/roundtrip_check_support.h"
 
 namespace {

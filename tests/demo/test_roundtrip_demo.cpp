@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "Unit1.h"
-#include "host/Automation.h"
-#include "host/Streaming.h"
+#include "host/qt/Automation.h"
+#include "host/framework/Streaming.h"
 
 namespace {
 

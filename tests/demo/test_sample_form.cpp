@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SampleForm.h"
-#include "host/Automation.h"
+#include "host/qt/Automation.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "host/Controls.h"
-#include "host/DeviceContextQt.h"
-#include "host/Forms.h"
+#include "host/framework/Controls.h"
+#include "host/services/DeviceContextQt.h"
+#include "host/framework/Forms.h"
 
 // Records message numbers and paints its client area in PaintColor.
 template <class Base>

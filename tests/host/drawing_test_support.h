@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "host/Colors.h"
-#include "host/DeviceContextQt.h"
-#include "host/Graphics.h"
+#include "host/services/Colors.h"
+#include "host/services/DeviceContextQt.h"
+#include "host/framework/Graphics.h"
 
 // An image of one colour with a device context drawing on it.
 struct TTestSurface {

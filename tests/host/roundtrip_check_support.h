@@ -29,11 +29,11 @@
 #include <string>
 #include <vector>
 
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
-#include "host/Graphics.h"
-#include "host/Streaming.h"
-#include "host/TypeInfo.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Forms.h"
+#include "host/framework/Graphics.h"
+#include "host/framework/Streaming.h"
+#include "host/framework/TypeInfo.h"
 
 namespace roundtrip {
 

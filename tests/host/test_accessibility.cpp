@@ -8,12 +8,12 @@
 
 #include <vector>
 
-#include "host/Accessibility.h"
-#include "host/AccessibleControls.h"
-#include "host/Automation.h"
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
-#include "host/StdCtrls.h"
+#include "host/qt/Accessibility.h"
+#include "host/stdctrls/AccessibleControls.h"
+#include "host/qt/Automation.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoBackground.h"
 #include "orvo/OrvoButton.h"
 #include "orvo/OrvoCheckControls.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bmp_test_files.h"
-#include "host/BmpCodec.h"
+#include "host/services/BmpCodec.h"
 
 namespace {
 

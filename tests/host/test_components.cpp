@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "host/Classes.h"
-#include "host/Controls.h"
+#include "host/framework/Classes.h"
+#include "host/framework/Controls.h"
 
 namespace {
 

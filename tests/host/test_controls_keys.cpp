@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "controls_test_support.h"
-#include "host/Automation.h"
-#include "host/HostWidget.h"
-#include "host/StdCtrls.h"
+#include "host/qt/Automation.h"
+#include "host/qt/HostWidget.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 

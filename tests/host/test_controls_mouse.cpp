@@ -10,8 +10,8 @@
 #include <string>
 
 #include "controls_test_support.h"
-#include "host/Automation.h"
-#include "host/HostWidget.h"
+#include "host/qt/Automation.h"
+#include "host/qt/HostWidget.h"
 
 namespace {
 

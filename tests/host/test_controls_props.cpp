@@ -5,8 +5,8 @@
 #include <QWidget>
 
 #include "controls_test_support.h"
-#include "host/Automation.h"
-#include "host/HostWidget.h"
+#include "host/qt/Automation.h"
+#include "host/qt/HostWidget.h"
 
 TEST(ControlProps, ColorFollowsTheParentUntilItIsSetItself) {
     TComponent owner(nullptr);

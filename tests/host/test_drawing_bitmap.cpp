@@ -5,7 +5,7 @@
 
 #include "bmp_test_files.h"
 #include "drawing_test_support.h"
-#include "host/Resources.h"
+#include "host/services/Resources.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "drawing_test_support.h"
-#include "host/GdiInternal.h"
+#include "host/services/GdiInternal.h"
 
 namespace {
 

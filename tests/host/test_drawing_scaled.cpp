@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "drawing_test_support.h"
-#include "host/GdiInternal.h"
+#include "host/services/GdiInternal.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "drawing_test_support.h"
-#include "host/FontMapping.h"
+#include "host/services/FontMapping.h"
 
 namespace {
 

@@ -13,12 +13,12 @@
 
 #include <gtest/gtest.h>
 
-#include "host/Automation.h"
-#include "host/EmbeddedHost.h"
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
-#include "host/HostWidget.h"
-#include "host/StdCtrls.h"
+#include "host/qt/Automation.h"
+#include "host/qt/EmbeddedHost.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Forms.h"
+#include "host/qt/HostWidget.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoCheckControls.h"
 #include "test_input_support.h"
 

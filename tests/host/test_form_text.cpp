@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/FormText.h"
+#include "host/framework/FormText.h"
 
 namespace {
 

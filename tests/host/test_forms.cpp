@@ -7,10 +7,10 @@
 #include <string>
 
 #include "controls_test_support.h"
-#include "host/Automation.h"
-#include "host/HintWindow.h"
-#include "host/HostWidget.h"
-#include "host/Resources.h"
+#include "host/qt/Automation.h"
+#include "host/framework/HintWindow.h"
+#include "host/qt/HostWidget.h"
+#include "host/services/Resources.h"
 
 namespace {
 

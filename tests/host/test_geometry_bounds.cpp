@@ -10,9 +10,9 @@
 #include <string>
 
 #include "controls_test_support.h"
-#include "host/ExtCtrls.h"
-#include "host/Streaming.h"
-#include "host/TypeInfo.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Streaming.h"
+#include "host/framework/TypeInfo.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "controls_test_support.h"
-#include "host/Automation.h"
-#include "host/HintWindow.h"
+#include "host/qt/Automation.h"
+#include "host/framework/HintWindow.h"
 
 namespace {
 

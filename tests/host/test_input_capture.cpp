@@ -7,8 +7,8 @@
 #include <QComboBox>
 
 #include "controls_test_support.h"
-#include "host/Automation.h"
-#include "host/StdCtrls.h"
+#include "host/qt/Automation.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "test_input_support.h"
 
 using namespace input_test;

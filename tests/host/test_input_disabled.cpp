@@ -9,9 +9,9 @@
 #include <string>
 
 #include "controls_test_support.h"
-#include "host/Automation.h"
-#include "host/ExtCtrls.h"
-#include "host/StdCtrls.h"
+#include "host/qt/Automation.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "test_input_support.h"
 
 using namespace input_test;

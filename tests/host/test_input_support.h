@@ -3,7 +3,7 @@
 // top-level QWindow as the window system would report them, so Qt routes
 // them (hit-testing, implicit grab, popups taking the pointer, disabled
 // widgets passing presses to their parent) exactly as under a real pointer.
-// Unlike host/Automation.h these reach any window, a combo box's drop-down
+// Unlike host/qt/Automation.h these reach any window, a combo box's drop-down
 // list included, and keep no idea of their own of where the button went down.
 
 #include <QApplication>
@@ -13,8 +13,8 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "host/Controls.h"
-#include "host/QtInputEntryPoints.h"
+#include "host/framework/Controls.h"
+#include "host/qt/QtInputEntryPoints.h"
 
 
 namespace input_test {

@@ -8,11 +8,11 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "host/Automation.h"
-#include "host/Colors.h"
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
-#include "host/StdCtrls.h"
+#include "host/qt/Automation.h"
+#include "host/services/Colors.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoCheckControls.h"
 
 namespace {

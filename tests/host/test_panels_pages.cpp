@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "controls_test_support.h"
-#include "host/Automation.h"
-#include "host/ComCtrls.h"
-#include "host/Dialogs.h"
-#include "host/ExtCtrls.h"
-#include "host/StdCtrls.h"
-#include "host/Streaming.h"
+#include "host/qt/Automation.h"
+#include "host/stdctrls/ComCtrls.h"
+#include "host/stdctrls/Dialogs.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
+#include "host/framework/Streaming.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "host/Resources.h"
+#include "host/services/Resources.h"
 
 namespace {
 const std::uint8_t kCompiledIn[] = {1, 2, 3, 4, 5};

@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
-#include "host/StdCtrls.h"
-#include "host/Streaming.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
+#include "host/framework/Streaming.h"
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoEditControls.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Colors.h"
+#include "host/services/Colors.h"
 #include "roundtrip_check_support.h"
 
 namespace {

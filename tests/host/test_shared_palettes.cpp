@@ -16,10 +16,10 @@
 #include <map>
 #include <vector>
 
-#include "host/Automation.h"
-#include "host/Forms.h"
-#include "host/SharedPalettes.h"
-#include "host/StdCtrls.h"
+#include "host/qt/Automation.h"
+#include "host/framework/Forms.h"
+#include "host/stdctrls/SharedPalettes.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 

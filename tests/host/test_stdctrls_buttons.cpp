@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "controls_test_support.h"
-#include "host/Automation.h"
-#include "host/StdCtrls.h"
+#include "host/qt/Automation.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 

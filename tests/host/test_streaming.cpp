@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "host/Resources.h"
-#include "host/Streaming.h"
+#include "host/services/Resources.h"
+#include "host/framework/Streaming.h"
 #include "test_streaming_classes.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/BmpCodec.h"
+#include "host/services/BmpCodec.h"
 
 TStreamLog& TStreamLog::Get() {
     static TStreamLog log;

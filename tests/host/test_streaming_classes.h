@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "host/Classes.h"
-#include "host/Graphics.h"
+#include "host/framework/Classes.h"
+#include "host/framework/Graphics.h"
 
 // What the test classes saw; each test clears it.
 struct TStreamLog {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "host/Streaming.h"
+#include "host/framework/Streaming.h"
 #include "test_streaming_classes.h"
 
 namespace {

@@ -8,12 +8,12 @@
 #include <span>
 #include <string>
 
-#include "host/ComCtrls.h"
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
-#include "host/Resources.h"
-#include "host/StdCtrls.h"
-#include "host/Streaming.h"
+#include "host/stdctrls/ComCtrls.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Forms.h"
+#include "host/services/Resources.h"
+#include "host/stdctrls/StdCtrls.h"
+#include "host/framework/Streaming.h"
 
 namespace {
 

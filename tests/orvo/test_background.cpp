@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Streaming.h"
+#include "host/framework/Streaming.h"
 #include "test_background_support.h"
 
 using namespace background_test;

@@ -9,11 +9,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "host/Colors.h"
-#include "host/Controls.h"
-#include "host/Forms.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
+#include "host/services/Colors.h"
+#include "host/framework/Controls.h"
+#include "host/framework/Forms.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
 #include "orvo/OrvoMiscControls.h"
 
 namespace background_test {

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/Automation.h"
+#include "host/qt/Automation.h"
 #include "orvo/OrvoEditControls.h"
 #include "test_background_support.h"
 

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "host/Gdi.h"
-#include "host/Graphics.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
 #include "orvo/OrvoBlendKernel.h"
 #include "orvo/OrvoClasses.h"
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "host/Streaming.h"
+#include "host/framework/Streaming.h"
 #include "test_button_support.h"
 
 using namespace button_test;

@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "host/Automation.h"
-#include "host/Colors.h"
-#include "host/Forms.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
+#include "host/qt/Automation.h"
+#include "host/services/Colors.h"
+#include "host/framework/Forms.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
 #include "orvo/OrvoMiscControls.h"
 
 namespace button_test {

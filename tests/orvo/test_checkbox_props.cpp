@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Streaming.h"
+#include "host/framework/Streaming.h"
 #include "orvo/OrvoCheckPainting.h"
 #include "test_checkbox_support.h"
 

@@ -11,12 +11,12 @@
 #include <string_view>
 #include <vector>
 
-#include "host/Automation.h"
-#include "host/Colors.h"
-#include "host/Controls.h"
-#include "host/Forms.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
+#include "host/qt/Automation.h"
+#include "host/services/Colors.h"
+#include "host/framework/Controls.h"
+#include "host/framework/Forms.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
 #include "orvo/OrvoCheckControls.h"
 
 namespace checkbox_test {

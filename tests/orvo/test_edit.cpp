@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "host/ExtCtrls.h"
-#include "host/Streaming.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Streaming.h"
 #include "test_edit_support.h"
 
 using namespace edit_test;

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "host/Automation.h"
-#include "host/Forms.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
-#include "host/StdCtrls.h"
+#include "host/qt/Automation.h"
+#include "host/framework/Forms.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoEditControls.h"
 #include "test_checkbox_support.h"
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "host/Colors.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
-#include "host/Resources.h"
+#include "host/services/Colors.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
+#include "host/services/Resources.h"
 #include "orvo/OrvoGlyphs.h"
 
 namespace {

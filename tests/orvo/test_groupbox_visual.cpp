@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/Streaming.h"
+#include "host/framework/Streaming.h"
 #include "test_groupbox_support.h"
 
 using namespace groupbox_test;

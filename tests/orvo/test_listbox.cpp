@@ -6,7 +6,7 @@
 
 #include <QWheelEvent>
 
-#include "host/Streaming.h"
+#include "host/framework/Streaming.h"
 #include "test_edit_support.h"
 
 using namespace edit_test;

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "host/Colors.h"
-#include "host/Controls.h"
-#include "host/Gdi.h"
-#include "host/Graphics.h"
+#include "host/services/Colors.h"
+#include "host/framework/Controls.h"
+#include "host/services/Gdi.h"
+#include "host/framework/Graphics.h"
 #include "orvo/OrvoClasses.h"
 
 // ---------------------------------------------------------------- types

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Streaming.h"
+#include "host/framework/Streaming.h"
 #include "test_groupbox_support.h"
 
 using namespace groupbox_test;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "host/ExtCtrls.h"
-#include "host/Streaming.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/framework/Streaming.h"
 #include "test_radiobutton_support.h"
 
 using namespace radio_test;

@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "host/DeviceContext.h"
-#include "host/Streaming.h"
+#include "host/services/DeviceContext.h"
+#include "host/framework/Streaming.h"
 #include "test_radiobutton_support.h"
 
 using namespace radio_test;

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/Streaming.h"
+#include "host/framework/Streaming.h"
 #include "test_radiobutton_support.h"
 
 using namespace radio_test;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Streaming.h"
+#include "host/framework/Streaming.h"
 #include "orvo/OrvoEditControls.h"
 #include "test_checkbox_support.h"
 

@@ -4,7 +4,7 @@
 #include "FormLoader.h"
 
 #include "ToolError.h"
-#include "host/Forms.h"
+#include "host/framework/Forms.h"
 
 #if __has_include("Unit1.h")
 #include "Unit1.h"

@@ -9,9 +9,9 @@
 #include <sstream>
 
 #include "ToolError.h"
-#include "host/Forms.h"
-#include "host/FormText.h"
-#include "host/Streaming.h"
+#include "host/framework/Forms.h"
+#include "host/framework/FormText.h"
+#include "host/framework/Streaming.h"
 
 namespace {
 

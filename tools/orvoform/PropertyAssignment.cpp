@@ -4,9 +4,9 @@
 #include <exception>
 
 #include "ToolError.h"
-#include "host/Classes.h"
-#include "host/FormText.h"
-#include "host/TypeInfo.h"
+#include "host/framework/Classes.h"
+#include "host/framework/FormText.h"
+#include "host/framework/TypeInfo.h"
 
 namespace {
 

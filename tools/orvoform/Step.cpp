@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "ToolError.h"
-#include "host/Messages.h"
+#include "host/services/Messages.h"
 
 namespace {
 

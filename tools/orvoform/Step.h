@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "host/Types.h"
+#include "host/services/Types.h"
 
 enum class TStepKind { Set, Focus, Hover, Press, Release, Click, DblClick, Key, Alt, Pick, Dialog };
 

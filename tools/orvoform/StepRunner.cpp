@@ -2,10 +2,10 @@
 
 #include "PropertyAssignment.h"
 #include "ToolError.h"
-#include "host/Automation.h"
-#include "host/Dialogs.h"
-#include "host/Forms.h"
-#include "host/StdCtrls.h"
+#include "host/qt/Automation.h"
+#include "host/stdctrls/Dialogs.h"
+#include "host/framework/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include "Step.h"
 #include "StepRunner.h"
 #include "ToolError.h"
-#include "host/Automation.h"
-#include "host/Forms.h"
-#include "host/Streaming.h"
+#include "host/qt/Automation.h"
+#include "host/framework/Forms.h"
+#include "host/framework/Streaming.h"
 
 namespace {
 

@@ -1,0 +1,432 @@
+#include "host/framework/Streaming.h"
+
+#include <algorithm>
+#include <any>
+#include <cctype>
+#include <map>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "host/framework/Classes.h"
+#include "host/services/Resources.h"
+#include "host/framework/TypeInfo.h"
+
+namespace {
+
+bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::vector<std::string> SplitDotted(const std::string& name) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t dot = name.find('.', start);
+        parts.push_back(name.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
+        if (dot == std::string::npos) return parts;
+        start = dot + 1;
+    }
+}
+
+// Sets a component state flag for the length of a scope.
+class TStateFlagScope {
+public:
+    TStateFlagScope(TComponent* component, TComponentStateFlag flag) : FComponent(component), FFlag(flag) {
+        FWasSet = component->ComponentState().Contains(flag);
+        component->SetComponentStateFlag(flag, true);
+    }
+    ~TStateFlagScope() {
+        if (!FWasSet) FComponent->SetComponentStateFlag(FFlag, false);
+    }
+    TStateFlagScope(const TStateFlagScope&) = delete;
+    TStateFlagScope& operator=(const TStateFlagScope&) = delete;
+
+private:
+    TComponent* FComponent;
+    TComponentStateFlag FFlag;
+    bool FWasSet = false;
+};
+
+// ---------------------------------------------------------------- writer
+
+// Sub-objects nest (Font inside a control); deeper chains would be a cycle.
+constexpr int MaxSubObjectDepth = 16;
+
+class TFormWriter {
+public:
+    explicit TFormWriter(TComponent* root) : FRoot(root) {}
+
+    TFormObject WriteComponent(TComponent* component) {
+        if (!FWritten.insert(component).second)
+            throw std::logic_error(component->ClassName() + " " + component->Name() + " is listed twice for writing");
+        TStateFlagScope writing(component, csWriting);
+        TFormObject object;
+        object.Name = component->Name();
+        object.ClassName = component->ClassName();
+        WriteProperties(*component, component->ClassInfo(), "", object.Properties, 0);
+        std::vector<TComponent*> children;
+        component->GetChildren([&](TComponent* child) { if (child && child->Owner() == FRoot) children.push_back(child); },
+                               FRoot);
+        for (TComponent* child : children) object.Children.push_back(WriteComponent(child));
+        return object;
+    }
+
+private:
+    void WriteProperties(TObject& object, const TClassInfo& info, const std::string& prefix,
+                         std::vector<TFormProperty>& out, int depth) {
+        if (depth > MaxSubObjectDepth) throw std::logic_error("sub-objects nest too deep at " + prefix);
+        for (const TPropInfo& p : info.Published) {
+            if (p.IsStored && !p.IsStored(object)) continue;
+            if (p.Kind == TPropKind::Object) {
+                TPersistent* sub = p.SubObject ? p.SubObject(object) : nullptr;
+                if (sub) WriteProperties(*sub, sub->ClassInfo(), prefix + p.Name + ".", out, depth + 1);
+                continue;
+            }
+            if (!p.Get) continue;
+            std::optional<TValue> value = p.Get(object);
+            if (!value) continue;
+            if (p.Default && *p.Default == *value) continue;
+            out.push_back(TFormProperty{prefix + p.Name, std::move(*value), 0});
+        }
+    }
+
+    TComponent* FRoot;
+    std::set<const TComponent*> FWritten;
+};
+
+// ---------------------------------------------------------------- reader
+
+// Follows the components a read creates, so a failed read can free exactly
+// those still alive (a component's destructor may free others first).
+class TCreatedComponents : public TComponent {
+public:
+    TCreatedComponents() : TComponent(nullptr) {}
+    ~TCreatedComponents() override {
+        // Cut the links without telling anyone twice.
+        for (TComponent* c : std::vector<TComponent*>(FItems)) RemoveFreeNotification(c);
+    }
+
+    void Add(TComponent* c) {
+        FItems.push_back(c);
+        FreeNotification(c);
+    }
+    bool Contains(const TComponent* c) const { return std::find(FItems.begin(), FItems.end(), c) != FItems.end(); }
+    const std::vector<TComponent*>& Items() const { return FItems; }
+
+    // Frees the components still alive, the most recently created first.
+    void FreeAll() {
+        while (!FItems.empty()) {
+            TComponent* last = FItems.back();
+            FItems.pop_back();
+            RemoveFreeNotification(last);
+            delete last;
+        }
+    }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        if (operation == opRemove) FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
+        TComponent::Notification(component, operation);
+    }
+
+private:
+    std::vector<TComponent*> FItems;
+};
+
+class TFormReader {
+public:
+    TFormReader(TComponent* root, std::string fileName) : FRoot(root), FFileName(std::move(fileName)), FBinding(root) {}
+
+    void Read(const TFormObject& tree) {
+        const std::string oldName = FRoot->Name();
+        const bool wasLoading = FRoot->ComponentState().Contains(csLoading);
+        try {
+            ReadRoot(tree);
+        } catch (...) {
+            Undo(oldName, wasLoading);
+            throw;
+        }
+    }
+
+private:
+    struct TDeferredReference {
+        TObject* Target;
+        const TPropInfo* Property;
+        const TFormProperty* Stored;
+        std::string Where;  // "Component.Property" for messages
+    };
+    struct TBoundField {
+        std::string Name;
+        TComponent* Component;
+    };
+
+    [[noreturn]] void Fail(int line, const std::string& message) const { throw EReadError(FFileName, line, message); }
+
+    void ReadRoot(const TFormObject& tree) {
+        const TClassInfo& rootClass = FRoot->ClassInfo();
+        bool classFits = false;
+        for (const TClassInfo* c = &rootClass; c; c = c->Parent)
+            if (SameText(c->Name, tree.ClassName)) classFits = true;
+        if (!classFits) Fail(tree.Line, "the description is of a " + tree.ClassName + ", not of a " + rootClass.Name);
+
+        FRoot->SetComponentStateFlag(csLoading, true);
+        FLines[FRoot] = tree.Line;
+        if (!tree.Name.empty() && tree.Name != FRoot->Name()) {
+            try {
+                FRoot->SetName(tree.Name);
+            } catch (const std::exception& e) {
+                Fail(tree.Line, e.what());
+            }
+        }
+        ReadComponent(FRoot, tree);
+        ResolveReferences();
+        CallLoaded();
+    }
+
+    TComponent* CreateChild(const TFormObject& object, TComponent* parent) {
+        const TClassInfo* info = FindClass(object.ClassName);
+        if (!info) Fail(object.Line, "unknown class " + object.ClassName);
+        if (!info->Create) Fail(object.Line, "the class " + info->Name + " cannot be created from a description");
+        if (!object.Name.empty() && FRoot->FindComponent(object.Name))
+            Fail(object.Line, "a component named " + object.Name + " already exists");
+
+        TComponent* child = nullptr;
+        try {
+            child = info->Create(FRoot);
+        } catch (const std::exception& e) {
+            Fail(object.Line, "creating " + Describe(object) + " failed: " + e.what());
+        }
+        if (!child) Fail(object.Line, "the class " + info->Name + " created nothing");
+        FCreated.Add(child);
+        FLines[child] = object.Line;
+        child->SetComponentStateFlag(csLoading, true);
+        child->SetComponentStateFlag(csReading, true);
+
+        try {
+            child->SetName(object.Name);
+        } catch (const std::exception& e) {
+            Fail(object.Line, e.what());
+        }
+        BindField(object, child);
+        if (child->HasParent()) {
+            try {
+                child->SetParentComponent(parent);
+            } catch (const std::exception& e) {
+                Fail(object.Line, Describe(object) + " cannot be placed on " + Describe(parent) + ": " + e.what());
+            }
+            // A parent that does not take the child (a button inside a label)
+            // would leave it nowhere, and one that takes it but does not
+            // stream it (a radio group, whose buttons are its own) would
+            // leave it out of the next write while references to it stay:
+            // either way what was read could not be written back.
+            if (child->GetParentComponent() != parent || !StreamsChild(parent, child))
+                Fail(object.Line, Describe(object) + " cannot be placed on " + Describe(parent));
+        }
+        return child;
+    }
+
+    // Whether writing `parent` would write `child` with it.
+    bool StreamsChild(TComponent* parent, const TComponent* child) const {
+        bool listed = false;
+        parent->GetChildren([&](TComponent* c) { listed = listed || c == child; }, FRoot);
+        return listed;
+    }
+
+    void BindField(const TFormObject& object, TComponent* child) {
+        const TFieldTable* fields = FRoot->FieldTable();
+        if (!fields || object.Name.empty()) return;
+        switch (fields->Bind(FRoot, object.Name, child)) {
+            case TFieldTable::TBindResult::NoField: return;
+            case TFieldTable::TBindResult::Bound: FBoundFields.push_back({object.Name, child}); return;
+            case TFieldTable::TBindResult::WrongType:
+                Fail(object.Line, "the field " + object.Name + " of " + FRoot->ClassName() + " cannot hold a " + child->ClassName());
+        }
+    }
+
+    // Reads the component's properties and then its children, inside its
+    // ReadState, so an override can bracket all of it.
+    void ReadComponent(TComponent* component, const TFormObject& object) {
+        try {
+            component->ReadState([&] {
+                for (const TFormProperty& p : object.Properties) ReadProperty(component, object, p);
+                for (const TFormObject& childObject : object.Children) {
+                    TComponent* child = CreateChild(childObject, component);
+                    ReadComponent(child, childObject);
+                }
+            });
+        } catch (const EReadError&) {
+            throw;
+        } catch (const std::exception& e) {
+            // An override of ReadState threw on its own account.
+            Fail(object.Line, Describe(object) + ": " + e.what());
+        } catch (...) {
+            Fail(object.Line, Describe(object) + ": an unknown error");
+        }
+        // The base ReadState clears csReading; an override might not.
+        component->SetComponentStateFlag(csReading, false);
+    }
+
+    void ReadProperty(TComponent* component, const TFormObject& object, const TFormProperty& stored) {
+        const std::string where = (object.Name.empty() ? object.ClassName : object.Name) + "." + stored.Name;
+        const std::vector<std::string> path = SplitDotted(stored.Name);
+        TObject* target = component;
+        for (std::size_t k = 0; k + 1 < path.size(); ++k) {
+            const TPropInfo* p = target->ClassInfo().FindPublished(path[k]);
+            if (!p) Fail(stored.Line, target->ClassName() + " has no property " + path[k] + " (reading " + where + ")");
+            if (p->Kind != TPropKind::Object)
+                Fail(stored.Line, where + ": " + path[k] + " is not an object with properties of its own");
+            TPersistent* sub = p->SubObject ? p->SubObject(*target) : nullptr;
+            if (!sub) Fail(stored.Line, where + ": " + path[k] + " is not there to be read into");
+            target = sub;
+        }
+        const TPropInfo* p = target->ClassInfo().FindPublished(path.back());
+        if (!p) Fail(stored.Line, target->ClassName() + " has no property " + path.back() + " (reading " + where + ")");
+        if (p->Kind == TPropKind::Object)
+            Fail(stored.Line, where + ": an object property is read through its own properties (" + stored.Name + ".Name...)");
+        if (!p->Set) Fail(stored.Line, where + " is read-only");
+        if (p->Kind == TPropKind::Component) {
+            // The component named may come later in the description.
+            FReferences.push_back({target, p, &stored, where});
+            return;
+        }
+        Assign(*target, *p, stored, where);
+    }
+
+    void Assign(TObject& target, const TPropInfo& p, const TFormProperty& stored, const std::string& where) {
+        try {
+            p.Set(target, stored.Value, &FBinding);
+        } catch (const EReadError&) {
+            throw;
+        } catch (const std::exception& e) {
+            Fail(stored.Line, where + ": " + e.what());
+        } catch (...) {
+            Fail(stored.Line, where + ": an unknown error");
+        }
+    }
+
+    void ResolveReferences() {
+        for (const TDeferredReference& r : FReferences) Assign(*r.Target, *r.Property, *r.Stored, r.Where);
+    }
+
+    void CallLoaded() {
+        // Snapshot: a Loaded may free components (the list follows that).
+        std::vector<TComponent*> order{FRoot};
+        order.insert(order.end(), FCreated.Items().begin(), FCreated.Items().end());
+        for (TComponent* c : order) {
+            if (c != FRoot && !FCreated.Contains(c)) continue;
+            try {
+                c->Loaded();
+            } catch (const std::exception& e) {
+                Fail(LineOf(c), Describe(c) + ": finishing the load failed: " + e.what());
+            }
+            // The base Loaded clears csLoading; an override that forgets to
+            // call it must not leave the component marked as loading.
+            c->SetComponentStateFlag(csLoading, false);
+        }
+    }
+
+    int LineOf(const TComponent* c) const {
+        auto it = FLines.find(c);
+        return it == FLines.end() ? 0 : it->second;
+    }
+
+    void Undo(const std::string& oldName, bool wasLoading) {
+        if (const TFieldTable* fields = FRoot->FieldTable())
+            for (const TBoundField& f : FBoundFields) fields->Unbind(FRoot, f.Name, f.Component);
+        FCreated.FreeAll();
+        FRoot->SetComponentStateFlag(csReading, false);
+        if (!wasLoading) FRoot->SetComponentStateFlag(csLoading, false);
+        try {
+            FRoot->SetName(oldName);
+        } catch (...) {
+            // The old name was valid before the read; it still is.
+        }
+    }
+
+    static std::string Describe(const TFormObject& o) { return o.Name.empty() ? o.ClassName : o.Name + ": " + o.ClassName; }
+    static std::string Describe(const TComponent* c) {
+        return c->Name().empty() ? c->ClassName() : c->Name() + ": " + c->ClassName();
+    }
+
+    TComponent* FRoot;
+    std::string FFileName;
+    TRootBinding FBinding;
+    TCreatedComponents FCreated;
+    std::vector<TDeferredReference> FReferences;
+    std::vector<TBoundField> FBoundFields;
+    std::map<const TComponent*, int> FLines;  // the line of each component's `object`
+};
+
+}  // namespace
+
+std::any TRootBinding::FindMethod(const std::string& name) const {
+    const TMethodTable* table = FRoot->MethodTable();
+    return table ? table->Bind(FRoot, name) : std::any{};
+}
+
+TComponent* TRootBinding::FindComponentByName(const std::string& name) const {
+    if (TComponent* c = FRoot->FindComponent(name)) return c;
+    if (!FRoot->Name().empty() && SameText(FRoot->Name(), name)) return FRoot;
+    return nullptr;
+}
+
+EReadError::EReadError(std::string fileName, int line, std::string message)
+    : std::runtime_error((fileName.empty() ? std::string() : fileName + ":") + std::to_string(line) + ": " + message),
+      FFileName(std::move(fileName)),
+      FLine(line),
+      FMessage(std::move(message)) {}
+
+TFormObject WriteComponentTree(TComponent* root) { return TFormWriter(root).WriteComponent(root); }
+
+std::string WriteComponentText(TComponent* root) { return PrintFormText(WriteComponentTree(root)); }
+
+void ReadComponentTree(TComponent* root, const TFormObject& tree, const std::string& fileName) {
+    TFormReader(root, fileName).Read(tree);
+}
+
+namespace {
+
+TFormObject ParseOrFail(std::string_view text, const std::string& fileName) {
+    try {
+        return ParseFormText(text);
+    } catch (const EFormTextError& e) {
+        throw EReadError(fileName, e.Line(), e.Message());
+    }
+}
+
+}  // namespace
+
+void ReadComponentText(TComponent* root, std::string_view text, const std::string& fileName) {
+    ReadComponentTree(root, ParseOrFail(text, fileName), fileName);
+}
+
+TComponent* ReadComponentFromText(std::string_view text, const std::string& fileName, TComponent* owner) {
+    const TFormObject tree = ParseOrFail(text, fileName);
+    const TClassInfo* info = FindClass(tree.ClassName);
+    if (!info) throw EReadError(fileName, tree.Line, "unknown class " + tree.ClassName);
+    if (!info->Create) throw EReadError(fileName, tree.Line, "the class " + info->Name + " cannot be created from a description");
+    TComponent* root = nullptr;
+    try {
+        root = info->Create(owner);
+    } catch (const std::exception& e) {
+        throw EReadError(fileName, tree.Line, "creating " + tree.ClassName + " failed: " + e.what());
+    }
+    if (!root) throw EReadError(fileName, tree.Line, "the class " + info->Name + " created nothing");
+    try {
+        ReadComponentTree(root, tree, fileName);
+    } catch (...) {
+        delete root;
+        throw;
+    }
+    return root;
+}
+
+void InitInheritedComponent(TComponent* form, const std::string& resourceName) {
+    const TResourceBytes* bytes = FindResource(TResourceType::FormDescription, resourceName);
+    if (!bytes) throw EReadError(resourceName, 0, "there is no form description resource named " + resourceName);
+    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    ReadComponentText(form, text, resourceName);
+}

@@ -1,0 +1,85 @@
+#pragma once
+// Reading and writing form descriptions: components <-> the text format of
+// host/framework/FormText.h, through the published properties of host/framework/TypeInfo.h.
+//
+// Writing a component writes `object Name: TClass`, its published properties
+// in published order, sub-objects (Font, Items, TileImage...) as dotted
+// names, then the children its GetChildren lists that the written root owns,
+// recursively. A property is left out when its getter answers nothing, when
+// its IsStored answers false, or when it equals its stored default; a
+// property without a stored default is always written.
+//
+// Reading goes the other way, into an existing root (a form) or a root made
+// by class name:
+//  1. each child object is created by class name (owner: the root), named,
+//     bound to the root's field of that name and given the component it is
+//     nested in (SetParentComponent) before any of its properties;
+//  2. ReadState runs on each component with a procedure that assigns its
+//     stored properties through their setters in stored order and then reads
+//     its children; every component is csLoading from its creation, and
+//     csReading while it is read;
+//  3. events bind by method name to the root's MethodTable(); component
+//     references (ActivePage = TabSheet2) are resolved once every component
+//     exists;
+//  4. Loaded is called on every component once all are read, in creation
+//     order with the root first.
+// Any failure (bad syntax, unknown class or property, a bad value, a setter
+// that throws, a duplicate name, a missing method) ends the read with one
+// EReadError naming the file and the line of the offending object or
+// property. Every component the read created is freed again, and a root that
+// existed before keeps the components it had.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "host/framework/FormText.h"
+#include "host/framework/TypeInfo.h"
+
+class TComponent;
+
+// Event handlers and component references resolved against a root (a form)
+// as the reader resolves them; for code that assigns published properties
+// by value outside a read.
+class TRootBinding : public TBindingContext {
+public:
+    explicit TRootBinding(TComponent* root) : FRoot(root) {}
+    std::any FindMethod(const std::string& name) const override;
+    TComponent* FindComponentByName(const std::string& name) const override;
+
+private:
+    TComponent* FRoot;
+};
+
+class EReadError : public std::runtime_error {
+public:
+    // what() is "FILE:LINE: message" ("LINE: message" without a file name).
+    EReadError(std::string fileName, int line, std::string message);
+    const std::string& FileName() const { return FFileName; }
+    int Line() const { return FLine; }
+    const std::string& Message() const { return FMessage; }
+
+private:
+    std::string FFileName;
+    int FLine;
+    std::string FMessage;
+};
+
+// The description of `root` and what it owns, as a tree or as text. Writing
+// the same components twice gives the same bytes.
+TFormObject WriteComponentTree(TComponent* root);
+std::string WriteComponentText(TComponent* root);
+
+// Reads a description into `root`. The description's class must be the
+// root's class or one of its ancestors. `fileName` is only used in messages.
+void ReadComponentTree(TComponent* root, const TFormObject& tree, const std::string& fileName);
+void ReadComponentText(TComponent* root, std::string_view text, const std::string& fileName);
+
+// Creates the root by the description's class name (owned by `owner`, or by
+// the caller when `owner` is null) and reads the description into it.
+TComponent* ReadComponentFromText(std::string_view text, const std::string& fileName, TComponent* owner = nullptr);
+
+// Reads the form description resource `resourceName` ("TFORM1") into
+// `form`. Throws EReadError when there is no such resource (line 0) or when
+// it cannot be read.
+void InitInheritedComponent(TComponent* form, const std::string& resourceName);

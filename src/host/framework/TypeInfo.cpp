@@ -1,0 +1,184 @@
+#include "host/framework/TypeInfo.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "host/framework/Classes.h"
+#include "host/services/Colors.h"
+
+namespace {
+
+bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::map<std::string, const TClassInfo*, std::less<>>& Registry() {
+    static std::map<std::string, const TClassInfo*, std::less<>> registry;
+    return registry;
+}
+
+std::string Describe(const TValue& v) {
+    switch (v.kind) {
+        case TValue::Kind::Integer: return "the number " + std::to_string(v.integer);
+        case TValue::Kind::Ident: return "the identifier " + v.text;
+        case TValue::Kind::String: return "a string";
+        case TValue::Kind::Set: return "a set";
+        case TValue::Kind::List: return "a list";
+        case TValue::Kind::Binary: return "binary data";
+    }
+    return "a value";
+}
+
+}  // namespace
+
+const TClassInfo& TObject::StaticClassInfo() {
+    static const TClassInfo info("TObject", nullptr);
+    return info;
+}
+const TClassInfo& TObject::ClassInfo() const { return StaticClassInfo(); }
+std::string TObject::ClassName() const { return ClassInfo().Name; }
+bool TObject::InheritsFrom(const TClassInfo& info) const { return ClassInfo().InheritsFrom(info); }
+
+const TClassInfo& TPersistent::StaticClassInfo() {
+    static const TClassInfo info("TPersistent", &TObject::StaticClassInfo());
+    return info;
+}
+const TClassInfo& TPersistent::ClassInfo() const { return StaticClassInfo(); }
+void TPersistent::Assign(const TPersistent* source) {
+    throw EPropertyError("cannot assign " + (source ? source->ClassName() : std::string("nil")) + " to " + ClassName());
+}
+
+TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, Factory create)
+    : Name(std::move(name)), Parent(parent), Create(std::move(create)) {
+    if (Parent) Published = Parent->Published;
+}
+
+const TPropInfo* TClassInfo::FindPublished(std::string_view name) const {
+    for (const TPropInfo& p : Published)
+        if (SameText(p.Name, name)) return &p;
+    return nullptr;
+}
+
+const TPropInfo* TClassInfo::FindDefined(std::string_view name) const {
+    for (const TClassInfo* c = this; c; c = c->Parent) {
+        for (const TPropInfo& p : c->Defined)
+            if (SameText(p.Name, name)) return &p;
+        for (const TPropInfo& p : c->Published)
+            if (SameText(p.Name, name)) return &p;
+    }
+    return nullptr;
+}
+
+bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
+    for (const TClassInfo* c = this; c; c = c->Parent)
+        if (c == &other) return true;
+    return false;
+}
+
+void PublishProperty(TClassInfo& info, std::string_view name, const std::optional<std::optional<TValue>>& defaultOverride) {
+    const TPropInfo* def = info.FindDefined(name);
+    if (!def) throw std::logic_error(info.Name + " publishes " + std::string(name) + ", which nothing defines");
+    TPropInfo copy = *def;
+    if (defaultOverride) copy.Default = *defaultOverride;
+    auto same = [&](const TPropInfo& p) { return SameText(p.Name, name); };
+    info.Published.erase(std::remove_if(info.Published.begin(), info.Published.end(), same), info.Published.end());
+    info.Published.push_back(std::move(copy));
+}
+
+void RegisterClass(const TClassInfo& info) { Registry()[info.Name] = &info; }
+
+const TClassInfo* FindClass(std::string_view name) {
+    auto& r = Registry();
+    auto it = r.find(name);
+    if (it != r.end()) return it->second;
+    for (const auto& [key, info] : r)
+        if (SameText(key, name)) return info;
+    return nullptr;
+}
+
+std::vector<const TClassInfo*> RegisteredClasses() {
+    std::vector<const TClassInfo*> out;
+    for (const auto& [key, info] : Registry()) out.push_back(info);
+    return out;
+}
+
+std::int64_t ValueToInteger(const TValue& v, std::int64_t min, std::int64_t max) {
+    if (v.kind != TValue::Kind::Integer) throw EPropertyError("a number is expected, not " + Describe(v));
+    if (v.integer < min || v.integer > max)
+        throw EPropertyError(std::to_string(v.integer) + " is out of range (" + std::to_string(min) + " to " + std::to_string(max) + ")");
+    return v.integer;
+}
+
+bool ValueToBoolean(const TValue& v) {
+    if (v.kind == TValue::Kind::Ident) {
+        if (SameText(v.text, "True")) return true;
+        if (SameText(v.text, "False")) return false;
+    }
+    throw EPropertyError("True or False is expected, not " + Describe(v));
+}
+
+std::string ValueToString(const TValue& v) {
+    if (v.kind != TValue::Kind::String) throw EPropertyError("a string is expected, not " + Describe(v));
+    return v.text;
+}
+
+int ValueToEnum(const TValue& v, const std::vector<std::string>& names) {
+    if (v.kind == TValue::Kind::Ident) {
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (SameText(names[i], v.text)) return int(i);
+        throw EPropertyError(v.text + " is not one of the allowed values");
+    }
+    throw EPropertyError("a value name is expected, not " + Describe(v));
+}
+
+std::uint32_t ValueToSet(const TValue& v, const std::vector<std::string>& names) {
+    if (v.kind != TValue::Kind::Set) throw EPropertyError("a set is expected, not " + Describe(v));
+    std::uint32_t bits = 0;
+    for (const std::string& n : v.names) {
+        bool found = false;
+        for (std::size_t i = 0; i < names.size() && i < 32; ++i)
+            if (SameText(names[i], n)) { bits |= 1u << i; found = true; }
+        if (!found) throw EPropertyError(n + " is not a member of this set");
+    }
+    return bits;
+}
+
+std::int32_t ValueToColor(const TValue& v) {
+    if (v.kind == TValue::Kind::Ident) {
+        if (auto c = IdentToColor(v.text)) return *c;
+        throw EPropertyError(v.text + " is not a colour name");
+    }
+    if (v.kind == TValue::Kind::Integer) {
+        if (v.integer < INT32_MIN || v.integer > 0xFFFFFFFFll) throw EPropertyError("colour value out of range");
+        return std::int32_t(std::uint32_t(v.integer));
+    }
+    throw EPropertyError("a colour is expected, not " + Describe(v));
+}
+
+TValue ColorToValue(std::int32_t color) {
+    if (auto name = ColorToIdent(color)) return TValue::Identifier(*name);
+    return TValue::Int(std::int64_t(std::uint32_t(color)), true);
+}
+
+TValue SetToValue(std::uint32_t bits, const std::vector<std::string>& names) {
+    std::vector<std::string> members;
+    for (std::size_t i = 0; i < names.size() && i < 32; ++i)
+        if (bits & (1u << i)) members.push_back(names[i]);
+    return TValue::SetOf(std::move(members));
+}
+
+TComponent* ResolveComponentReference(const TValue& v, const TBindingContext* context, const std::string& property) {
+    if (v.kind != TValue::Kind::Ident) throw EPropertyError("a component name is expected for " + property);
+    if (SameText(v.text, "nil")) return nullptr;
+    if (!context) throw EPropertyError("no form to find the component " + v.text + " in");
+    TComponent* c = context->FindComponentByName(v.text);
+    if (!c) throw EPropertyError("the form has no component " + v.text);
+    return c;
+}
+
+std::optional<TValue> ComponentReferenceValue(const TComponent* c) {
+    if (!c || c->Name().empty()) return std::nullopt;
+    return TValue::Identifier(c->Name());
+}

@@ -1,0 +1,30 @@
+// The framework's windows are Qt widgets: THostWidget for the windows the
+// framework paints, an event filter on any other, both translating Qt events
+// into messages (HostWidget.cpp). Installed at start-up, before any window
+// can exist.
+#include "host/framework/WindowBackend.h"
+#include "host/qt/HostWidget.h"
+
+namespace {
+
+class TQtWindowBackend final : public TWindowBackend {
+public:
+    QWidget* CreateHostWindow(TWinControl* control, QWidget* parent, Qt::WindowFlags flags) override {
+        return new THostWidget(control, parent, flags);
+    }
+    void ConnectWidget(QWidget* widget) override {
+        if (!dynamic_cast<THostWidget*>(widget)) widget->installEventFilter(new TWidgetEventFilter(widget));
+    }
+    void DisposeWidget(QWidget* widget) override { ::DisposeWidget(widget); }
+    void FlushDisposedWidgets() override { ::FlushDisposedWidgets(); }
+    void RepaintUncoveredArea(QWidget* parent, const QRegion& area) override { ::RepaintUncoveredArea(parent, area); }
+};
+
+// Never destroyed: windows are disposed of up to the program's last moment
+// (forms freed by static destructors included).
+const bool kInstalled = [] {
+    SetWindowBackend(new TQtWindowBackend);
+    return true;
+}();
+
+}  // namespace
