@@ -63,6 +63,13 @@ int Complexity(const QRegion& r) {
 }
 
 QRect BoxOf(int left, int top, int right, int bottom) {
+    // Held within +-(2^30 - 1) so that the width and height fit in an int; no
+    // window or picture comes near that.
+    constexpr int kFar = (1 << 30) - 1;
+    left = std::clamp(left, -kFar, kFar);
+    right = std::clamp(right, -kFar, kFar);
+    top = std::clamp(top, -kFar, kFar);
+    bottom = std::clamp(bottom, -kFar, kFar);
     const int l = std::min(left, right), r = std::max(left, right);
     const int t = std::min(top, bottom), b = std::max(top, bottom);
     if (r <= l || b <= t) return QRect();
