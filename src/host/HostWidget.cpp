@@ -16,6 +16,7 @@
 
 #include "host/DeviceContextQt.h"
 #include "host/Forms.h"
+#include "host/PaintBuffers.h"
 
 namespace {
 
@@ -384,9 +385,9 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
     struct TPaintScope {
         ~TPaintScope() { --gPaintDepth; }
     } paintScope;
-    if (widget->FBuffer.size() != size) widget->FBuffer = QImage(size, QImage::Format_RGB32);
+    QImage& buffer = PaintBuffers().For(size, gPaintDepth);
     {
-        std::unique_ptr<TDeviceContext> dc = CreateImageDC(widget->FBuffer);
+        std::unique_ptr<TDeviceContext> dc = CreateImageDC(buffer);
         // The clip is the update region: Canvas.ClipRect is the bounding box
         // of what is being repainted.
         HRGN clip = CreateRegionFrom(pe->region());
@@ -403,7 +404,7 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
     // one is composed span by span (and handed to Qt's thread pool when
     // large).
     QPainter painter(widget);
-    for (const QRect& r : pe->region()) painter.drawImage(r.topLeft(), widget->FBuffer, r);
+    for (const QRect& r : pe->region()) painter.drawImage(r.topLeft(), buffer, r);
 }
 
 void THostEvents::UpdateHover(TWinControl* control, QWidget* widget, QPoint local, QPoint global) {

@@ -3,7 +3,7 @@
 //
 // Every windowed control owns one Qt widget. The framework's own widget
 // (THostWidget) paints through WM_ERASEBKGND and WM_PAINT into an off-screen
-// image; a widget that a stock control supplies (a line edit...) paints
+// image (shared by all windows, PaintBuffers.h); a widget that a stock control supplies (a line edit...) paints
 // itself and gets a TWidgetEventFilter. Both hand their events to
 // THostEvents, the one translation of Qt input, focus, geometry and painting
 // into messages. Exceptions raised while a message is handled stop there and
@@ -26,15 +26,12 @@ class QRegion;
 class THostWidget : public QWidget {
 public:
     THostWidget(TWinControl* control, QWidget* parent, Qt::WindowFlags flags = {});
-    // The off-screen image of the latest paint (its size is the widget's).
-    const QImage& PaintBuffer() const { return FBuffer; }
 
 protected:
     bool event(QEvent* e) override;
 
 private:
     friend class THostEvents;
-    QImage FBuffer;
 };
 
 // Translates the events of a widget a stock control supplied.

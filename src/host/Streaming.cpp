@@ -429,4 +429,5 @@ void InitInheritedComponent(TComponent* form, const std::string& resourceName) {
     if (!bytes) throw EReadError(resourceName, 0, "there is no form description resource named " + resourceName);
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     ReadComponentText(form, text, resourceName);
+    ResourceReadThrough(*bytes);
 }

@@ -1,0 +1,37 @@
+#pragma once
+// Host-internal: the off-screen images windows paint into.
+//
+// A window's paint is drawn off-screen and copied to the window at once, so
+// a control never shows half-drawn. The image is needed only while one paint
+// runs: every window shares one store of pixels per paint nesting level (a
+// paint may start another), sized for the largest window painted so far,
+// instead of keeping an image of its own size between paints.
+
+#include <QImage>
+#include <QSize>
+
+#include <memory>
+#include <vector>
+
+class TPaintBuffers {
+public:
+    // An image of `size` for a paint at nesting level `depth` (1 for the
+    // outermost). Its pixels are undefined; they stay valid until the next
+    // call for the same level.
+    QImage& For(QSize size, int depth);
+
+    // Bytes held by the stores of every level.
+    long long BytesHeld() const;
+
+private:
+    struct TLevel {
+        QImage Store;  // owns the pixels, at least as many as the view needs
+        QImage View;   // `size` pixels over the store's memory
+    };
+    // Held by pointer: a deeper level added during a paint leaves the
+    // images of the levels below where they are.
+    std::vector<std::unique_ptr<TLevel>> FLevels;
+};
+
+// The buffers of this thread's windows (painting happens on the GUI thread).
+TPaintBuffers& PaintBuffers();
