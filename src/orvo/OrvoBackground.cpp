@@ -5,6 +5,7 @@
 
 #include "host/Classes.h"
 #include "host/Colors.h"
+#include "host/Gdi.h"
 #include "host/Graphics.h"
 #include "host/Messages.h"
 
@@ -142,9 +143,18 @@ void TOrvoBackground::PaintGradient() {
     // n + 1 bands: the last lies just outside the control and is clipped.
     const int first = std::max(0, FStyle == gsVertical ? clip.Top : clip.Left);
     const int last = std::min(n, (FStyle == gsVertical ? clip.Bottom : clip.Right) - 1);
-    for (int i = first; i <= last; ++i) {
-        brush->SetColor(ramp.Band(i));
-        canvas->FillRect(FStyle == gsVertical ? Rect(0, i, Width(), i + 1) : Rect(i, 0, i + 1, Height()));
+    if (first <= last) {
+        // Each band is an opaque fill in the background colour: a brush of
+        // each band's colour would make and free a drawing object a band.
+        HDC dc = canvas->Handle();
+        const TColor background = GetBkColor(dc);
+        for (int i = first; i <= last; ++i) {
+            const TRect band = FStyle == gsVertical ? Rect(0, i, Width(), i + 1) : Rect(i, 0, i + 1, Height());
+            SetBkColor(dc, ramp.Band(i));
+            ExtTextOut(dc, 0, 0, ETO_OPAQUE, &band, {});
+        }
+        SetBkColor(dc, background);
+        if (canvas->OnChange) canvas->OnChange(canvas);  // drawn on, as FillRect would tell
     }
     // The canvas is left as the whole ramp would leave it.
     brush->SetColor(ramp.Band(n));
