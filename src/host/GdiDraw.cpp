@@ -15,6 +15,22 @@ void FillRegion(QImage& image, const QRegion& area, QRgb pixel) {
     }
 }
 
+void FillDeviceRect(TDeviceContext& dc, const QRect& deviceRect, QRgb pixel) {
+    if (deviceRect.isEmpty() || !dc.Target || dc.Target->isNull()) return;
+    if (dc.State.Clip && dc.State.Clip->rectCount() > 1) {
+        FillRegion(*dc.Target, PaintableRect(dc, deviceRect), pixel);
+        return;
+    }
+    QRect r = deviceRect & dc.Target->rect();
+    if (dc.State.Clip) r &= dc.State.Clip->boundingRect();
+    if (r.isEmpty()) return;
+    // One detach check for the whole fill, then plain row stores.
+    uchar* bits = dc.Target->bits();
+    const qsizetype stride = dc.Target->bytesPerLine();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), pixel);
+}
+
 void XorRegion(QImage& image, const QRegion& area, QRgb mask) {
     const QRect bounds = image.rect();
     for (const QRect& r0 : area) {
@@ -124,7 +140,7 @@ bool FillRect(HDC dc, const TRect& rect, HBRUSH brush) {
     TGdiBrush* b = CheckedBrush(brush);
     if (!d || !b) return false;
     if (b->Style == BS_NULL) return true;
-    FillRegion(*d->Target, PaintableRect(*d, DeviceRect(*d, rect)), ToPixel(b->Color));
+    FillDeviceRect(*d, DeviceRect(*d, rect), ToPixel(b->Color));
     return true;
 }
 bool FillRect(HDC dc, const TRect* rect, HBRUSH brush) { return rect && FillRect(dc, *rect, brush); }
