@@ -385,7 +385,9 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
     struct TPaintScope {
         ~TPaintScope() { --gPaintDepth; }
     } paintScope;
-    QImage& buffer = PaintBuffers().For(size, gPaintDepth);
+    QPoint redirectOffset;
+    QImage direct = DirectPaintView(widget->PaintRedirection(&redirectOffset), redirectOffset, size);
+    QImage& buffer = direct.isNull() ? PaintBuffers().For(size, gPaintDepth) : direct;
     {
         std::unique_ptr<TDeviceContext> dc = CreateImageDC(buffer);
         // The clip is the update region: Canvas.ClipRect is the bounding box
@@ -399,6 +401,7 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
         Dispatch(control, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
         if (guard.Destroyed() || ControlOfWidget(widget) != control) return;
     }
+    if (!direct.isNull()) return;  // painted in place
     // Rectangle by rectangle rather than through a clip region: an unclipped
     // copy of the same pixel format is a plain block copy, where a clipped
     // one is composed span by span (and handed to Qt's thread pool when

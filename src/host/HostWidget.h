@@ -26,6 +26,9 @@ class QRegion;
 class THostWidget : public QWidget {
 public:
     THostWidget(TWinControl* control, QWidget* parent, Qt::WindowFlags flags = {});
+    // Where Qt sends this widget's painting right now (a window's backing
+    // store, an image being rendered into) and the offset it gives, or null.
+    QPaintDevice* PaintRedirection(QPoint* offset) const { return redirected(offset); }
 
 protected:
     bool event(QEvent* e) override;

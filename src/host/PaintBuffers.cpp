@@ -24,6 +24,18 @@ long long TPaintBuffers::BytesHeld() const {
     return bytes;
 }
 
+QImage DirectPaintView(QPaintDevice* device, QPoint redirectOffset, QSize size) {
+    if (!device || device->devType() != QInternal::Image || size.isEmpty()) return QImage();
+    auto* image = static_cast<QImage*>(device);
+    if (image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0) return QImage();
+    // The redirection offset takes the widget's origin to the device's.
+    const QRect area(-redirectOffset, size);
+    if (!image->rect().contains(area)) return QImage();
+    const qsizetype stride = image->bytesPerLine();
+    uchar* origin = image->bits() + area.top() * stride + qsizetype(area.left()) * 4;
+    return QImage(origin, size.width(), size.height(), stride, QImage::Format_RGB32);
+}
+
 TPaintBuffers& PaintBuffers() {
     static TPaintBuffers buffers;
     return buffers;

@@ -8,6 +8,7 @@
 // instead of keeping an image of its own size between paints.
 
 #include <QImage>
+#include <QPoint>
 #include <QSize>
 
 #include <memory>
@@ -32,6 +33,12 @@ private:
     // images of the levels below where they are.
     std::vector<std::unique_ptr<TLevel>> FLevels;
 };
+
+// A view of the part of `device` a widget of `size` covers when Qt paints
+// the widget into it at `redirectOffset` (QWidget::redirected): the widget
+// then paints in place, with no buffer and no copy. Null unless the device
+// is a 32-bit RGB image of ratio 1 holding the whole widget.
+QImage DirectPaintView(QPaintDevice* device, QPoint redirectOffset, QSize size);
 
 // The buffers of this thread's windows (painting happens on the GUI thread).
 TPaintBuffers& PaintBuffers();
