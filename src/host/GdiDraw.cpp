@@ -9,9 +9,14 @@ namespace gdi {
 
 void FillRegion(QImage& image, const QRegion& area, QRgb pixel) {
     const QRect bounds = image.rect();
+    uchar* bits = nullptr;  // one detach check for the whole region, not one a row
+    const qsizetype stride = image.bytesPerLine();
     for (const QRect& r0 : area) {
         const QRect r = r0 & bounds;
-        for (int y = r.top(); y <= r.bottom(); ++y) std::fill_n(PixelAt(image, r.left(), y), r.width(), pixel);
+        if (r.isEmpty()) continue;
+        if (!bits) bits = image.bits();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), pixel);
     }
 }
 
