@@ -150,6 +150,29 @@ bool FillRect(HDC dc, const TRect& rect, HBRUSH brush) {
 }
 bool FillRect(HDC dc, const TRect* rect, HBRUSH brush) { return rect && FillRect(dc, *rect, brush); }
 
+bool FillBands(HDC dc, const TRect& rect, TBandDirection direction, const std::function<TColor(int)>& colorOf) {
+    HDC d = CheckedDC(dc);
+    if (!d || !colorOf) return false;
+    const QRegion area = PaintableRect(*d, DeviceRect(*d, rect));
+    if (area.isEmpty()) return true;
+    uchar* bits = d->Target->bits();
+    const qsizetype stride = d->Target->bytesPerLine();
+    const int originX = d->State.Origin.X, originY = d->State.Origin.Y;
+    std::vector<QRgb> columns;  // the colours of one rectangle's columns
+    for (const QRect& r : area) {
+        if (direction == TBandDirection::Rows) {
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), ToPixel(colorOf(y - originY)));
+        } else {
+            columns.resize(std::size_t(r.width()));
+            for (int x = r.left(); x <= r.right(); ++x) columns[std::size_t(x - r.left())] = ToPixel(colorOf(x - originX));
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::copy(columns.begin(), columns.end(), reinterpret_cast<QRgb*>(bits + y * stride) + r.left());
+        }
+    }
+    return true;
+}
+
 bool FrameRect(HDC dc, const TRect& rect, HBRUSH brush) {
     HDC d = CheckedDC(dc);
     TGdiBrush* b = CheckedBrush(brush);

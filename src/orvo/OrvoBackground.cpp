@@ -144,16 +144,11 @@ void TOrvoBackground::PaintGradient() {
     const int first = std::max(0, FStyle == gsVertical ? clip.Top : clip.Left);
     const int last = std::min(n, (FStyle == gsVertical ? clip.Bottom : clip.Right) - 1);
     if (first <= last) {
-        // Each band is an opaque fill in the background colour: a brush of
-        // each band's colour would make and free a drawing object a band.
-        HDC dc = canvas->Handle();
-        const TColor background = GetBkColor(dc);
-        for (int i = first; i <= last; ++i) {
-            const TRect band = FStyle == gsVertical ? Rect(0, i, Width(), i + 1) : Rect(i, 0, i + 1, Height());
-            SetBkColor(dc, ramp.Band(i));
-            ExtTextOut(dc, 0, 0, ETO_OPAQUE, &band, {});
-        }
-        SetBkColor(dc, background);
+        // One pass over the clip for all the bands: a brush of each band's
+        // colour would make and free a drawing object a band.
+        const bool vertical = FStyle == gsVertical;
+        FillBands(canvas->Handle(), vertical ? Rect(0, first, Width(), last + 1) : Rect(first, 0, last + 1, Height()),
+                  vertical ? TBandDirection::Rows : TBandDirection::Columns, [&](int i) { return ramp.Band(i); });
         if (canvas->OnChange) canvas->OnChange(canvas);  // drawn on, as FillRect would tell
     }
     // The canvas is left as the whole ramp would leave it.

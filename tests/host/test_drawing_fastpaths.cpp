@@ -172,6 +172,29 @@ TEST(SolidFills, PaintExactlyTheRectangleWithinImageClipAndOrigin) {
             }
 }
 
+TEST(SolidFills, BandsAreEachRowOrColumnInItsOwnColourWithinTheClip) {
+    // The colour of a band is asked by its logical coordinate; a clip of two
+    // rectangles and a viewport origin shift what is painted, not the colours.
+    const QRegion clip = QRegion(0, 0, 9, 12) | QRegion(12, 3, 8, 5);
+    const TRect rect = Rect(-1, 1, 16, 20);  // device (1, 3) to (18, 22)
+    auto colour = [](int i) { return TColor(RGB(std::uint8_t(10 * (i + 5)), 7, 9)); };
+    for (const TBandDirection direction : {TBandDirection::Rows, TBandDirection::Columns}) {
+        TTestSurface surface(20, 12, clWhite);
+        SetViewportOrgEx(surface.dc(), 2, 2, nullptr);
+        HRGN region = CreateRegionFrom(clip);
+        SelectClipRgn(surface.dc(), region);
+        DeleteObject(region);
+        ASSERT_TRUE(FillBands(surface.dc(), rect, direction, colour));
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const bool painted = x >= 1 && x < 18 && y >= 3 && clip.contains(QPoint(x, y));
+                const TColor expected = direction == TBandDirection::Rows ? colour(y - 2) : colour(x - 2);
+                ASSERT_EQ(surface.At(x, y), painted ? expected : clWhite) << int(direction) << " " << x << "," << y;
+            }
+    }
+    EXPECT_FALSE(FillBands(nullptr, rect, TBandDirection::Rows, colour));
+}
+
 TEST(PaintableSpans, CoverExactlyTheClippedRectangleOnce) {
     TTestSurface surface(20, 12, clWhite);
     SetViewportOrgEx(surface.dc(), 2, 1, nullptr);
