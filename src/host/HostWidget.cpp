@@ -388,6 +388,7 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
     QPoint redirectOffset;
     QImage direct = DirectPaintView(widget->PaintRedirection(&redirectOffset), redirectOffset, size);
     QImage& buffer = direct.isNull() ? PaintBuffers().For(size, gPaintDepth) : direct;
+    const uchar* inPlace = direct.constBits();
     {
         std::unique_ptr<TDeviceContext> dc = CreateImageDC(buffer);
         // The clip is the update region: Canvas.ClipRect is the bounding box
@@ -401,7 +402,10 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
         Dispatch(control, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
         if (guard.Destroyed() || ControlOfWidget(widget) != control) return;
     }
-    if (!direct.isNull()) return;  // painted in place
+    // Painted in place, unless drawing made the view copy its pixels (a
+    // copy of the image taken while it was drawn on): then that copy is
+    // the picture, and goes to the window as a buffer would.
+    if (!direct.isNull() && direct.constBits() == inPlace) return;
     // Rectangle by rectangle rather than through a clip region: an unclipped
     // copy of the same pixel format is a plain block copy, where a clipped
     // one is composed span by span (and handed to Qt's thread pool when

@@ -3,8 +3,9 @@
 //
 // Every windowed control owns one Qt widget. The framework's own widget
 // (THostWidget) paints through WM_ERASEBKGND and WM_PAINT into an off-screen
-// image (shared by all windows, PaintBuffers.h); a widget that a stock control supplies (a line edit...) paints
-// itself and gets a TWidgetEventFilter. Both hand their events to
+// image shared by all windows, or in place (PaintBuffers.h); a widget that a
+// stock control supplies (a line edit...) paints itself and gets a
+// TWidgetEventFilter. Both hand their events to
 // THostEvents, the one translation of Qt input, focus, geometry and painting
 // into messages. Exceptions raised while a message is handled stop there and
 // go to Application->HandleException with the control as sender.
