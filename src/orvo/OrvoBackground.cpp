@@ -13,8 +13,15 @@
 
 namespace {
 
-// trunc(i * step) with the product in extended precision.
+// trunc(i * step) of the exact product. A float has 24 significant bits,
+// so below 2^29 the product needs at most 53 and a double holds it exactly
+// (and converting to an integer truncates): far cheaper than extended
+// precision, which is kept for the rest. A band's colour is asked for every
+// row or column painted.
 int TruncatedStep(int index, float step) {
+    constexpr int kExactInDouble = 1 << 29;
+    if (index < kExactInDouble && index > -kExactInDouble)
+        return int(static_cast<long long>(static_cast<double>(index) * static_cast<double>(step)));
     return int(std::trunc(static_cast<long double>(index) * static_cast<long double>(step)));
 }
 
