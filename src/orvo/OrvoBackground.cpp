@@ -5,6 +5,7 @@
 
 #include "host/framework/Classes.h"
 #include "host/services/Colors.h"
+#include "host/services/Gdi.h"
 #include "host/framework/Graphics.h"
 #include "host/services/Messages.h"
 
@@ -12,8 +13,15 @@
 
 namespace {
 
-// trunc(i * step) with the product in extended precision.
+// trunc(i * step) of the exact product. A float has 24 significant bits,
+// so below 2^29 the product needs at most 53 and a double holds it exactly
+// (and converting to an integer truncates): far cheaper than extended
+// precision, which is kept for the rest. A band's colour is asked for every
+// row or column painted.
 int TruncatedStep(int index, float step) {
+    constexpr int kExactInDouble = 1 << 29;
+    if (index < kExactInDouble && index > -kExactInDouble)
+        return int(static_cast<long long>(static_cast<double>(index) * static_cast<double>(step)));
     return int(std::trunc(static_cast<long double>(index) * static_cast<long double>(step)));
 }
 
@@ -142,9 +150,13 @@ void TOrvoBackground::PaintGradient() {
     // n + 1 bands: the last lies just outside the control and is clipped.
     const int first = std::max(0, FStyle == gsVertical ? clip.Top : clip.Left);
     const int last = std::min(n, (FStyle == gsVertical ? clip.Bottom : clip.Right) - 1);
-    for (int i = first; i <= last; ++i) {
-        brush->SetColor(ramp.Band(i));
-        canvas->FillRect(FStyle == gsVertical ? Rect(0, i, Width(), i + 1) : Rect(i, 0, i + 1, Height()));
+    if (first <= last) {
+        // One pass over the clip for all the bands: a brush of each band's
+        // colour would make and free a drawing object a band.
+        const bool vertical = FStyle == gsVertical;
+        FillBands(canvas->Handle(), vertical ? Rect(0, first, Width(), last + 1) : Rect(first, 0, last + 1, Height()),
+                  vertical ? TBandDirection::Rows : TBandDirection::Columns, [&](int i) { return ramp.Band(i); });
+        if (canvas->OnChange) canvas->OnChange(canvas);  // drawn on, as FillRect would tell
     }
     // The canvas is left as the whole ramp would leave it.
     brush->SetColor(ramp.Band(n));

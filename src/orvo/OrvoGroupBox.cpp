@@ -1,5 +1,7 @@
 #include "orvo/OrvoGroupBox.h"
 
+#include <algorithm>
+
 #include "host/services/Colors.h"
 #include "host/services/Gdi.h"
 #include "host/framework/Graphics.h"
@@ -7,8 +9,30 @@
 
 // ================================================================ shared container pieces
 
+namespace {
+
+// Whether any pixel of the frame's strokes (its four sides and the top's two
+// pieces either side of the gap) can lie inside `clip`. A control over the
+// middle of a group box repaints a clip inside the frame many times.
+bool FrameMeetsClip(const TRect& rect, const TRect& clip, int firstTopX, int lastTopX) {
+    if (clip.IsEmpty()) return false;
+    const int left = std::min({rect.Left, rect.Right, firstTopX, lastTopX});
+    const int right = std::max({rect.Left, rect.Right, firstTopX, lastTopX});
+    const int top = std::min(rect.Top, rect.Bottom), bottom = std::max(rect.Top, rect.Bottom);
+    if (clip.Right <= left || clip.Left > right || clip.Bottom <= top || clip.Top > bottom) return false;
+    const bool insideSides = clip.Left > std::min(rect.Left, rect.Right) && clip.Right <= std::max(rect.Left, rect.Right) &&
+                             clip.Top > top && clip.Bottom <= bottom;
+    return !insideSides;
+}
+
+}  // namespace
+
 void DrawGroupFrame(TCanvas* canvas, const TRect& rect, TColor color, int gapLeft, int gapWidth) {
     canvas->Pen()->SetColor(color);
+    if (!FrameMeetsClip(rect, canvas->ClipRect(), gapLeft - 1, gapLeft - 1 + gapWidth)) {
+        canvas->MoveTo(gapLeft - 1 + gapWidth, rect.Top);  // where the strokes would leave the pen
+        return;
+    }
     // LineTo leaves out its end point: the first stroke covers gapLeft - 1
     // down to Left + 1, the last one Right down to gapLeft + gapWidth.
     canvas->MoveTo(gapLeft - 1, rect.Top);

@@ -208,3 +208,59 @@ TEST(ControlPaint, RealPaintErasesPaintsAndClipsToTheUpdateRegion) {
     EXPECT_EQ(shot.pixel(30, 30) & 0xFFFFFF, 0x00FFFFu);  // clAqua as RGB
     EXPECT_EQ(shot.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu);
 }
+
+namespace {
+
+// Keeps a copy of the image it is drawn into while it paints, so that the
+// image must copy its pixels before the fill lands.
+class TCopyKeepingControl : public TRecordingControl {
+public:
+    using TRecordingControl::TRecordingControl;
+    QImage Kept;
+
+protected:
+    void Paint() override {
+        Kept = *DCImage(Canvas()->Handle());
+        TRecordingControl::Paint();
+    }
+};
+
+}  // namespace
+
+TEST(ControlPaint, RenderIntoAnImageShowsEveryWindowWhetherPaintedInPlaceOrNot) {
+    // Windows wholly inside the image paint into it in place; the one half
+    // outside and the one that copies its image on the way go through a
+    // buffer. All show in the picture, clipped to the update region.
+    TForm form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(0, 0, 90, 60);
+    form.SetColor(clWhite);
+    auto* inside = new TRecordingControl(&form);
+    inside->SetBounds(5, 5, 20, 20);
+    inside->PaintColor = clRed;
+    inside->SetParent(&form);
+    auto* copying = new TCopyKeepingControl(&form);
+    copying->SetBounds(35, 5, 20, 20);
+    copying->PaintColor = clBlue;
+    copying->SetParent(&form);
+    auto* across = new TRecordingControl(&form);
+    across->SetBounds(75, 30, 30, 20);  // past the form's right edge
+    across->PaintColor = clLime;
+    across->SetParent(&form);
+    ShowFormForAutomation(&form);
+
+    QImage picture(90, 60, QImage::Format_RGB32);
+    picture.fill(0xFF000000u);
+    form.Widget()->render(&picture);
+    EXPECT_EQ(picture.pixel(15, 15) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(picture.pixel(45, 15) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(picture.pixel(80, 40) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(picture.pixel(30, 40) & 0xFFFFFF, 0xFFFFFFu);
+
+    // A part of the window, at an offset: only that part is drawn, in place.
+    QImage part(20, 20, QImage::Format_RGB32);
+    part.fill(0xFF000000u);
+    form.Widget()->render(&part, QPoint(0, 0), QRegion(10, 10, 10, 10));
+    EXPECT_EQ(part.pixel(2, 2) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(part.pixel(12, 12), 0xFF000000u);
+}

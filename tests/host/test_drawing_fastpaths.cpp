@@ -1,11 +1,13 @@
 // The drawing paths that skip per-pixel work: unscaled image copies (with and
 // without a key colour) against the scaled copy they stand in for, straight
 // lines under a clip region of several rectangles, direct row access to the
-// paintable pixels, and the text layouts a font keeps.
+// paintable pixels, solid fills under simple and complex clips, and the text
+// layouts a font keeps.
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "drawing_test_support.h"
@@ -125,6 +127,72 @@ TEST(StraightLines, FollowAClipOfSeveralRectanglesAndLeaveTheEndPointOut) {
         SelectObject(surface.dc(), GetStockObject(BLACK_PEN));
         DeleteObject(pen);
     }
+}
+
+TEST(SolidFills, PaintExactlyTheRectangleWithinImageClipAndOrigin) {
+    // FillRect and an opaque ExtTextOut take a shortcut when the clip is one
+    // rectangle; every clip must give the pixels the region path gives.
+    struct TClipCase {
+        const char* Name;
+        std::optional<QRegion> Clip;
+    };
+    const TClipCase clips[] = {
+        {"no clip", std::nullopt},
+        {"one rectangle", QRegion(3, 2, 10, 6)},
+        {"two rectangles", QRegion(0, 0, 6, 12) | QRegion(10, 5, 8, 3)},
+        {"empty", QRegion()},
+    };
+    const TRect rects[] = {Rect(2, 1, 9, 7), Rect(-4, -3, 30, 4), Rect(15, 8, 40, 20), Rect(5, 5, 5, 9)};
+    for (const bool opaqueText : {false, true})
+        for (const TClipCase& c : clips)
+            for (const TRect& rect : rects) {
+                TTestSurface surface(20, 12, clWhite);
+                SetViewportOrgEx(surface.dc(), 1, 2, nullptr);
+                if (c.Clip) {
+                    HRGN region = CreateRegionFrom(*c.Clip);
+                    SelectClipRgn(surface.dc(), region);
+                    DeleteObject(region);
+                }
+                if (opaqueText) {
+                    SetBkColor(surface.dc(), clRed);
+                    ExtTextOut(surface.dc(), 0, 0, ETO_OPAQUE, &rect, {});
+                } else {
+                    HBRUSH brush = CreateSolidBrush(clRed);
+                    FillRect(surface.dc(), rect, brush);
+                    DeleteObject(brush);
+                }
+                for (int y = 0; y < 12; ++y)
+                    for (int x = 0; x < 20; ++x) {
+                        const bool inRect = x - 1 >= rect.Left && x - 1 < rect.Right && y - 2 >= rect.Top && y - 2 < rect.Bottom;
+                        const bool painted = inRect && (!c.Clip || c.Clip->contains(QPoint(x, y)));
+                        ASSERT_EQ(surface.At(x, y), painted ? clRed : clWhite)
+                            << c.Name << (opaqueText ? " text" : " brush") << " rect " << rect.Left << "," << rect.Top
+                            << " pixel " << x << "," << y;
+                    }
+            }
+}
+
+TEST(SolidFills, BandsAreEachRowOrColumnInItsOwnColourWithinTheClip) {
+    // The colour of a band is asked by its logical coordinate; a clip of two
+    // rectangles and a viewport origin shift what is painted, not the colours.
+    const QRegion clip = QRegion(0, 0, 9, 12) | QRegion(12, 3, 8, 5);
+    const TRect rect = Rect(-1, 1, 16, 20);  // device (1, 3) to (18, 22)
+    auto colour = [](int i) { return TColor(RGB(std::uint8_t(10 * (i + 5)), 7, 9)); };
+    for (const TBandDirection direction : {TBandDirection::Rows, TBandDirection::Columns}) {
+        TTestSurface surface(20, 12, clWhite);
+        SetViewportOrgEx(surface.dc(), 2, 2, nullptr);
+        HRGN region = CreateRegionFrom(clip);
+        SelectClipRgn(surface.dc(), region);
+        DeleteObject(region);
+        ASSERT_TRUE(FillBands(surface.dc(), rect, direction, colour));
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const bool painted = x >= 1 && x < 18 && y >= 3 && clip.contains(QPoint(x, y));
+                const TColor expected = direction == TBandDirection::Rows ? colour(y - 2) : colour(x - 2);
+                ASSERT_EQ(surface.At(x, y), painted ? expected : clWhite) << int(direction) << " " << x << "," << y;
+            }
+    }
+    EXPECT_FALSE(FillBands(nullptr, rect, TBandDirection::Rows, colour));
 }
 
 TEST(PaintableSpans, CoverExactlyTheClippedRectangleOnce) {

@@ -283,7 +283,7 @@ TEST(Embedding, TransparentHostedControlShowsTheHostingFormsPicture) {
     // Far right of the check box, away from its square and caption.
     auto pixelAtRight = [&] {
         ProcessPendingPaints();
-        const QImage& picture = static_cast<THostWidget*>(box->Widget())->PaintBuffer();
+        const QImage picture = box->Widget()->grab().toImage();
         return picture.pixel(picture.width() - 6, picture.height() / 2) & 0xFFFFFF;
     };
     EXPECT_EQ(pixelAtRight(), 0x0000FFu) << "opaque: its own colour";

@@ -338,3 +338,29 @@ TEST(FormText, PrinterRefusesTreesThatCannotBeReadBack) {
 }
 
 }  // namespace
+
+TEST(FormText, BinaryDigitsReadInPairsAcrossBreaksBlanksAndCase) {
+    // Bytes split by a line break or a blank between their two digits, upper
+    // and lower case, and the faults found at their own line inside a long run.
+    const TFormObject tree = ParseFormText(
+        "object F: TF\n  Data = {\n    0aFF1\n    2 3 4\r\n    Cd\n    }\nend\n");
+    const TValue& data = FindProp(tree, "Data").Value;
+    EXPECT_EQ(data.bytes, (std::vector<std::uint8_t>{0x0A, 0xFF, 0x12, 0x34, 0xCD}));
+
+    const std::string run(4000, 'a');
+    struct Case {
+        std::string text;
+        int line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"object F: TF\n  Data = {\n    " + run + "\n    " + run + "g0\n  }\nend\n", 4, "'g' is not a hexadecimal digit"},
+        {"object F: TF\n  Data = {\n    " + run + "a\n  }\nend\n", 4, "odd number of hexadecimal digits"},
+        {"object F: TF\n  Data = {\n    " + run, 2, "not closed with '}'"},
+    };
+    for (const Case& c : cases) {
+        const EFormTextError e = ParseError(c.text);
+        EXPECT_EQ(e.Line(), c.line) << e.what();
+        EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
+}

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -269,4 +270,43 @@ TEST(GroupBox, OwnPropertiesAreAlwaysWrittenAfterTheInheritedOnes) {
     EXPECT_FALSE(loaded->Ctl3D());
     EXPECT_TRUE(loaded->Transparent());
     EXPECT_EQ(loaded->Version(), OrvoVersion());
+}
+
+TEST(GroupBox, FrameUnderAClipDrawsExactlyTheUnclippedFramesPixelsInside) {
+    // A clip inside the frame draws no stroke at all; any other clip gives
+    // the whole frame's pixels within it. Gaps inside and past the sides.
+    const TRect frame = Rect(3, 4, 36, 26);
+    struct TGap {
+        int Left, Width;
+    };
+    const TGap gaps[] = {{10, 12}, {1, 6}, {30, 12}};
+    auto blank = [] {
+        auto b = std::make_unique<TBitmap>();
+        b->SetPixelFormat(pf32bit);
+        b->SetSize(45, 32);
+        b->Canvas()->Brush()->SetColor(clWhite);
+        b->Canvas()->FillRect(Rect(0, 0, 45, 32));
+        return b;
+    };
+    const TRect clips[] = {Rect(5, 6, 30, 20),  Rect(4, 5, 36, 26), Rect(3, 5, 20, 20), Rect(10, 24, 14, 30),
+                           Rect(36, 0, 40, 30), Rect(0, 0, 40, 5),  Rect(37, 5, 40, 9), Rect(12, 12, 12, 15),
+                           Rect(0, 3, 3, 5),    Rect(37, 3, 42, 5)};
+    for (const TGap& gap : gaps) {
+        auto whole = blank();
+        DrawGroupFrame(whole->Canvas(), frame, clRed, gap.Left, gap.Width);
+        const TPoint end = whole->Canvas()->PenPos();
+        for (const TRect& clip : clips) {
+            auto part = blank();
+            IntersectClipRect(part->Canvas()->Handle(), clip.Left, clip.Top, clip.Right, clip.Bottom);
+            DrawGroupFrame(part->Canvas(), frame, clRed, gap.Left, gap.Width);
+            EXPECT_EQ(part->Canvas()->PenPos(), end);
+            EXPECT_EQ(part->Canvas()->Pen()->Color(), clRed);
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 45; ++x) {
+                    const bool inside = x >= clip.Left && x < clip.Right && y >= clip.Top && y < clip.Bottom;
+                    ASSERT_EQ(part->Canvas()->Pixels(x, y) == clRed, inside && whole->Canvas()->Pixels(x, y) == clRed)
+                        << "gap " << gap.Left << " clip " << clip.Left << "," << clip.Top << " pixel " << x << "," << y;
+                }
+        }
+    }
 }

@@ -12,12 +12,18 @@ bool IsIdentStart(char c) { return IsLetter(c) || c == '_'; }
 bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-int HexDigitValue(char c) {
-    if (IsDigit(c)) return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
+// By table: a form's pictures are read digit by digit.
+constexpr std::array<signed char, 256> kHexDigitValues = [] {
+    std::array<signed char, 256> values{};
+    for (int c = 0; c < 256; ++c)
+        values[std::size_t(c)] = static_cast<signed char>(c >= '0' && c <= '9'   ? c - '0'
+                                             : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                             : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                                    : -1);
+    return values;
+}();
+
+int HexDigitValue(char c) { return kHexDigitValues[static_cast<unsigned char>(c)]; }
 
 bool IsIdentifier(std::string_view s) {
     if (s.empty() || !IsIdentStart(s[0])) return false;
@@ -344,8 +350,21 @@ private:
         const int openLine = FLine;
         ++FPos;  // '{'
         std::vector<std::uint8_t> bytes;
+        // At most one byte for two characters up to the closing brace: a
+        // picture of a form is read without growing its bytes again and again.
+        if (const std::size_t close = FText.find('}', FPos); close != std::string_view::npos)
+            bytes.reserve((close - FPos) / 2);
         int high = -1;  // the first digit of a byte, while the second is awaited
         while (true) {
+            // Whole bytes, two digits at a time; anything else (a line break,
+            // a blank, a fault) goes through the character by character path.
+            if (high < 0)
+                while (FPos + 1 < FText.size()) {
+                    const int first = HexDigitValue(FText[FPos]), second = HexDigitValue(FText[FPos + 1]);
+                    if ((first | second) < 0) break;
+                    bytes.push_back(std::uint8_t(first * 16 + second));
+                    FPos += 2;
+                }
             if (AtEnd()) FailAt(openLine, "the binary data that starts here is not closed with '}'");
             const char c = FText[FPos];
             if (c == '}') {

@@ -428,5 +428,9 @@ void InitInheritedComponent(TComponent* form, const std::string& resourceName) {
     const TResourceBytes* bytes = FindResource(TResourceType::FormDescription, resourceName);
     if (!bytes) throw EReadError(resourceName, 0, "there is no form description resource named " + resourceName);
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    ReadComponentText(form, text, resourceName);
+    const TFormObject tree = ParseOrFail(text, resourceName);
+    // The parsed tree holds all the form needs: the description's pages go
+    // before the form is built, which is when the most memory is in use.
+    ResourceReadThrough(*bytes);
+    ReadComponentTree(form, tree, resourceName);
 }

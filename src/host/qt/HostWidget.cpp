@@ -17,6 +17,7 @@
 
 #include "host/framework/Forms.h"
 #include "host/qt/EmbeddedFocus.h"
+#include "host/qt/PaintBuffers.h"
 #include "host/services/DeviceContextQt.h"
 #include "host/services/DevicePixelScale.h"
 
@@ -348,10 +349,15 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
     } paintScope;
     // At a device pixel ratio above 1 the buffer holds the device's pixels
     // and the DC draws at that density; controls keep logical coordinates.
+    // At ratio 1 a window whose painting goes to a plain 32-bit image
+    // holding all of it paints there in place.
     const int scale = DevicePixelScale(*widget);
-    if (widget->FBuffer.size() != size * scale) widget->FBuffer = QImage(size * scale, QImage::Format_RGB32);
+    QPoint redirectOffset;
+    QImage direct = scale == 1 ? DirectPaintView(widget->PaintRedirection(&redirectOffset), redirectOffset, size) : QImage();
+    QImage& buffer = direct.isNull() ? PaintBuffers().For(size * scale, gPaintDepth) : direct;
+    const uchar* inPlace = direct.constBits();
     {
-        std::unique_ptr<TDeviceContext> dc = CreateImageDC(widget->FBuffer, scale);
+        std::unique_ptr<TDeviceContext> dc = CreateImageDC(buffer, scale);
         // The clip is the update region: Canvas.ClipRect is the bounding box
         // of what is being repainted.
         HRGN clip = CreateRegionFrom(pe->region());
@@ -363,19 +369,23 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
         Dispatch(control, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
         if (guard.Destroyed() || ControlOfWidget(widget) != control) return;
     }
+    // Painted in place, unless drawing made the view copy its pixels (a
+    // copy of the image taken while it was drawn on): then that copy is
+    // the picture, and goes to the window as a buffer would.
+    if (!direct.isNull() && direct.constBits() == inPlace) return;
     // Rectangle by rectangle rather than through a clip region: an unclipped
     // copy of the same pixel format is a plain block copy, where a clipped
     // one is composed span by span (and handed to Qt's thread pool when
     // large).
     QPainter painter(widget);
     if (scale == 1) {
-        for (const QRect& r : pe->region()) painter.drawImage(r.topLeft(), widget->FBuffer, r);
+        for (const QRect& r : pe->region()) painter.drawImage(r.topLeft(), buffer, r);
         return;
     }
     // Logical target, device source: one buffer pixel per device pixel.
     PrepareBufferCopy(painter, *widget);
     for (const QRect& r : pe->region())
-        painter.drawImage(QRectF(r), widget->FBuffer, QRectF(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale));
+        painter.drawImage(QRectF(r), buffer, QRectF(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale));
 }
 
 void THostEvents::UpdateHover(TWinControl* control, QWidget* widget, QPoint local, QPoint global) {

@@ -3,8 +3,9 @@
 //
 // Every windowed control owns one Qt widget. The framework's own widget
 // (THostWidget) paints through WM_ERASEBKGND and WM_PAINT into an off-screen
-// image; a widget that a stock control supplies (a line edit...) paints
-// itself and gets a TWidgetEventFilter. Both hand their events to
+// image shared by all windows, or in place (PaintBuffers.h); a widget that a
+// stock control supplies (a line edit...) paints itself and gets a
+// TWidgetEventFilter. Both hand their events to
 // THostEvents, the one translation of Qt input, focus, geometry and painting
 // into messages. Exceptions raised while a message is handled stop there and
 // go to Application->HandleException with the control as sender.
@@ -31,16 +32,15 @@ class QRegion;
 class THostWidget : public QWidget {
 public:
     THostWidget(TWinControl* control, QWidget* parent, Qt::WindowFlags flags = {});
-    // The off-screen image of the latest paint: the widget's size times its
-    // DevicePixelScale.
-    const QImage& PaintBuffer() const { return FBuffer; }
+    // Where Qt sends this widget's painting right now (a window's backing
+    // store, an image being rendered into) and the offset it gives, or null.
+    QPaintDevice* PaintRedirection(QPoint* offset) const { return redirected(offset); }
 
 protected:
     bool event(QEvent* e) override;
 
 private:
     friend class THostEvents;
-    QImage FBuffer;
 };
 
 // Translates the events of a widget a stock control supplied.

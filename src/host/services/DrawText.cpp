@@ -329,8 +329,7 @@ bool GetTextExtentPoint32(HDC dc, const char* text, int count, TSize* size) {
 bool ExtTextOut(HDC dc, int x, int y, unsigned options, const TRect* rect, std::string_view text) {
     HDC d = CheckedDC(dc);
     if (!d || ((options & (ETO_OPAQUE | ETO_CLIPPED)) && !rect)) return false;
-    if ((options & ETO_OPAQUE) && rect)
-        FillRegion(*d->Target, PaintableRect(*d, DeviceRect(*d, *rect)), ToPixel(d->State.BkColor));
+    if ((options & ETO_OPAQUE) && rect) FillDeviceRect(*d, DeviceRect(*d, *rect), ToPixel(d->State.BkColor));
     if (text.empty() || d->Target->isNull()) return true;
     TLine line;
     for (QChar c : FromUtf8(text)) line.push_back(TChar{c, false});

@@ -19,6 +19,7 @@
 // pointing at freed memory. Stock objects (GetStockObject) are never freed.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -238,6 +239,11 @@ bool FillRgn(HDC dc, HRGN region, HBRUSH brush);
 
 bool FillRect(HDC dc, const TRect& rect, HBRUSH brush);
 bool FillRect(HDC dc, const TRect* rect, HBRUSH brush);
+// Fills the rectangle in one-pixel bands, rows (`vertical`) or columns, each
+// in the colour `colorOf` gives for its logical y or x: what a FillRect per
+// band draws, in one pass over the clip (a gradient of many bands).
+enum class TBandDirection : std::uint8_t { Rows, Columns };
+bool FillBands(HDC dc, const TRect& rect, TBandDirection direction, const std::function<TColor(int)>& colorOf);
 // A one-pixel frame in the brush's colour.
 bool FrameRect(HDC dc, const TRect& rect, HBRUSH brush);
 bool FrameRect(HDC dc, const TRect* rect, HBRUSH brush);

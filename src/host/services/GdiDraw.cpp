@@ -9,10 +9,31 @@ namespace gdi {
 
 void FillRegion(QImage& image, const QRegion& area, QRgb pixel) {
     const QRect bounds = image.rect();
+    uchar* bits = nullptr;  // one detach check for the whole region, not one a row
+    const qsizetype stride = image.bytesPerLine();
     for (const QRect& r0 : area) {
         const QRect r = r0 & bounds;
-        for (int y = r.top(); y <= r.bottom(); ++y) std::fill_n(PixelAt(image, r.left(), y), r.width(), pixel);
+        if (r.isEmpty()) continue;
+        if (!bits) bits = image.bits();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), pixel);
     }
+}
+
+void FillDeviceRect(TDeviceContext& dc, const QRect& deviceRect, QRgb pixel) {
+    if (deviceRect.isEmpty() || !dc.Target || dc.Target->isNull()) return;
+    if (dc.State.Clip && dc.State.Clip->rectCount() > 1) {
+        FillRegion(*dc.Target, PaintableRect(dc, deviceRect), pixel);
+        return;
+    }
+    QRect r = deviceRect & dc.Target->rect();
+    if (dc.State.Clip) r &= dc.State.Clip->boundingRect();
+    if (r.isEmpty()) return;
+    // One detach check for the whole fill, then plain row stores.
+    uchar* bits = dc.Target->bits();
+    const qsizetype stride = dc.Target->bytesPerLine();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), pixel);
 }
 
 void XorRegion(QImage& image, const QRegion& area, QRgb mask) {
@@ -128,10 +149,33 @@ bool FillRect(HDC dc, const TRect& rect, HBRUSH brush) {
     TGdiBrush* b = CheckedBrush(brush);
     if (!d || !b) return false;
     if (b->Style == BS_NULL) return true;
-    FillRegion(*d->Target, PaintableRect(*d, DeviceRect(*d, rect)), ToPixel(b->Color));
+    FillDeviceRect(*d, DeviceRect(*d, rect), ToPixel(b->Color));
     return true;
 }
 bool FillRect(HDC dc, const TRect* rect, HBRUSH brush) { return rect && FillRect(dc, *rect, brush); }
+
+bool FillBands(HDC dc, const TRect& rect, TBandDirection direction, const std::function<TColor(int)>& colorOf) {
+    HDC d = CheckedDC(dc);
+    if (!d || !colorOf) return false;
+    const QRegion area = PaintableRect(*d, DeviceRect(*d, rect));
+    if (area.isEmpty()) return true;
+    uchar* bits = d->Target->bits();
+    const qsizetype stride = d->Target->bytesPerLine();
+    const int originX = d->State.Origin.X, originY = d->State.Origin.Y;
+    std::vector<QRgb> columns;  // the colours of one rectangle's columns
+    for (const QRect& r : area) {
+        if (direction == TBandDirection::Rows) {
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), ToPixel(colorOf(y - originY)));
+        } else {
+            columns.resize(std::size_t(r.width()));
+            for (int x = r.left(); x <= r.right(); ++x) columns[std::size_t(x - r.left())] = ToPixel(colorOf(x - originX));
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::copy(columns.begin(), columns.end(), reinterpret_cast<QRgb*>(bits + y * stride) + r.left());
+        }
+    }
+    return true;
+}
 
 bool FrameRect(HDC dc, const TRect& rect, HBRUSH brush) {
     HDC d = CheckedDC(dc);

@@ -101,6 +101,10 @@ QRegion PaintableRect(const TDeviceContext& dc, const QRect& deviceRect);
 // Pixel operations on an RGB32 image within a region (device coordinates,
 // already clipped to the image).
 void FillRegion(QImage& image, const QRegion& area, QRgb pixel);
+// Fills the paintable part of a device rectangle: FillRegion of
+// PaintableRect, without building regions when the clip is one rectangle
+// (a background band, a cell's fill).
+void FillDeviceRect(TDeviceContext& dc, const QRect& deviceRect, QRgb pixel);
 void XorRegion(QImage& image, const QRegion& area, QRgb mask);
 inline QRgb* PixelAt(QImage& image, int x, int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)) + x; }
 inline const QRgb* PixelAt(const QImage& image, int x, int y) {

@@ -22,6 +22,11 @@ void RegisterResource(TResourceType type, std::string_view name, std::span<const
 void RegisterStaticResource(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes);
 // The resource's bytes, or nullptr when there is none.
 const TResourceBytes* FindResource(TResourceType type, std::string_view name);
+// Says that `bytes` were just read through and are not needed again soon.
+// Bytes in a read-only part of the program file give their memory pages
+// back (a large form description is read once, at start-up); a later read
+// brings them in again from the file. Other bytes are left as they are.
+void ResourceReadThrough(TResourceBytes bytes);
 
 // A module registers its resources through a static object of this type in
 // one of its sources (the resources are then present before main runs).
