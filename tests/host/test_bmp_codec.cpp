@@ -232,3 +232,63 @@ TEST(BmpCodec, RejectsTruncatedPixelData) {
     s.Rows.push_back(0);
     EXPECT_NO_THROW(DecodeBmp(BuildBmp(s)));
 }
+
+// A loaded file is written back byte for byte. Plain 24- and 32-bit files
+// keep only their headers (the rows come again from the picture); any file
+// whose rows the picture would not give back exactly is kept whole.
+TEST(BmpCodec, OriginalFilesComeBackByteForByteAndPlainRowsAreNotKeptTwice) {
+    // 3 x 2 pixels: 9 bytes a 24-bit row, padded to 12; 12 bytes a 32-bit row.
+    const std::vector<std::uint8_t> rows24 = {1, 2,  3,  4,  5,  6,  7,  8,  9,  0, 0, 0,
+                                              10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0, 0};
+    const std::vector<std::uint8_t> rows32 = {1,  2,  3,  0, 4,  5,  6,  0, 7,  8,  9,  0,
+                                              10, 11, 12, 0, 13, 14, 15, 0, 16, 17, 18, 0};
+    auto spec = [](int height, int bits, std::vector<std::uint8_t> rows) {
+        TBmpSpec s;
+        s.Width = 3;
+        s.Height = height;
+        s.Bits = bits;
+        s.Rows = std::move(rows);
+        return s;
+    };
+    auto withByte = [](std::vector<std::uint8_t> rows, std::size_t at, std::uint8_t value) {
+        rows[at] = value;
+        return rows;
+    };
+    struct TCase {
+        const char* Name;
+        std::vector<std::uint8_t> File;
+        bool RowsFromPicture;
+    };
+    std::vector<std::uint8_t> trailing = BuildBmp(spec(2, 24, rows24));
+    trailing.push_back(0);
+    std::vector<std::uint8_t> otherResolution = BuildBmp(spec(2, 24, rows24));
+    otherResolution[38] = 0x13;  // 72 dpi, as many painting programs write
+    otherResolution[39] = 0x0B;
+    const TCase cases[] = {
+        {"24 bits, bottom-up", BuildBmp(spec(2, 24, rows24)), true},
+        {"24 bits, another resolution", otherResolution, true},
+        {"32 bits, reserved bytes 0", BuildBmp(spec(2, 32, rows32)), true},
+        {"32 bits, a reserved byte set", BuildBmp(spec(2, 32, withByte(rows32, 3, 0xFF))), false},
+        {"24 bits, padding not 0", BuildBmp(spec(2, 24, withByte(rows24, 10, 7))), false},
+        {"24 bits, top-down", BuildBmp(spec(-2, 24, rows24)), false},
+        {"24 bits, a byte after the rows", trailing, false},
+        {"4 bits with a palette", GlyphLikeBmp(), false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TBmpImage decoded = DecodeBmp(c.File);
+        const TBmpOriginal original(c.File, decoded);
+        EXPECT_EQ(original.RowsFromPicture(), c.RowsFromPicture);
+        // The picture is handed over as the bitmap holds it: a fourth byte
+        // that is not 0, and a longer line than the pixels need.
+        const int bytesPerLine = decoded.Width * 4 + 8;
+        std::vector<std::uint8_t> picture(std::size_t(bytesPerLine) * std::size_t(decoded.Height), 0xEE);
+        for (int y = 0; y < decoded.Height; ++y)
+            for (int x = 0; x < decoded.Width; ++x) {
+                const std::uint8_t* from = decoded.Pixels.data() + (std::size_t(y) * std::size_t(decoded.Width) + std::size_t(x)) * 4;
+                std::copy(from, from + 3, picture.data() + std::size_t(y) * std::size_t(bytesPerLine) + std::size_t(x) * 4);
+            }
+        EXPECT_EQ(original.File(picture.data(), bytesPerLine), c.File);
+    }
+    EXPECT_TRUE(TBmpOriginal().Empty());
+}

@@ -107,13 +107,13 @@ void TBitmap::ReplaceImage(HBITMAP bitmap) {
     FreeCanvasHandle();
     DeleteObject(FHandle);
     FHandle = bitmap;
-    FLoadedFile.clear();
+    FLoadedFile = {};
     FPendingWidth = 0;
     FPendingHeight = 0;
 }
 
 void TBitmap::CanvasChanged() {
-    FLoadedFile.clear();
+    FLoadedFile = {};
     Changed();
 }
 
@@ -159,7 +159,7 @@ void TBitmap::SetSize(int width, int height) {
     if (FHandle) {
         // Same object, new pixels: a DC with the bitmap selected follows.
         ImageOf(FHandle) = resized;
-        FLoadedFile.clear();
+        FLoadedFile = {};
     } else {
         ReplaceImage(CreateBitmapFrom(resized));
     }
@@ -185,7 +185,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
                               " is not supported");
     if (format == FPixelFormat) return;
     FPixelFormat = format;
-    FLoadedFile.clear();
+    FLoadedFile = {};
     Changed();
 }
 
@@ -193,7 +193,7 @@ std::uint8_t* TBitmap::ScanLine(int row) {
     if (row < 0 || row >= Height())
         throw EInvalidGraphic("scan line " + std::to_string(row) + " is out of range (height " +
                               std::to_string(Height()) + ")");
-    FLoadedFile.clear();  // the caller may change the pixels
+    FLoadedFile = {};  // the caller may change the pixels
     return ImageOf(FHandle).scanLine(row);
 }
 
@@ -212,7 +212,7 @@ TColor TBitmap::Pixel(int x, int y) const {
 void TBitmap::SetPixel(int x, int y, TColor color) {
     if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
     *gdi::PixelAt(ImageOf(FHandle), x, y) = gdi::ToPixel(color);
-    FLoadedFile.clear();
+    FLoadedFile = {};
     Changed();
 }
 
@@ -224,7 +224,7 @@ TCanvas* TBitmap::Canvas() {
 }
 
 HBITMAP TBitmap::Handle() {
-    FLoadedFile.clear();  // the handle gives write access to the pixels
+    FLoadedFile = {};  // the handle gives write access to the pixels
     return Empty() ? nullptr : FHandle;
 }
 
@@ -239,7 +239,7 @@ HBITMAP TBitmap::ReleaseHandle() {
     FreeCanvasHandle();
     HBITMAP h = FHandle;
     FHandle = nullptr;
-    FLoadedFile.clear();
+    FLoadedFile = {};
     Changed();
     return h;
 }
@@ -257,15 +257,16 @@ void TBitmap::LoadFromBytes(std::span<const std::uint8_t> bytes) {
     } catch (const EBmpError& e) {
         throw EInvalidGraphic(e.what());
     }
+    TBmpOriginal original(bytes, decoded);
     ReplaceImage(CreateBitmapFrom(gdi::ImageFromBmp(decoded)));
-    FLoadedFile.assign(bytes.begin(), bytes.end());
+    FLoadedFile = std::move(original);
     Changed();
 }
 
 std::vector<std::uint8_t> TBitmap::SaveToBytes() const {
-    if (!FLoadedFile.empty()) return FLoadedFile;
-    if (Empty()) return {};
+    if (Empty()) return FLoadedFile.File(nullptr, 0);  // whole, if anything: rows need a picture
     const QImage& image = ImageOf(FHandle);
+    if (!FLoadedFile.Empty()) return FLoadedFile.File(image.constBits(), int(image.bytesPerLine()));
     return EncodeBmp(image.width(), image.height(), image.constBits(), int(image.bytesPerLine()), 32);
 }
 

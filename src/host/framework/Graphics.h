@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/services/BmpCodec.h"
 #include "host/services/Colors.h"
 #include "host/services/Gdi.h"
 #include "host/framework/TypeInfo.h"
@@ -374,7 +375,7 @@ private:
     HBITMAP FHandle = nullptr;  // owned
     std::unique_ptr<TCanvas> FCanvas;
     // The BMP file the pixels came from, while they are unchanged.
-    std::vector<std::uint8_t> FLoadedFile;
+    TBmpOriginal FLoadedFile;
     TPixelFormat FPixelFormat = pfDevice;
     // The other side of a bitmap sized to 0 on one side (SetWidth then SetHeight).
     int FPendingWidth = 0;

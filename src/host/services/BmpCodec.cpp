@@ -222,12 +222,35 @@ TBmpImage DecodeBmp(std::span<const std::uint8_t> bytes) {
     return img;
 }
 
+namespace {
+
+// Bytes of one uncompressed row of `width` pixels, padded to 4 bytes.
+std::size_t RowBytes(std::int64_t width, int bitsPerPixel) {
+    return ((std::size_t(width) * std::size_t(bitsPerPixel) + 31) / 32) * 4;
+}
+
+// The file's rows as EncodeBmp writes them: bottom-up, the picture's blue,
+// green and red, then 0 for a 32-bit pixel's fourth byte and for the padding.
+void WritePictureRow(std::uint8_t* out, const std::uint8_t* picture, int width, int bitsPerPixel, std::size_t rowBytes) {
+    std::uint8_t* at = out;
+    for (int x = 0; x < width; ++x, picture += 4) {
+        at[0] = picture[0];
+        at[1] = picture[1];
+        at[2] = picture[2];
+        if (bitsPerPixel == 32) at[3] = 0;
+        at += bitsPerPixel / 8;
+    }
+    std::memset(at, 0, rowBytes - std::size_t(at - out));
+}
+
+}  // namespace
+
 std::vector<std::uint8_t> EncodeBmp(int width, int height, const std::uint8_t* pixels, int bytesPerLine, int bitsPerPixel) {
     if (bitsPerPixel != 24 && bitsPerPixel != 32)
         throw EBmpError("BMP files are written with 24 or 32 bits per pixel, not " + std::to_string(bitsPerPixel));
     if (width < 0 || height < 0 || std::int64_t(width) * height > kBmpMaxPixels || width > kBmpMaxSide || height > kBmpMaxSide)
         throw EBmpError("cannot write a BMP of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
-    const std::size_t stride = ((std::size_t(width) * bitsPerPixel + 31) / 32) * 4;
+    const std::size_t stride = RowBytes(width, bitsPerPixel);
     const std::size_t dataSize = stride * std::size_t(height);
     const std::size_t offBits = kFileHeaderSize + 40;
     std::vector<std::uint8_t> out(offBits + dataSize, 0);
@@ -248,17 +271,52 @@ std::vector<std::uint8_t> EncodeBmp(int width, int height, const std::uint8_t* p
     put32(34, std::uint32_t(dataSize));
     put32(38, 3780);  // 96 dpi in pixels per metre
     put32(42, 3780);
+    for (int y = 0; y < height; ++y)
+        WritePictureRow(out.data() + offBits + stride * std::size_t(height - 1 - y),
+                        pixels + std::size_t(bytesPerLine) * std::size_t(y), width, bitsPerPixel, stride);
+    return out;
+}
+
+TBmpOriginal::TBmpOriginal(std::span<const std::uint8_t> file, const TBmpImage& decoded) {
+    // Only the plain layouts can be written again from the picture; any
+    // other file is kept whole.
+    const std::size_t rowsAt = RowsFromPictureAt(file, decoded);
+    FBytes.assign(file.begin(), file.begin() + std::ptrdiff_t(rowsAt ? rowsAt : file.size()));
+    if (!rowsAt) return;
+    FWidth = decoded.Width;
+    FHeight = decoded.Height;
+    FBitsPerPixel = file[28];
+    FRowsFromPicture = true;
+}
+
+std::size_t TBmpOriginal::RowsFromPictureAt(std::span<const std::uint8_t> file, const TBmpImage& decoded) {
+    if (file.size() < kFileHeaderSize + 40 || decoded.Width <= 0 || decoded.Height <= 0) return 0;
+    const TReader read(file);
+    const std::uint32_t headerSize = read.U32(14, "header size");
+    const std::int32_t width = read.I32(18, "width"), height = read.I32(22, "height");
+    const int bits = read.U16(28, "bit count");
+    const std::uint32_t offBits = read.U32(10, "pixel offset");
+    if (headerSize < 40 || read.U32(30, "compression") != BI_RGB || (bits != 24 && bits != 32)) return 0;
+    if (width != decoded.Width || height != decoded.Height) return 0;  // top-down files have a negative height
+    const std::size_t rowBytes = RowBytes(width, bits);
+    if (offBits < kFileHeaderSize + headerSize || offBits > file.size() ||
+        file.size() - offBits != rowBytes * std::size_t(height))
+        return 0;
+    std::vector<std::uint8_t> row(rowBytes);
     for (int y = 0; y < height; ++y) {
-        const std::uint8_t* src = pixels + std::size_t(bytesPerLine) * std::size_t(y);
-        std::uint8_t* dst = out.data() + offBits + stride * std::size_t(height - 1 - y);
-        for (int x = 0; x < width; ++x) {
-            if (bitsPerPixel == 32) {
-                std::memcpy(dst + x * 4, src + x * 4, 3);
-                dst[x * 4 + 3] = 0;
-            } else {
-                std::memcpy(dst + x * 3, src + x * 4, 3);
-            }
-        }
+        WritePictureRow(row.data(), decoded.Pixels.data() + std::size_t(y) * std::size_t(width) * 4, width, bits, rowBytes);
+        if (std::memcmp(row.data(), read.At(offBits + rowBytes * std::size_t(height - 1 - y)), rowBytes) != 0) return 0;
     }
+    return offBits;
+}
+
+std::vector<std::uint8_t> TBmpOriginal::File(const std::uint8_t* pixels, int bytesPerLine) const {
+    if (!FRowsFromPicture) return FBytes;
+    const std::size_t rowBytes = RowBytes(FWidth, FBitsPerPixel);
+    std::vector<std::uint8_t> out(FBytes.size() + rowBytes * std::size_t(FHeight));
+    std::memcpy(out.data(), FBytes.data(), FBytes.size());
+    for (int y = 0; y < FHeight; ++y)
+        WritePictureRow(out.data() + FBytes.size() + rowBytes * std::size_t(FHeight - 1 - y),
+                        pixels + std::size_t(bytesPerLine) * std::size_t(y), FWidth, FBitsPerPixel, rowBytes);
     return out;
 }
