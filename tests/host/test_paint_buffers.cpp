@@ -37,7 +37,7 @@ TEST(PaintBuffers, LevelsKeepApartAndAStoreServesEverySmallerWindow) {
     EXPECT_EQ(buffers.BytesHeld(), 80 * 40 * 4 + 100 * 50 * 4);
 }
 
-TEST(PaintBuffers, DirectViewOnlyOfAPlainImageHoldingTheWholeWidget) {
+TEST(PaintBuffers, DirectViewOnlyOfAPlainImageHoldingTheWidgetsCorner) {
     QImage device(50, 40, QImage::Format_RGB32);
     device.fill(0xFF000000u);
     // Qt's redirection offset is minus the widget's place in the device.
@@ -59,8 +59,9 @@ TEST(PaintBuffers, DirectViewOnlyOfAPlainImageHoldingTheWholeWidget) {
     const TCase refused[] = {
         {"alpha format", QImage::Format_ARGB32_Premultiplied, 1.0, QPoint(0, 0), QSize(10, 10)},
         {"ratio 2", QImage::Format_RGB32, 2.0, QPoint(0, 0), QSize(10, 10)},
-        {"past the right edge", QImage::Format_RGB32, 1.0, QPoint(-41, 0), QSize(10, 10)},
+        {"left of the left edge", QImage::Format_RGB32, 1.0, QPoint(2, 0), QSize(10, 10)},
         {"above the top", QImage::Format_RGB32, 1.0, QPoint(0, 3), QSize(10, 10)},
+        {"wholly right of the device", QImage::Format_RGB32, 1.0, QPoint(-50, 0), QSize(10, 10)},
         {"empty widget", QImage::Format_RGB32, 1.0, QPoint(0, 0), QSize(0, 10)},
     };
     for (const TCase& c : refused) {
@@ -69,4 +70,12 @@ TEST(PaintBuffers, DirectViewOnlyOfAPlainImageHoldingTheWholeWidget) {
         EXPECT_TRUE(DirectPaintView(&other, c.Offset, c.Size).isNull()) << c.Name;
     }
     EXPECT_TRUE(DirectPaintView(nullptr, QPoint(), QSize(10, 10)).isNull());
+
+    // A widget reaching past the right and bottom edges paints in place the
+    // part on the device.
+    QImage cut = DirectPaintView(&device, QPoint(-41, -35), QSize(20, 10));
+    ASSERT_FALSE(cut.isNull());
+    EXPECT_EQ(cut.size(), QSize(9, 5));
+    cut.setPixel(8, 4, 0xFF0000FFu);
+    EXPECT_EQ(device.pixel(49, 39), 0xFF0000FFu);
 }

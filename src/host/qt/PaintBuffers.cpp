@@ -28,12 +28,15 @@ QImage DirectPaintView(QPaintDevice* device, QPoint redirectOffset, QSize size) 
     if (!device || device->devType() != QInternal::Image || size.isEmpty()) return QImage();
     auto* image = static_cast<QImage*>(device);
     if (image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0) return QImage();
-    // The redirection offset takes the widget's origin to the device's.
-    const QRect area(-redirectOffset, size);
-    if (!image->rect().contains(area)) return QImage();
+    // The redirection offset takes the widget's origin to the device's. A
+    // widget reaching past the device's right or bottom edge (a child
+    // partly outside its form) gets the part on the device: nothing beyond
+    // it is seen, and Qt's paint region stops at it too.
+    const QRect area = QRect(-redirectOffset, size).intersected(image->rect());
+    if (area.isEmpty() || area.topLeft() != -redirectOffset) return QImage();
     const qsizetype stride = image->bytesPerLine();
     uchar* origin = image->bits() + area.top() * stride + qsizetype(area.left()) * 4;
-    return QImage(origin, size.width(), size.height(), stride, QImage::Format_RGB32);
+    return QImage(origin, area.width(), area.height(), stride, QImage::Format_RGB32);
 }
 
 TPaintBuffers& PaintBuffers() {

@@ -37,7 +37,8 @@ private:
 // A view of the part of `device` a widget of `size` covers when Qt paints
 // the widget into it at `redirectOffset` (QWidget::redirected): the widget
 // then paints in place, with no buffer and no copy. Null unless the device
-// is a 32-bit RGB image of ratio 1 holding the whole widget.
+// is a 32-bit RGB image of ratio 1 holding the widget's top-left corner; the
+// view is cut at the device's right and bottom edges.
 QImage DirectPaintView(QPaintDevice* device, QPoint redirectOffset, QSize size);
 
 // The buffers of this thread's windows (painting happens on the GUI thread).
