@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <memory>
+#include <vector>
 
 #include "host/services/DeviceContextQt.h"
 #include "host/framework/Forms.h"
@@ -1397,10 +1399,31 @@ void TWinControl::WndProc(TMessage& message) {
 
 // ---------------------------------------------------------------- canvases
 
+// Outside a paint a control's canvas draws on a scratch image of the
+// control's size, there for measuring text and for ClipRect: what is drawn
+// on it is never seen. So every canvas shares the pixels of one store, sized
+// for the largest control so far, instead of holding a picture of its own.
+// A canvas keeps the store it was given alive, so a larger store made later
+// does not take the pixels from under it.
 struct TControlCanvas::TScratch {
-    QImage Image;
+    std::shared_ptr<std::vector<QRgb>> Store;
+    QImage Image;  // the control's size, over Store
     std::unique_ptr<TDeviceContext> DC;
 };
+
+namespace {
+
+std::shared_ptr<std::vector<QRgb>> ScratchStore(std::size_t pixels) {
+    static std::weak_ptr<std::vector<QRgb>> current;
+    std::shared_ptr<std::vector<QRgb>> store = current.lock();
+    if (!store || store->size() < pixels) {
+        store = std::make_shared<std::vector<QRgb>>(pixels, 0xFFFFFFFFu);
+        current = store;
+    }
+    return store;
+}
+
+}  // namespace
 
 TControlCanvas::TControlCanvas(TControl* control) : FControl(control) {}
 
@@ -1414,8 +1437,9 @@ void TControlCanvas::CreateHandle() {
     const int h = std::max(FControl ? FControl->Height() : 1, 1);
     if (!FScratch || FScratch->Image.width() != w || FScratch->Image.height() != h) {
         auto scratch = std::make_unique<TScratch>();
-        scratch->Image = QImage(w, h, QImage::Format_RGB32);
-        scratch->Image.fill(Qt::white);
+        scratch->Store = ScratchStore(std::size_t(w) * std::size_t(h));
+        scratch->Image = QImage(reinterpret_cast<uchar*>(scratch->Store->data()), w, h, qsizetype(w) * 4,
+                                QImage::Format_RGB32);
         scratch->DC = CreateImageDC(scratch->Image);
         FScratch = std::move(scratch);
     }
