@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "controls_test_support.h"
+#include "host/framework/Forms.h"
 #include "host/qt/Automation.h"
 #include "host/qt/HostWidget.h"
 
@@ -225,6 +226,52 @@ TEST(ControlProps, PublishedPropertiesStartWithTheCommonOnes) {
         EXPECT_NE(info.FindDefined(name), nullptr) << name;
     for (const char* name : {"TabOrder", "TabStop", "OnKeyDown", "OnEnter"})
         EXPECT_NE(TWinControl::StaticClassInfo().FindDefined(name), nullptr) << name;
+}
+
+// Class tables share the entries a class takes over unchanged; changing one
+// in a class copies it for that class only.
+TEST(ControlProps, PropertyTablesShareUnchangedEntriesAndCopyOnChange) {
+    // TForm publishes Visible with its own default and Width with its own
+    // storing rule; TCustomForm's Left is published as TControl defined it.
+    const TClassInfo& form = TForm::StaticClassInfo();
+    const TClassInfo& control = TControl::StaticClassInfo();
+    EXPECT_EQ(form.FindPublished("Left"), control.FindPublished("Left"));
+    EXPECT_NE(form.FindPublished("Width"), control.FindPublished("Width"));
+    EXPECT_FALSE(control.FindDefined("Width")->IsStored);
+    EXPECT_EQ(*form.FindPublished("Visible")->Default, TValue::Bool(false));
+    EXPECT_EQ(*control.FindDefined("Visible")->Default, TValue::Bool(true));
+
+    TClassInfo child("TSharingChild", &control);
+    const TPropInfo* shared = &child.Published[0];
+    EXPECT_EQ(shared, &control.Published[0]);
+    child.Published.Edit(0).Default = TValue::Int(7);
+    EXPECT_NE(&child.Published[0], shared);
+    EXPECT_EQ(*child.Published[0].Default, TValue::Int(7));
+    EXPECT_EQ(control.Published[0].Default, shared->Default);
+    EXPECT_NE(control.Published[0].Default, std::optional<TValue>(TValue::Int(7)));
+    // Published again it moves to the end, still one entry.
+    const std::size_t count = child.Published.size();
+    PublishProperty(child, "Left", std::nullopt);
+    EXPECT_EQ(child.Published.size(), count);
+    EXPECT_EQ(child.Published.back().Name, "Left");
+}
+
+// Outside a paint a canvas measures and draws on a scratch surface of its
+// control's size; canvases share its pixels, and a larger control made later
+// leaves the smaller one's surface usable.
+TEST(ControlProps, CanvasOutsideAPaintHasTheControlsSizeWhileSurfacesGrow) {
+    TComponent owner(nullptr);
+    auto* small = new TRecordingGraphic(&owner);
+    small->SetBounds(0, 0, 30, 20);
+    const int lineHeight = small->Canvas()->TextHeight("Xg");
+    EXPECT_GT(lineHeight, 0);
+    auto* large = new TRecordingControl(&owner);
+    large->SetBounds(0, 0, 300, 200);
+    EXPECT_EQ(large->Canvas()->TextHeight("Xg"), lineHeight);
+    EXPECT_EQ(large->Canvas()->ClipRect(), Rect(0, 0, 300, 200));
+    small->Canvas()->FillRect(Rect(0, 0, 30, 20));
+    EXPECT_EQ(small->Canvas()->ClipRect(), Rect(0, 0, 30, 20));
+    EXPECT_EQ(small->Canvas()->TextHeight("Xg"), lineHeight);
 }
 
 TEST(ControlProps, PropertyTableReadsAndWritesTheFrameworkValues) {

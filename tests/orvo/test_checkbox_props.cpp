@@ -195,7 +195,7 @@ TEST(CheckBoxProps, OwnPropertiesAreAlwaysWrittenInDeclarationOrder) {
     const std::string text = WriteComponentText(&form);
 
     const std::vector<std::string> names = WrittenNames(text);
-    const std::vector<TPropInfo>& published = TOrvoCheckBox::StaticClassInfo().Published;
+    const TPropList& published = TOrvoCheckBox::StaticClassInfo().Published;
     // Every name is published, and they come in published order.
     int last = -1;
     for (const std::string& name : names) {

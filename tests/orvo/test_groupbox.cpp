@@ -232,7 +232,7 @@ TEST(GroupBox, MovingInvalidatesTheBoxAndEachChild) {
 // ---------------------------------------------------------------- streaming
 
 TEST(GroupBox, OwnPropertiesAreAlwaysWrittenAfterTheInheritedOnes) {
-    const std::vector<TPropInfo>& published = TOrvoGroupBox::StaticClassInfo().Published;
+    const TPropList& published = TOrvoGroupBox::StaticClassInfo().Published;
     ASSERT_GE(published.size(), 3u);
     EXPECT_EQ(published[published.size() - 3].Name, "Ctl3D");
     EXPECT_EQ(published[published.size() - 2].Name, "Transparent");

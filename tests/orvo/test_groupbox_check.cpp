@@ -340,11 +340,11 @@ TEST(GroupBoxWithCheck, LoadingAppliesTheRuleToTheChildrenReadAfterIt) {
 }
 
 TEST(GroupBoxWithCheck, HeadingIsNotStreamedAndOwnPropertiesComeLast) {
-    const std::vector<TPropInfo>& published = TOrvoGroupBoxWithCheck::StaticClassInfo().Published;
+    const TPropList& published = TOrvoGroupBoxWithCheck::StaticClassInfo().Published;
     std::vector<std::string> names;
     for (const TPropInfo& p : published) names.push_back(p.Name);
     // Ctl3D keeps the framework's place, as the group box's own.
-    const std::vector<TPropInfo>& framework = TGroupBox::StaticClassInfo().Published;
+    const TPropList& framework = TGroupBox::StaticClassInfo().Published;
     for (std::size_t i = 0; i < framework.size(); ++i) EXPECT_EQ(names[i], framework[i].Name);
     const std::vector<std::string> own = {"Alignment",      "Checked",        "CheckColor",   "CheckStyle",
                                           "CheckType",      "FocusHighlight", "HighlightColor", "HotTrack",

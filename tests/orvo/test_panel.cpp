@@ -330,7 +330,7 @@ TEST(Panel, MovingInvalidatesTheChildrenOnly) {
 // ---------------------------------------------------------------- streaming
 
 TEST(Panel, OwnPropertiesAreAlwaysWrittenAfterTheInheritedOnes) {
-    const std::vector<TPropInfo>& published = TOrvoPanel::StaticClassInfo().Published;
+    const TPropList& published = TOrvoPanel::StaticClassInfo().Published;
     std::vector<std::string> last;
     for (std::size_t i = published.size() - 4; i < published.size(); ++i) last.push_back(published[i].Name);
     EXPECT_EQ(last, (std::vector<std::string>{"Ctl3D", "Transparent", "Transparency", "Version"}));

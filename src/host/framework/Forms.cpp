@@ -114,9 +114,9 @@ const TClassInfo& TForm::StaticClassInfo() {
                       "OnShow", "PixelsPerInch", "TextHeight"});
         // A form stores its client size when it does not scroll, its outer
         // size when it does.
-        for (TPropInfo& p : i.Published)
-            if (p.Name == "Width" || p.Name == "Height")
-                p.IsStored = [](const TObject& o) { return static_cast<const TCustomForm&>(o).AutoScroll(); };
+        for (std::size_t at = 0; at < i.Published.size(); ++at)
+            if (i.Published[at].Name == "Width" || i.Published[at].Name == "Height")
+                i.Published.Edit(at).IsStored = [](const TObject& o) { return static_cast<const TCustomForm&>(o).AutoScroll(); };
         return i;
     }();
     return info;

@@ -61,14 +61,22 @@ const TPropInfo* TClassInfo::FindPublished(std::string_view name) const {
     return nullptr;
 }
 
+namespace {
+
+// Where FindDefined finds `name`: the list and the index in it.
+std::pair<const TPropList*, std::size_t> FindDefinedEntry(const TClassInfo& info, std::string_view name) {
+    for (const TClassInfo* c = &info; c; c = c->Parent)
+        for (const TPropList* list : {&c->Defined, &c->Published})
+            for (std::size_t i = 0; i < list->size(); ++i)
+                if (SameText((*list)[i].Name, name)) return {list, i};
+    return {nullptr, 0};
+}
+
+}  // namespace
+
 const TPropInfo* TClassInfo::FindDefined(std::string_view name) const {
-    for (const TClassInfo* c = this; c; c = c->Parent) {
-        for (const TPropInfo& p : c->Defined)
-            if (SameText(p.Name, name)) return &p;
-        for (const TPropInfo& p : c->Published)
-            if (SameText(p.Name, name)) return &p;
-    }
-    return nullptr;
+    const auto [list, index] = FindDefinedEntry(*this, name);
+    return list ? &(*list)[index] : nullptr;
 }
 
 bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
@@ -77,14 +85,25 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
     return false;
 }
 
+void TPropList::remove(std::string_view name) {
+    std::erase_if(FEntries, [&](const std::shared_ptr<TPropInfo>& p) { return SameText(p->Name, name); });
+}
+
+TPropInfo& TPropList::Edit(std::size_t index) {
+    std::shared_ptr<TPropInfo>& entry = FEntries.at(index);
+    if (entry.use_count() > 1) entry = std::make_shared<TPropInfo>(*entry);
+    return *entry;
+}
+
 void PublishProperty(TClassInfo& info, std::string_view name, const std::optional<std::optional<TValue>>& defaultOverride) {
-    const TPropInfo* def = info.FindDefined(name);
-    if (!def) throw std::logic_error(info.Name + " publishes " + std::string(name) + ", which nothing defines");
-    TPropInfo copy = *def;
-    if (defaultOverride) copy.Default = *defaultOverride;
-    auto same = [&](const TPropInfo& p) { return SameText(p.Name, name); };
-    info.Published.erase(std::remove_if(info.Published.begin(), info.Published.end(), same), info.Published.end());
-    info.Published.push_back(std::move(copy));
+    const auto [list, index] = FindDefinedEntry(info, name);
+    if (!list) throw std::logic_error(info.Name + " publishes " + std::string(name) + ", which nothing defines");
+    // Held before the old place is removed: the entry may be that very one.
+    TPropList found;
+    found.push_back_shared(*list, index);
+    info.Published.remove(name);
+    info.Published.push_back_shared(found, 0);
+    if (defaultOverride) info.Published.EditBack().Default = *defaultOverride;
 }
 
 void RegisterClass(const TClassInfo& info) { Registry()[info.Name] = &info; }

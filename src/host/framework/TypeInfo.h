@@ -113,14 +113,63 @@ struct TPropInfo {
     std::vector<std::string> ValueNames;
 };
 
+// An ordered list of property descriptions. A class's tables repeat most
+// entries of its ancestors' unchanged (every class publishes again what it
+// inherits), so entries are shared between lists and copied only when a
+// list changes one: reading is as from a vector, changing goes through
+// Edit, which gives the list its own copy first.
+class TPropList {
+    using TEntries = std::vector<std::shared_ptr<TPropInfo>>;
+
+public:
+    class const_iterator {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = TPropInfo;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const TPropInfo*;
+        using reference = const TPropInfo&;
+        const_iterator() = default;
+        explicit const_iterator(TEntries::const_iterator at) : FAt(at) {}
+        reference operator*() const { return **FAt; }
+        pointer operator->() const { return FAt->get(); }
+        const_iterator& operator++() { ++FAt; return *this; }
+        const_iterator operator++(int) { const_iterator was = *this; ++FAt; return was; }
+        const_iterator& operator--() { --FAt; return *this; }
+        difference_type operator-(const const_iterator& other) const { return FAt - other.FAt; }
+        bool operator==(const const_iterator& other) const { return FAt == other.FAt; }
+    private:
+        TEntries::const_iterator FAt;
+    };
+
+    const_iterator begin() const { return const_iterator(FEntries.begin()); }
+    const_iterator end() const { return const_iterator(FEntries.end()); }
+    std::size_t size() const { return FEntries.size(); }
+    bool empty() const { return FEntries.empty(); }
+    const TPropInfo& operator[](std::size_t index) const { return *FEntries[index]; }
+    const TPropInfo& back() const { return *FEntries.back(); }
+
+    void push_back(TPropInfo entry) { FEntries.push_back(std::make_shared<TPropInfo>(std::move(entry))); }
+    // Appends the entry at `index` of `other` without copying it.
+    void push_back_shared(const TPropList& other, std::size_t index) { FEntries.push_back(other.FEntries[index]); }
+    // Removes the entries named `name` (case-insensitive).
+    void remove(std::string_view name);
+    // The entry at `index` for changing: this list's own copy.
+    TPropInfo& Edit(std::size_t index);
+    TPropInfo& EditBack() { return Edit(size() - 1); }
+
+private:
+    TEntries FEntries;
+};
+
 struct TClassInfo {
     using Factory = std::function<TComponent*(TComponent* owner)>;
 
     std::string Name;
     const TClassInfo* Parent = nullptr;
-    Factory Create;                 // null for classes that are not created from descriptions
-    std::vector<TPropInfo> Defined; // what this class itself defines
-    std::vector<TPropInfo> Published;  // the full published list, in order
+    Factory Create;      // null for classes that are not created from descriptions
+    TPropList Defined;   // what this class itself defines
+    TPropList Published; // the full published list, in order
 
     TClassInfo(std::string name, const TClassInfo* parent, Factory create = {});
 
@@ -338,22 +387,22 @@ public:
     TClassBuilder& Component(const std::string& name, G get, S set);
 
     // Applies to the property defined last.
-    TClassBuilder& Default(TValue v) { info_.Defined.back().Default = std::move(v); return *this; }
+    TClassBuilder& Default(TValue v) { info_.Defined.EditBack().Default = std::move(v); return *this; }
     TClassBuilder& Default(bool b) { return Default(TValue::Bool(b)); }
     TClassBuilder& DefaultInt(std::int64_t v) { return Default(TValue::Int(v)); }
     TClassBuilder& DefaultColor(std::int32_t c) { return Default(ColorToValue(c)); }
     TClassBuilder& DefaultIdent(std::string s) { return Default(TValue::Identifier(std::move(s))); }
     TClassBuilder& DefaultStr(std::string s) { return Default(TValue::Str(std::move(s))); }
     TClassBuilder& StoredWhen(std::function<bool(const T&)> pred) {
-        info_.Defined.back().IsStored = [pred](const TObject& o) { return pred(Self(o)); };
+        info_.Defined.EditBack().IsStored = [pred](const TObject& o) { return pred(Self(o)); };
         return *this;
     }
 
     // Changes what an already published property writes, keeping its place
     // in the published order (reading still goes through its setter).
     TClassBuilder& WriteAs(std::string_view name, std::function<std::optional<TValue>(const T&)> get) {
-        for (TPropInfo& p : info_.Published)
-            if (p.Name == name) p.Get = [get](const TObject& o) { return get(Self(o)); };
+        for (std::size_t i = 0; i < info_.Published.size(); ++i)
+            if (info_.Published[i].Name == name) info_.Published.Edit(i).Get = [get](const TObject& o) { return get(Self(o)); };
         return *this;
     }
 
@@ -362,9 +411,9 @@ public:
     // starts a property at another value than its ancestor's stored default
     // says so here, or a form that stores that default reads back wrong.
     TClassBuilder& StoredDefault(std::string_view name, std::optional<TValue> def) {
-        for (TPropInfo& p : info_.Published)
-            if (p.Name == name) {
-                p.Default = std::move(def);
+        for (std::size_t i = 0; i < info_.Published.size(); ++i)
+            if (info_.Published[i].Name == name) {
+                info_.Published.Edit(i).Default = std::move(def);
                 return *this;
             }
         throw std::logic_error(info_.Name + " gives a stored default to " + std::string(name) + ", which it does not publish");
