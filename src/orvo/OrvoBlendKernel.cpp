@@ -62,19 +62,58 @@ struct TBlendLanes {
     }
 };
 
+// The same eight pixels at a time in AVX2's 256-bit registers. Unpacking
+// and packing both work within each 128-bit half, so the bytes come back in
+// their places. Besides doing twice the work an instruction, the VEX-encoded
+// instructions do not slow down when a library routine (the C library's
+// string functions on AVX-512 machines) has left the upper halves of the
+// vector registers in use, which SSE2 code does on some processors.
+__attribute__((target("avx2"))) int BlendWide(const std::uint8_t colourBytes[4], int percent, std::uint8_t* pixels,
+                                              int count) {
+    std::uint32_t c;
+    __builtin_memcpy(&c, colourBytes, 4);
+    const __m256i colour = _mm256_set1_epi32(int(c));
+    const __m256i percentLanes = _mm256_set1_epi16(short(percent));
+    const __m256i magic = _mm256_set1_epi16(short(5243));
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i keepColour = _mm256_set1_epi32(0x00FFFFFF);
+    const int wide = count & ~7;
+    for (int i = 0; i < wide; i += 8) {
+        auto* at = reinterpret_cast<__m256i*>(pixels + 4 * i);
+        const __m256i p = _mm256_loadu_si256(at);
+        const __m256i below = _mm256_subs_epu8(colour, p);
+        const __m256i above = _mm256_subs_epu8(p, colour);
+        const __m256i distance = _mm256_or_si256(below, above);
+        __m256i lo = _mm256_mullo_epi16(_mm256_unpacklo_epi8(distance, zero), percentLanes);
+        __m256i hi = _mm256_mullo_epi16(_mm256_unpackhi_epi8(distance, zero), percentLanes);
+        lo = _mm256_srli_epi16(_mm256_mulhi_epu16(lo, magic), 3);
+        hi = _mm256_srli_epi16(_mm256_mulhi_epu16(hi, magic), 3);
+        const __m256i amount = _mm256_packus_epi16(lo, hi);
+        const __m256i towardLower = _mm256_cmpeq_epi8(above, zero);
+        const __m256i result = _mm256_blendv_epi8(_mm256_add_epi8(colour, amount), _mm256_sub_epi8(colour, amount), towardLower);
+        _mm256_storeu_si256(at, _mm256_and_si256(result, keepColour));
+    }
+    return wide;
+}
+
+bool HasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+
 }  // namespace
 #endif
 
 bool TBlendRowKernel::Supports(TPath path) {
 #ifdef ORVO_BLEND_X86
-    return true;  // every x86-64 processor has SSE2
+    return path != TPath::Wide || HasAvx2();  // every x86-64 processor has SSE2
 #else
     return path == TPath::Scalar;
 #endif
 }
 
 void TBlendRowKernel::Apply(std::uint8_t* pixels, int count) const {
-    ApplyOn(Supports(TPath::Vector) ? TPath::Vector : TPath::Scalar, pixels, count);
+    ApplyOn(Supports(TPath::Wide) ? TPath::Wide : Supports(TPath::Vector) ? TPath::Vector : TPath::Scalar, pixels, count);
 }
 
 void TBlendRowKernel::ApplyOn(TPath path, std::uint8_t* pixels, int count) const {
@@ -82,7 +121,9 @@ void TBlendRowKernel::ApplyOn(TPath path, std::uint8_t* pixels, int count) const
     if (!Supports(path)) path = TPath::Scalar;
     int vectored = 0;
 #ifdef ORVO_BLEND_X86
-    // The vector path covers whole groups of four pixels; the scalar path the rest.
+    // The vector paths cover whole groups of eight or four pixels; the
+    // scalar path the rest.
+    if (path == TPath::Wide) vectored = BlendWide(FColour, FPercent, pixels, count);
     if (path == TPath::Vector) {
         vectored = count & ~3;
         const TBlendLanes lanes(FColour, FPercent);

@@ -4,8 +4,8 @@
 // becomes C - trunc(T * (C - P) / 100), with C the colour laid over, P the
 // pixel's value and T the percentage (0 to 100), truncating toward zero; the
 // reserved byte becomes 0. The integer division is done as a multiply and
-// shift, exact over the whole input range, and rows are worked four pixels
-// at a time where the processor allows it (SSE2).
+// shift, exact over the whole input range, and rows are worked eight pixels
+// at a time with AVX2 where the processor has it, else four with SSE2.
 
 #include <cstdint>
 
@@ -24,7 +24,7 @@ public:
 
     // The paths, each giving the same bytes; tests run every one the
     // processor supports.
-    enum class TPath { Scalar, Vector };
+    enum class TPath { Scalar, Vector, Wide };
     static bool Supports(TPath path);
     void ApplyOn(TPath path, std::uint8_t* pixels, int count) const;
 

@@ -39,7 +39,7 @@ TEST(BlendKernel, EveryPathMatchesTheFormulaForEveryInput) {
         source[4 * i + 3] = 0xA5;
     }
     int pathsRun = 0;
-    for (TPath path : {TPath::Scalar, TPath::Vector}) {
+    for (TPath path : {TPath::Scalar, TPath::Vector, TPath::Wide}) {
         if (!TBlendRowKernel::Supports(path)) continue;
         ++pathsRun;
         for (int percent = 0; percent <= 100; ++percent) {
