@@ -18,6 +18,8 @@
 #include "host/framework/HintWindow.h"
 #include "host/framework/ControlWidgets.h"
 #include "host/framework/WindowBackend.h"
+#include "host/services/DeviceContextQt.h"
+#include "host/services/Gdi.h"
 #include "host/services/Resources.h"
 
 TApplication* Application = new TApplication(nullptr);
@@ -506,8 +508,24 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner), F(std::make_u
 
 TApplication::~TApplication() = default;
 
+namespace {
+
+// An application of our own gets the system's dialog face as Qt's default
+// font, the one forms are made with. Qt lays out a widget's text once with
+// the default font before the control's own font reaches it (an edit's
+// empty line, when it is made), and a default of another family would load
+// that family's font file for nothing.
+std::unique_ptr<QApplication> OwnApplication(int& argc, char** argv) {
+    auto app = std::make_unique<QApplication>(argc, argv);
+    if (const QFont* dialogFont = FontOf(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))))
+        QApplication::setFont(*dialogFont);
+    return app;
+}
+
+}  // namespace
+
 void TApplication::Initialize() {
-    if (!qApp) F->OwnApp = std::make_unique<QApplication>(F->Argc, F->Argv);
+    if (!qApp) F->OwnApp = OwnApplication(F->Argc, F->Argv);
     if (const auto* icon = FindResource(TResourceType::Icon, "MAINICON")) {
         QPixmap pixmap;
         if (pixmap.loadFromData(icon->data(), uint(icon->size()))) QApplication::setWindowIcon(QIcon(pixmap));
@@ -515,7 +533,7 @@ void TApplication::Initialize() {
 }
 
 void TApplication::Initialize(int& argc, char** argv) {
-    if (!qApp) F->OwnApp = std::make_unique<QApplication>(argc, argv);
+    if (!qApp) F->OwnApp = OwnApplication(argc, argv);
     Initialize();
 }
 
