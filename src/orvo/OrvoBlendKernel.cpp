@@ -93,7 +93,23 @@ __attribute__((target("avx2"))) int BlendWide(const std::uint8_t colourBytes[4],
         const __m256i result = _mm256_blendv_epi8(_mm256_add_epi8(colour, amount), _mm256_sub_epi8(colour, amount), towardLower);
         _mm256_storeu_si256(at, _mm256_and_si256(result, keepColour));
     }
-    return wide;
+    if (count - wide < 4) return wide;
+    // Four more in one 128-bit half, also VEX-encoded (a 60-pixel row ends so).
+    auto* at = reinterpret_cast<__m128i*>(pixels + 4 * wide);
+    const __m128i p = _mm_loadu_si128(at);
+    const __m128i colourHalf = _mm256_castsi256_si128(colour), zeroHalf = _mm_setzero_si128();
+    const __m128i below = _mm_subs_epu8(colourHalf, p);
+    const __m128i above = _mm_subs_epu8(p, colourHalf);
+    const __m128i distance = _mm_or_si128(below, above);
+    __m128i lo = _mm_mullo_epi16(_mm_unpacklo_epi8(distance, zeroHalf), _mm256_castsi256_si128(percentLanes));
+    __m128i hi = _mm_mullo_epi16(_mm_unpackhi_epi8(distance, zeroHalf), _mm256_castsi256_si128(percentLanes));
+    lo = _mm_srli_epi16(_mm_mulhi_epu16(lo, _mm256_castsi256_si128(magic)), 3);
+    hi = _mm_srli_epi16(_mm_mulhi_epu16(hi, _mm256_castsi256_si128(magic)), 3);
+    const __m128i amount = _mm_packus_epi16(lo, hi);
+    const __m128i result = _mm_blendv_epi8(_mm_add_epi8(colourHalf, amount), _mm_sub_epi8(colourHalf, amount),
+                                           _mm_cmpeq_epi8(above, zeroHalf));
+    _mm_storeu_si128(at, _mm_and_si128(result, _mm256_castsi256_si128(keepColour)));
+    return wide + 4;
 }
 
 bool HasAvx2() {

@@ -47,10 +47,14 @@ TEST(BlendKernel, EveryPathMatchesTheFormulaForEveryInput) {
                 const int red = colour, green = 255 - colour, blue = colour ^ 0x5A;
                 const TBlendRowKernel kernel(std::uint8_t(red), std::uint8_t(green), std::uint8_t(blue), percent);
                 std::vector<std::uint8_t> row = source;
-                // Start one pixel in, so the vector loads are not aligned.
-                kernel.ApplyOn(path, row.data() + 4, kCount - 1);
+                // Start one pixel in, so the vector loads are not aligned;
+                // odd percentages leave five pixels off the end, so the wide
+                // path's four-pixel step runs as well as its scalar tail.
+                const int length = kCount - 1 - (percent % 2) * 5;
+                kernel.ApplyOn(path, row.data() + 4, length);
                 ASSERT_EQ(row[0], source[0]);  // the pixel before is left alone
-                for (int i = 1; i < kCount; ++i) {
+                for (int i = length + 1; i < kCount; ++i) ASSERT_EQ(row[4 * i + 3], 0xA5) << "past the end " << i;
+                for (int i = 1; i <= length; ++i) {
                     const std::uint8_t* p = &row[4 * i];
                     const std::uint8_t* s = &source[4 * i];
                     ASSERT_EQ(p[0], Reference(blue, s[0], percent)) << int(path) << " " << percent << " " << i;
