@@ -1,5 +1,6 @@
 #include "host/framework/FormText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -349,27 +350,35 @@ private:
     TValue ParseBinary() {
         const int openLine = FLine;
         ++FPos;  // '{'
-        std::vector<std::uint8_t> bytes;
-        // At most one byte for two characters up to the closing brace: a
-        // picture of a form is read without growing its bytes again and again.
-        if (const std::size_t close = FText.find('}', FPos); close != std::string_view::npos)
-            bytes.reserve((close - FPos) / 2);
+        // Every byte takes two digits before the first closing brace (a
+        // brace is not a digit), so the bytes fit in half that distance: they
+        // are written into place, never grown, and cut to size at the end.
+        const std::size_t close = std::min(FText.find('}', FPos), FText.size());
+        std::vector<std::uint8_t> bytes((close - FPos) / 2);
+        std::size_t count = 0;
         int high = -1;  // the first digit of a byte, while the second is awaited
         while (true) {
             // Whole bytes, two digits at a time; anything else (a line break,
             // a blank, a fault) goes through the character by character path.
-            if (high < 0)
-                while (FPos + 1 < FText.size()) {
-                    const int first = HexDigitValue(FText[FPos]), second = HexDigitValue(FText[FPos + 1]);
+            if (high < 0) {
+                const char* at = FText.data() + FPos;
+                const char* const last = FText.data() + close;
+                std::uint8_t* out = bytes.data() + count;
+                while (last - at >= 2) {
+                    const int first = HexDigitValue(at[0]), second = HexDigitValue(at[1]);
                     if ((first | second) < 0) break;
-                    bytes.push_back(std::uint8_t(first * 16 + second));
-                    FPos += 2;
+                    *out++ = std::uint8_t(first * 16 + second);
+                    at += 2;
                 }
+                count = std::size_t(out - bytes.data());
+                FPos = std::size_t(at - FText.data());
+            }
             if (AtEnd()) FailAt(openLine, "the binary data that starts here is not closed with '}'");
             const char c = FText[FPos];
             if (c == '}') {
                 if (high >= 0) Fail("binary data has an odd number of hexadecimal digits");
                 ++FPos;
+                bytes.resize(count);
                 return TValue::Bin(std::move(bytes));
             }
             if (AtLineBreak()) {
@@ -386,7 +395,7 @@ private:
             if (high < 0) {
                 high = digit;
             } else {
-                bytes.push_back(std::uint8_t(high * 16 + digit));
+                bytes[count++] = std::uint8_t(high * 16 + digit);
                 high = -1;
             }
         }
