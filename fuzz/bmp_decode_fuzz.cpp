@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes to the BMP decoder. A refused file must be refused
+// Feeds arbitrary bytes to the BMP decoder (and the icon decoder, which
+// reads the pictures of an icon file through it). A refused file must be refused
 // with EBmpError and nothing else; an accepted one must describe a picture
 // within the decoder's limits whose pixel buffer matches its size, and
 // writing it out (24 and 32 bits) and decoding it again must give the same
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "host/services/BmpCodec.h"
+#include "host/services/IconCodec.h"
 
 namespace {
 
@@ -37,7 +39,26 @@ void CheckRewrite(const TBmpImage& image, int bitsPerPixel) {
 
 }  // namespace
 
+// An accepted icon is a PNG picture inside the input or pixels of its size.
+void CheckIcon(std::span<const std::uint8_t> bytes) {
+    TIconImage icon;
+    try {
+        icon = DecodeIcon(bytes);
+    } catch (const EBmpError&) {
+        return;
+    }
+    if (!icon.Png.empty()) {
+        if (icon.Png.data() < bytes.data() || icon.Png.data() + icon.Png.size() > bytes.data() + bytes.size())
+            Broken("an icon's PNG picture lies outside the input", std::to_string(icon.Png.size()) + " bytes");
+        return;
+    }
+    if (icon.Width <= 0 || icon.Height <= 0 || icon.Pixels.size() != std::size_t(icon.Width) * std::size_t(icon.Height) * 4)
+        Broken("an accepted icon's pixels do not match its size",
+               std::to_string(icon.Width) + " x " + std::to_string(icon.Height) + ", " + std::to_string(icon.Pixels.size()) + " bytes");
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CheckIcon(std::span<const std::uint8_t>(data, size));
     TBmpImage image;
     try {
         image = DecodeBmp(std::span<const std::uint8_t>(data, size));

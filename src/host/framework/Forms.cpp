@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QEventLoop>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include "host/framework/WindowBackend.h"
 #include "host/services/DeviceContextQt.h"
 #include "host/services/Gdi.h"
+#include "host/services/IconCodec.h"
 #include "host/services/Resources.h"
 
 TApplication* Application = new TApplication(nullptr);
@@ -527,8 +529,20 @@ std::unique_ptr<QApplication> OwnApplication(int& argc, char** argv) {
 void TApplication::Initialize() {
     if (!qApp) F->OwnApp = OwnApplication(F->Argc, F->Argv);
     if (const auto* icon = FindResource(TResourceType::Icon, "MAINICON")) {
+        // Read by the host's own codec: Qt would load its image plugins for
+        // it (a millisecond of start-up), PNG aside, which Qt reads itself.
         QPixmap pixmap;
-        if (pixmap.loadFromData(icon->data(), uint(icon->size()))) QApplication::setWindowIcon(QIcon(pixmap));
+        try {
+            const TIconImage image = DecodeIcon(*icon);
+            if (!image.Png.empty())
+                pixmap.loadFromData(image.Png.data(), uint(image.Png.size()), "PNG");
+            else
+                pixmap = QPixmap::fromImage(QImage(image.Pixels.data(), image.Width, image.Height, image.Width * 4,
+                                                   QImage::Format_ARGB32).copy());  // the pixels go with `image`
+        } catch (const EBmpError&) {
+            // A broken icon leaves the platform's own.
+        }
+        if (!pixmap.isNull()) QApplication::setWindowIcon(QIcon(pixmap));
     }
 }
 
