@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -124,7 +125,7 @@ class TPropList {
 public:
     class const_iterator {
     public:
-        using iterator_category = std::random_access_iterator_tag;
+        using iterator_category = std::bidirectional_iterator_tag;
         using value_type = TPropInfo;
         using difference_type = std::ptrdiff_t;
         using pointer = const TPropInfo*;
