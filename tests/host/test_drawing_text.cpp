@@ -289,3 +289,26 @@ TEST(DrawingText, CanvasTextRectClipsAndFillsWithASolidBrush) {
     EXPECT_EQ(t.Surface.Count(clBlack, 15, 0, 60, 20), 0);
     EXPECT_EQ(t.Canvas.TextHeight("x"), t.Canvas.TextExtent("").cy);
 }
+
+// A caption's layout is kept with its font and its glyphs shaped once: drawn
+// again elsewhere and in another colour it gives the same ink there, and the
+// same as text drawn without the cache (TextOut lays out every time).
+TEST(DrawingText, ACachedLayoutDrawsTheSameGlyphsWhereverAndInAnyColour) {
+    TTextSurface s(200, 60);
+    TRect first = Rect(2, 2, 100, 20);
+    DrawText(s.dc(), "Hot caption Wq", first, DT_SINGLELINE | DT_LEFT);
+    SetTextColor(s.dc(), clBlue);
+    TRect second = Rect(97, 31, 195, 49);
+    DrawText(s.dc(), "Hot caption Wq", second, DT_SINGLELINE | DT_LEFT);
+    TTextSurface reference(200, 60);
+    TextOut(reference.dc(), 2, 2, "Hot caption Wq");
+    int ink = 0;
+    for (int y = 0; y < 18; ++y)
+        for (int x = 0; x < 95; ++x) {
+            const bool black = s.At(2 + x, 2 + y) == clBlack;
+            ink += black;
+            ASSERT_EQ(black, s.At(97 + x, 31 + y) == clBlue) << x << "," << y;
+            ASSERT_EQ(black, reference.At(2 + x, 2 + y) == clBlack) << x << "," << y;
+        }
+    EXPECT_GT(ink, 40);
+}

@@ -1,5 +1,7 @@
 // Text: metrics, extents, TextOut and the DrawText formatter.
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <string>
@@ -155,6 +157,16 @@ struct TLaidLine {
     int Width = 0;
     std::vector<std::pair<int, QString>> Runs;
     std::vector<std::pair<int, int>> Underlines;  // x0, x1 from the line's left
+    // The runs shaped into glyphs, the first time the line is drawn: a
+    // cached layout is drawn again and again, and Qt would shape its text
+    // anew each time. Positions are from the run's top-left corner.
+    struct TShapedRun {
+        int Dx = 0;
+        qreal Ascent = 0;
+        QList<QGlyphRun> Glyphs;
+    };
+    mutable std::vector<TShapedRun> Shaped;
+    mutable bool IsShaped = false;
 };
 
 TLaidLine LayLine(const TLine& line, const TLineMetrics& m) {
@@ -274,7 +286,18 @@ void DrawLaidLine(TDeviceContext& d, QPainter& p, const TLineGeometry& geometry,
     const QColor color = ToQColor(d.State.TextColor);
     p.setPen(color);
     const int baseline = y + geometry.Ascent;
-    for (const auto& [dx, run] : line.Runs) p.drawText(QPoint(x + dx, baseline), run);
+    if (!line.IsShaped) {
+        for (const auto& [dx, run] : line.Runs) {
+            QTextLayout layout(run, p.font());
+            layout.beginLayout();
+            const QTextLine shapedLine = layout.createLine();
+            layout.endLayout();
+            line.Shaped.push_back({dx, shapedLine.ascent(), layout.glyphRuns()});
+        }
+        line.IsShaped = true;
+    }
+    for (const TLaidLine::TShapedRun& run : line.Shaped)
+        for (const QGlyphRun& glyphs : run.Glyphs) p.drawGlyphRun(QPointF(x + run.Dx, baseline - run.Ascent), glyphs);
     // Prefix underlines.
     const int underlineY = baseline + geometry.UnderlineOffset;
     for (const auto& [x0, x1] : line.Underlines)
