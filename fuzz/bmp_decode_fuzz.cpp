@@ -3,14 +3,16 @@
 // with EBmpError and nothing else; an accepted one must describe a picture
 // within the decoder's limits whose pixel buffer matches its size, and
 // writing it out (24 and 32 bits) and decoding it again must give the same
-// pixels.
+// pixels, and the file kept as loaded must come back byte for byte.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "host/services/BmpCodec.h"
 #include "host/services/IconCodec.h"
@@ -73,5 +75,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (image.Pixels[i] != 0) Broken("a pixel's fourth byte is not 0", std::to_string(i));
     CheckRewrite(image, 24);
     CheckRewrite(image, 32);
+    // Kept as loaded, the file comes back byte for byte, whether its rows
+    // are kept or made again from the picture.
+    const std::span<const std::uint8_t> file(data, size);
+    const TBmpOriginal original(file, image);
+    const std::vector<std::uint8_t> back = original.File(image.Pixels.data(), image.Width * 4);
+    if (back.size() != size || !std::equal(back.begin(), back.end(), data))
+        Broken("a loaded file does not come back byte for byte", original.RowsFromPicture() ? "rows from the picture" : "kept whole");
     return 0;
 }
