@@ -11,6 +11,8 @@
 #include "orvo/OrvoEditControls.h"
 #include "orvo/OrvoMiscControls.h"
 
+using namespace Orvo;
+
 namespace {
 
 constexpr int kWidth = 645;

@@ -7,6 +7,8 @@
 #include "host/framework/Graphics.h"
 #include "orvo/OrvoClasses.h"
 
+using namespace Orvo;
+
 namespace {
 
 constexpr int kWidth = 645;

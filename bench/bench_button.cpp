@@ -12,6 +12,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoMiscControls.h"
 
+using namespace Orvo;
+
 namespace {
 
 std::unique_ptr<TBitmap> Filled(int w, int h, TColor c) {

@@ -6,6 +6,8 @@
 #include "host/services/DeviceContextQt.h"
 #include "host/framework/Graphics.h"
 
+using namespace Orvo;
+
 namespace {
 
 constexpr int kWidth = 645;

@@ -19,6 +19,8 @@
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoMiscControls.h"
 
+using namespace Orvo;
+
 namespace {
 
 constexpr int kWidth = 645;

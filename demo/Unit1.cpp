@@ -3,6 +3,8 @@
 #include <initializer_list>
 #include <optional>
 
+using namespace Orvo;
+
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) { InitFromResource("TFORM1"); }

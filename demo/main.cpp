@@ -3,6 +3,8 @@
 #include "Unit1.h"
 #include "host/framework/Forms.h"
 
+using namespace Orvo;
+
 int main(int argc, char** argv) {
     Application->Initialize(argc, argv);
     Application->CreateForm(Form1);

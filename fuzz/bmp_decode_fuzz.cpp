@@ -17,6 +17,8 @@
 #include "host/services/BmpCodec.h"
 #include "host/services/IconCodec.h"
 
+using namespace Orvo;
+
 namespace {
 
 [[noreturn]] void Broken(const char* what, const std::string& detail) {

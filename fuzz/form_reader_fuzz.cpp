@@ -15,6 +15,8 @@
 #include "host/framework/Streaming.h"
 #include "test_streaming_classes.h"
 
+using namespace Orvo;
+
 namespace {
 
 [[noreturn]] void Broken(const char* what, const std::string& detail) {

@@ -10,6 +10,8 @@
 
 #include "host/framework/FormText.h"
 
+using namespace Orvo;
+
 namespace {
 
 [[noreturn]] void Mismatch(const char* what, const std::string& printed) {

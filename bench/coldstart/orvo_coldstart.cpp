@@ -20,6 +20,8 @@
 #include "host/qt/Automation.h"
 #include "host/framework/Forms.h"
 
+using namespace Orvo;
+
 namespace {
 
 long long MonotonicNs() {

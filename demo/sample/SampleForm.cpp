@@ -1,5 +1,7 @@
 #include "SampleForm.h"
 
+using namespace Orvo;
+
 TSampleForm::TSampleForm(TComponent* owner) : TForm(owner) { InitFromResource("TSAMPLEFORM"); }
 
 const TClassInfo& TSampleForm::StaticClassInfo() {

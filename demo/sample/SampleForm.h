@@ -10,24 +10,24 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoMiscControls.h"
 
-class TSampleForm : public TForm {
+class TSampleForm : public Orvo::TForm {
 public:
-    explicit TSampleForm(TComponent* owner);
+    explicit TSampleForm(Orvo::TComponent* owner);
 
-    const TClassInfo& ClassInfo() const override;
-    static const TClassInfo& StaticClassInfo();
-    const TMethodTable* MethodTable() const override;
-    const TFieldTable* FieldTable() const override;
+    const Orvo::TClassInfo& ClassInfo() const override;
+    static const Orvo::TClassInfo& StaticClassInfo();
+    const Orvo::TMethodTable* MethodTable() const override;
+    const Orvo::TFieldTable* FieldTable() const override;
 
-    TEdit* NameEdit = nullptr;
-    TComboBox* ColourCombo = nullptr;
-    TCheckBox* LoudBox = nullptr;
-    TLabel* Greeting = nullptr;
+    Orvo::TEdit* NameEdit = nullptr;
+    Orvo::TComboBox* ColourCombo = nullptr;
+    Orvo::TCheckBox* LoudBox = nullptr;
+    Orvo::TLabel* Greeting = nullptr;
 
-    void FormCreate(TObject* Sender);
-    void GreetButtonClick(TObject* Sender);
-    void ColourComboChange(TObject* Sender);
-    void LoudBoxClick(TObject* Sender);
+    void FormCreate(Orvo::TObject* Sender);
+    void GreetButtonClick(Orvo::TObject* Sender);
+    void ColourComboChange(Orvo::TObject* Sender);
+    void LoudBoxClick(Orvo::TObject* Sender);
 
 private:
     void UpdateGreeting();

@@ -2,6 +2,8 @@
 // description compiled into the program.
 #include "SampleForm.h"
 
+using namespace Orvo;
+
 int main(int argc, char** argv) {
     TSampleForm* form = nullptr;
     Application->Initialize(argc, argv);

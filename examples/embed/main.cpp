@@ -29,6 +29,8 @@
 #include "orvo/OrvoEditControls.h"
 #include "orvo/OrvoMiscControls.h"
 
+using namespace Orvo;
+
 namespace {
 
 class TExampleWindow : public QMainWindow {

@@ -11,6 +11,8 @@
 #include "host/framework/Streaming.h"
 #include "orvo/OrvoCheckControls.h"
 
+using namespace Orvo;
+
 namespace {
 
 int Fail(const std::string& what) {

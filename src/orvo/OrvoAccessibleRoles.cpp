@@ -7,6 +7,8 @@
 #include "orvo/OrvoRadioButton.h"
 #include "orvo/OrvoStaticText.h"
 
+namespace Orvo {
+
 namespace {
 const bool kRolesRegistered = [] {
     RegisterAccessibleRole(TOrvoCheckBox::StaticClassInfo(), TAccessibleRole::CheckBox);
@@ -16,3 +18,5 @@ const bool kRolesRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -9,6 +9,8 @@
 #include "host/framework/Graphics.h"
 #include "host/services/Messages.h"
 
+namespace Orvo {
+
 // ================================================================ TGradientRamp
 
 namespace {
@@ -190,3 +192,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

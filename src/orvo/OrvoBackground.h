@@ -12,6 +12,8 @@
 #include "host/framework/Controls.h"
 #include "orvo/OrvoClasses.h"
 
+namespace Orvo {
+
 class TBitmap;
 
 // The colour ramp of a gradient over `extent` pixels: both colours resolved
@@ -69,3 +71,5 @@ private:
     TColor FGradientEndColor = clWhite;
     TGradStyle FStyle = gsVertical;
 };
+
+}  // namespace Orvo

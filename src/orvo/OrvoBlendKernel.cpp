@@ -7,6 +7,8 @@
 #define ORVO_BLEND_X86 1
 #endif
 
+namespace Orvo {
+
 TBlendRowKernel::TBlendRowKernel(std::uint8_t red, std::uint8_t green, std::uint8_t blue, int percent)
     : FColour{blue, green, red, 0}, FPercent(std::clamp(percent, 0, 100)) {}
 
@@ -151,3 +153,5 @@ void TBlendRowKernel::ApplyOn(TPath path, std::uint8_t* pixels, int count) const
 #endif
     ApplyScalar(pixels + 4 * vectored, count - vectored);
 }
+
+}  // namespace Orvo

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+namespace Orvo {
+
 // trunc(value / 100) for 0 <= value <= 25500 (100 times a byte): exact on
 // that range, which the tests check value by value.
 constexpr unsigned DivideBy100(unsigned value) { return (value * 5243u) >> 19; }
@@ -37,3 +39,5 @@ private:
     std::uint8_t FColour[4];  // blue, green, red, 0: in the pixel's byte order
     int FPercent;
 };
+
+}  // namespace Orvo

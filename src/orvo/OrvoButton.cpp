@@ -9,6 +9,8 @@
 #include "host/services/Messages.h"
 #include "host/framework/WindowServices.h"
 
+namespace Orvo {
+
 // ================================================================ TOrvoButton
 //
 // Looks. Four states decide the face: the focus (the framework's Focused),
@@ -541,3 +543,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

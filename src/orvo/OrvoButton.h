@@ -20,6 +20,8 @@
 #include "orvo/OrvoButtonGeometry.h"
 #include "orvo/OrvoClasses.h"
 
+namespace Orvo {
+
 class TOrvoButton : public TButton {
 public:
     explicit TOrvoButton(TComponent* owner);
@@ -138,3 +140,5 @@ private:
     std::unique_ptr<TBitmap> FImage;
     bool FWordWrap = false;
 };
+
+}  // namespace Orvo

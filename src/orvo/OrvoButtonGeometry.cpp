@@ -1,5 +1,7 @@
 #include "orvo/OrvoButtonGeometry.h"
 
+namespace Orvo {
+
 const std::vector<std::string>& ShapeTypeNames() {
     static const std::vector<std::string> names{"stRectangle",     "stSquare",  "stRoundRect",
                                                 "stRoundSquare",   "stEllipse", "stCircle"};
@@ -76,3 +78,5 @@ TPoint GlyphOrigin(TButtonLayout layout, const TRect& area, TSize caption, TSize
     }
     return TPoint{l, t};
 }
+
+}  // namespace Orvo

@@ -10,6 +10,8 @@
 #include "host/services/Gdi.h"
 #include "host/services/Types.h"
 
+namespace Orvo {
+
 // Value names in ordinal order, as form descriptions store them.
 const std::vector<std::string>& ShapeTypeNames();
 const std::vector<std::string>& ButtonLayoutNames();
@@ -54,3 +56,5 @@ TPoint CaptionOrigin(TButtonLayout layout, const TRect& area, TSize caption, TSi
 // `caption` size: 4 pixels left of it, 4 right of it, 4 above it, or
 // directly below it (before rounding).
 TPoint GlyphOrigin(TButtonLayout layout, const TRect& area, TSize caption, TSize frame);
+
+}  // namespace Orvo

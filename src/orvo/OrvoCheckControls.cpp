@@ -5,6 +5,8 @@
 #include "host/framework/Graphics.h"
 #include "host/services/Messages.h"
 
+namespace Orvo {
+
 // ================================================================ TOrvoCheckBox
 //
 // Press state (FClickDone). A mouse press toggles the box at once, so the
@@ -360,3 +362,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -17,6 +17,8 @@
 #include "orvo/OrvoCheckPainting.h"
 #include "orvo/OrvoClasses.h"
 
+namespace Orvo {
+
 class TOrvoCheckBox : public TCustomControl {
 public:
     explicit TOrvoCheckBox(TComponent* owner);
@@ -136,6 +138,8 @@ private:
     bool FTransparentCenter = false;
     bool FWordWrap = false;
 };
+
+}  // namespace Orvo
 
 #include "orvo/OrvoRadioButton.h"
 #include "orvo/OrvoRadioGroup.h"

@@ -7,6 +7,8 @@
 #include "host/framework/Controls.h"
 #include "host/framework/Graphics.h"
 
+namespace Orvo {
+
 // ---------------------------------------------------------------- per-paint choices
 
 TColor BackgroundPaintColor(bool focused, bool focusHighlight, TColor highlightColor, TColor color) {
@@ -279,3 +281,5 @@ bool HandleSharedCheckMessage(TControl& control, TMessage& message, bool transpa
             return false;
     }
 }
+
+}  // namespace Orvo

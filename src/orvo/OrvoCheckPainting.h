@@ -19,6 +19,8 @@
 #include "host/services/Types.h"
 #include "orvo/OrvoClasses.h"
 
+namespace Orvo {
+
 class TBitmap;
 class TCanvas;
 class TControl;
@@ -203,3 +205,5 @@ void ColorizeGlyph(TBitmap& glyph, TColor checkColor);
 // on one another) and recolours it. A missing or unreadable resource leaves
 // the glyph empty: there is simply no mark to draw.
 void LoadColorizedGlyph(TBitmap& glyph, std::string_view resourceName, TColor checkColor);
+
+}  // namespace Orvo

@@ -9,6 +9,8 @@
 #include "host/services/Messages.h"
 #include "orvo/OrvoBlendKernel.h"
 
+namespace Orvo {
+
 const std::vector<std::string>& OrvoBorderNames() {
     static const std::vector<std::string> names{"obNone", "obLowered", "obRaised", "obSimple"};
     return names;
@@ -76,3 +78,5 @@ void BlendColor(TCanvas* canvas, TColor color, std::uint8_t transparency) {
     if (!dc) return;
     ForEachPaintableSpan(dc, clip, [&kernel](std::uint8_t* pixels, int count) { kernel.Apply(pixels, count); });
 }
+
+}  // namespace Orvo

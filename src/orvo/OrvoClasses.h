@@ -10,6 +10,8 @@
 #include "host/services/Types.h"
 #include "host/framework/TypeInfo.h"
 
+namespace Orvo {
+
 class TControl;
 class TCanvas;
 
@@ -65,3 +67,5 @@ void CopyParentBackground(TControl* control, TCanvas* canvas);
 // midpoint (odd differences round toward `color`). System colours are
 // allowed. Callers cap the percentage at 100; larger values are treated as 100.
 void BlendColor(TCanvas* canvas, TColor color, std::uint8_t transparency);
+
+}  // namespace Orvo

@@ -1,5 +1,7 @@
 #include "orvo/OrvoEdit.h"
 
+namespace Orvo {
+
 TOrvoEdit::TOrvoEdit(TComponent* owner) : TOrvoEditBase<TEdit>(owner) {}
 
 const TClassInfo& TOrvoEdit::StaticClassInfo() {
@@ -20,3 +22,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

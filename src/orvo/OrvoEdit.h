@@ -7,6 +7,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoEditBase.h"
 
+namespace Orvo {
+
 class TOrvoEdit : public TOrvoEditBase<TEdit> {
 public:
     explicit TOrvoEdit(TComponent* owner);
@@ -14,3 +16,5 @@ public:
     const TClassInfo& ClassInfo() const override;
     static const TClassInfo& StaticClassInfo();
 };
+
+}  // namespace Orvo

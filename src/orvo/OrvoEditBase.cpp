@@ -2,6 +2,8 @@
 
 #include "host/framework/WindowServices.h"
 
+namespace Orvo {
+
 std::uint32_t EditAlignmentStyle(TAlignment alignment) {
     switch (alignment) {
         case taRightJustify: return ES_RIGHT;
@@ -17,3 +19,5 @@ void StopParentClippingChildren(TWinControl& control) {
     const LONG style = GetWindowLong(parent, GWL_STYLE);
     SetWindowLong(parent, GWL_STYLE, LONG(std::uint32_t(style) & ~WS_CLIPCHILDREN));
 }
+
+}  // namespace Orvo

@@ -8,6 +8,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoTransparentFocus.h"
 
+namespace Orvo {
+
 // The edit window's style for an alignment: left is the window's default.
 std::uint32_t EditAlignmentStyle(TAlignment alignment);
 
@@ -40,3 +42,5 @@ protected:
         this->SetSelLength(length);
     }
 };
+
+}  // namespace Orvo

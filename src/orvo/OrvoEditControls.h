@@ -5,3 +5,8 @@
 #include "orvo/OrvoListBox.h"
 #include "orvo/OrvoMemo.h"
 #include "orvo/OrvoStaticText.h"
+
+namespace Orvo {
+
+
+}  // namespace Orvo

@@ -5,6 +5,8 @@
 
 #include "host/services/Resources.h"
 
+namespace Orvo {
+
 namespace {
 
 // The pixel maps. They are constant data (initialised at compile time), so
@@ -375,3 +377,5 @@ std::vector<std::uint8_t> EncodeGlyphBitmap(const TGlyphPicture& picture) {
     }
     return out;
 }
+
+}  // namespace Orvo

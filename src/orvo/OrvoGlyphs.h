@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+namespace Orvo {
+
 struct TGlyphPicture {
     std::string_view Name;                 // the resource name
     std::span<const std::string_view> Rows;  // top row first
@@ -34,3 +36,5 @@ const TGlyphPicture* FindGlyphPicture(std::string_view name);
 // The glyph as a BMP file: file header, 40-byte info header, 4 bits per
 // pixel, the standard 16-colour palette, bottom-up rows padded to 4 bytes.
 std::vector<std::uint8_t> EncodeGlyphBitmap(const TGlyphPicture& picture);
+
+}  // namespace Orvo

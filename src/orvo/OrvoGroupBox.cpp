@@ -7,6 +7,8 @@
 #include "host/framework/Graphics.h"
 #include "host/services/Messages.h"
 
+namespace Orvo {
+
 // ================================================================ shared container pieces
 
 namespace {
@@ -187,3 +189,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -15,6 +15,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoClasses.h"
 
+namespace Orvo {
+
 class TCanvas;
 
 // ---------------------------------------------------------------- shared container pieces
@@ -80,3 +82,5 @@ private:
     bool FCtl3D = true;
     bool FTransparent = false;
 };
+
+}  // namespace Orvo

@@ -5,6 +5,8 @@
 #include "host/services/Messages.h"
 #include "orvo/OrvoGroupBox.h"
 
+namespace Orvo {
+
 // ================================================================ TOrvoGroupCheck
 //
 // How the heading keeps the group box's children in line, by the path that
@@ -374,3 +376,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -18,6 +18,8 @@
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoClasses.h"
 
+namespace Orvo {
+
 class TOrvoGroupBoxWithCheck;
 
 // The heading check box. Its Click settles the press as a check box does,
@@ -123,3 +125,5 @@ private:
     bool FCtl3D = true;
     bool FTransparent = false;
 };
+
+}  // namespace Orvo

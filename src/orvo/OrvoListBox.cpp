@@ -6,6 +6,8 @@
 #include "host/services/Gdi.h"
 #include "host/framework/Graphics.h"
 
+namespace Orvo {
+
 namespace {
 
 // The DrawText flags of an item: one line, vertically centred, an
@@ -68,3 +70,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

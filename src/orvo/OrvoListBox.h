@@ -9,6 +9,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoTransparentFocus.h"
 
+namespace Orvo {
+
 class TOrvoListBox : public TOrvoTransparentFocus<TListBox> {
 public:
     explicit TOrvoListBox(TComponent* owner);
@@ -30,3 +32,5 @@ protected:
     // The pointer stays when the focus leaves a list.
     bool HidesPointerOnLeave() const override { return false; }
 };
+
+}  // namespace Orvo

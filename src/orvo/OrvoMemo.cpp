@@ -1,5 +1,7 @@
 #include "orvo/OrvoMemo.h"
 
+namespace Orvo {
+
 TOrvoMemo::TOrvoMemo(TComponent* owner) : TOrvoEditBase<TMemo>(owner) {}
 
 const TClassInfo& TOrvoMemo::StaticClassInfo() {
@@ -33,3 +35,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -7,6 +7,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoEditBase.h"
 
+namespace Orvo {
+
 class TOrvoMemo : public TOrvoEditBase<TMemo> {
 public:
     explicit TOrvoMemo(TComponent* owner);
@@ -16,3 +18,5 @@ public:
 
     void WndProc(TMessage& message) override;
 };
+
+}  // namespace Orvo

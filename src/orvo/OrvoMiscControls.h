@@ -4,3 +4,8 @@
 
 #include "orvo/OrvoBackground.h"
 #include "orvo/OrvoButton.h"
+
+namespace Orvo {
+
+
+}  // namespace Orvo

@@ -9,6 +9,8 @@
 #include "host/services/Messages.h"
 #include "orvo/OrvoGroupBox.h"
 
+namespace Orvo {
+
 TOrvoPanel::TOrvoPanel(TComponent* owner) : TPanel(owner) {
     // The framework panel already accepts child controls and is
     // replicatable; both are kept.
@@ -157,3 +159,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -12,6 +12,8 @@
 #include "host/stdctrls/ExtCtrls.h"
 #include "orvo/OrvoClasses.h"
 
+namespace Orvo {
+
 class TOrvoPanel : public TPanel {
 public:
     explicit TOrvoPanel(TComponent* owner);
@@ -48,3 +50,5 @@ private:
     bool FTransparent = false;
     std::uint8_t FTransparency = 100;
 };
+
+}  // namespace Orvo

@@ -5,6 +5,8 @@
 #include "host/framework/Graphics.h"
 #include "host/services/Messages.h"
 
+namespace Orvo {
+
 // ================================================================ TOrvoRadioButton
 //
 // Press state (FClickDone, with FWasChecked). A press shows the dot at once;
@@ -420,3 +422,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -19,6 +19,8 @@
 #include "orvo/OrvoCheckPainting.h"
 #include "orvo/OrvoClasses.h"
 
+namespace Orvo {
+
 // The dot's resource name for a check style: "RB_CIRCLE", "RB_3D_CIRCLE" or
 // "RB_GLOSSY_CIRCLE".
 std::string RadioGlyphName(TOrvoCheckStyle style);
@@ -156,3 +158,5 @@ private:
     bool FTransparentCenter = false;
     bool FWordWrap = false;
 };
+
+}  // namespace Orvo

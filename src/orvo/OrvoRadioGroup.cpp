@@ -10,6 +10,8 @@
 #include "host/services/Messages.h"
 #include "host/framework/WindowServices.h"
 
+namespace Orvo {
+
 // ================================================================ TOrvoGroupButton
 
 TOrvoGroupButton::TOrvoGroupButton(TOrvoRadioGroup* group) : TOrvoRadioButton(group), FGroup(group) {
@@ -428,3 +430,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -14,6 +14,8 @@
 #include "orvo/OrvoClasses.h"
 #include "orvo/OrvoRadioButton.h"
 
+namespace Orvo {
+
 class TOrvoRadioGroup;
 
 // One line of a radio group: a radio button that reports its clicks to the
@@ -151,3 +153,5 @@ private:
     bool FTransparent = false;
     bool FTransparentCenter = false;
 };
+
+}  // namespace Orvo

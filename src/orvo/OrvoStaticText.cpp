@@ -9,6 +9,8 @@
 #include "host/services/Messages.h"
 #include "orvo/OrvoCheckPainting.h"
 
+namespace Orvo {
+
 namespace {
 
 // The text-drawing flags of every copy of the caption: lines broken at
@@ -167,7 +169,7 @@ void TOrvoStaticText::DrawCaption() {
     const std::string caption = Caption();
     TCaptionDrawing drawing{caption, FCaptionRect, Font(), Enabled(), false};
     drawing.LayoutFlags = CaptionFlags(FAlignment);
-    ::DrawCaption(canvas, drawing);
+    Orvo::DrawCaption(canvas, drawing);
 }
 
 void TOrvoStaticText::AutoSizeToCaption() {
@@ -187,3 +189,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

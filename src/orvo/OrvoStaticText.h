@@ -11,6 +11,8 @@
 #include "host/framework/Controls.h"
 #include "orvo/OrvoClasses.h"
 
+namespace Orvo {
+
 class TOrvoStaticText : public TCustomControl {
 public:
     explicit TOrvoStaticText(TComponent* owner);
@@ -65,3 +67,5 @@ private:
     bool FTransparent = false;
     std::uint8_t FTransparency = 100;
 };
+
+}  // namespace Orvo

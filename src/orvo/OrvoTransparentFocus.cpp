@@ -3,6 +3,8 @@
 #include "host/services/Gdi.h"
 #include "host/framework/Graphics.h"
 
+namespace Orvo {
+
 void TOrvoFocusScheme::Enter(TControl& control, bool& transparent, bool focusHighlight, TColor highlightColor) {
     if (!FInFocusedState) {
         FSavedTransparent = transparent;
@@ -62,3 +64,5 @@ const std::vector<std::string>& AlignmentNames() {
     static const std::vector<std::string> names{"taLeftJustify", "taRightJustify", "taCenter"};
     return names;
 }
+
+}  // namespace Orvo

@@ -18,6 +18,8 @@
 #include "host/framework/TypeInfo.h"
 #include "orvo/OrvoClasses.h"
 
+namespace Orvo {
+
 // The focus bookkeeping of a control that is transparent only while it does
 // not have the focus.
 //
@@ -162,7 +164,7 @@ void TOrvoTransparentFocus<Base>::WndProc(TMessage& message) {
             Base::WndProc(message);
             if (guard.Destroyed()) return;
             if (FFocus.Leave(*this, FTransparent)) this->Invalidate();
-            if (HidesPointerOnLeave()) ::SetCursor(nullptr);
+            if (HidesPointerOnLeave()) Orvo::SetCursor(nullptr);
             return;
         }
         default:
@@ -195,3 +197,5 @@ void DefineTransparentFocusProperties(TClassBuilder<C>& builder, bool streamDefa
     builder.Publish({"Alignment", "FocusHighlight", "HighlightColor", "Transparent", "Transparency", "Version"});
     builder.WriteAs("Color", [](const C& c) -> std::optional<TValue> { return ColorToValue(c.StoredColor()); });
 }
+
+}  // namespace Orvo

@@ -11,6 +11,8 @@
 #include "host/qt/Automation.h"
 #include "host/framework/Streaming.h"
 
+using namespace Orvo;
+
 namespace {
 
 // The description of the left half's controls, to see that nothing changed

@@ -15,6 +15,8 @@
 #include "host/framework/FormText.h"
 #include "host/framework/Streaming.h"
 
+using namespace Orvo;
+
 namespace {
 
 // What the form description must hold for the library's controls, nested as

@@ -21,6 +21,8 @@
 #include "host/services/Gdi.h"
 #include "host/test_input_support.h"
 
+using namespace Orvo;
+
 using namespace input_test;
 
 namespace {

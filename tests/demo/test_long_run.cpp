@@ -23,6 +23,8 @@
 #include "host/qt/Automation.h"
 #include "orvo/OrvoCheckControls.h"
 
+using namespace Orvo;
+
 namespace {
 
 // Resident set size of this process, in KiB.

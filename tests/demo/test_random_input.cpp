@@ -34,6 +34,8 @@
 #include "host/framework/Streaming.h"
 #include "host/roundtrip_check_support.h"
 
+using namespace Orvo;
+
 namespace {
 
 namespace fs = std::filesystem;

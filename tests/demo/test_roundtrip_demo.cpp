@@ -13,6 +13,8 @@
 #include "host/qt/Automation.h"
 #include "host/framework/Streaming.h"
 
+using namespace Orvo;
+
 namespace {
 
 // The form as a description names it: class TForm1, read into a TForm1.

@@ -9,6 +9,8 @@
 
 #include "host/roundtrip_check_support.h"
 
+using namespace Orvo;
+
 namespace {
 
 std::vector<const TClassInfo*> CreatableComponentClasses() {

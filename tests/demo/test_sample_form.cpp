@@ -5,6 +5,8 @@
 #include "SampleForm.h"
 #include "host/qt/Automation.h"
 
+using namespace Orvo;
+
 namespace {
 
 TEST(SampleForm, ReadsEveryStockControlFromItsDescription) {

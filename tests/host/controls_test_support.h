@@ -13,6 +13,8 @@
 #include "host/services/DeviceContextQt.h"
 #include "host/framework/Forms.h"
 
+using namespace Orvo;
+
 // Records message numbers and paints its client area in PaintColor.
 template <class Base>
 class TRecorder : public Base {

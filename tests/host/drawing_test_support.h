@@ -9,6 +9,8 @@
 #include "host/services/DeviceContextQt.h"
 #include "host/framework/Graphics.h"
 
+using namespace Orvo;
+
 // An image of one colour with a device context drawing on it.
 struct TTestSurface {
     QImage Image;

@@ -35,6 +35,8 @@
 #include "host/framework/Streaming.h"
 #include "host/framework/TypeInfo.h"
 
+using namespace Orvo;
+
 namespace roundtrip {
 
 // The form the checked object stands on. Its handler gives event properties

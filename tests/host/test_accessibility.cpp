@@ -27,6 +27,8 @@
 #include "orvo/OrvoRadioButton.h"
 #include "orvo/OrvoStaticText.h"
 
+using namespace Orvo;
+
 namespace {
 
 QAccessibleInterface* Ask(TWinControl* c) { return QAccessible::queryAccessibleInterface(c->Widget()); }

@@ -13,6 +13,8 @@
 #include "host/qt/Automation.h"
 #include "host/stdctrls/Dialogs.h"
 
+using namespace Orvo;
+
 namespace {
 
 // Sizes itself while painting, as controls that fit their content do: the

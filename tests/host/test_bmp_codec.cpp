@@ -4,6 +4,8 @@
 #include "bmp_test_files.h"
 #include "host/services/BmpCodec.h"
 
+using namespace Orvo;
+
 namespace {
 
 // The decoded pixel as $00RRGGBB.

@@ -8,6 +8,8 @@
 #include "host/framework/Classes.h"
 #include "host/framework/Controls.h"
 
+using namespace Orvo;
+
 namespace {
 
 // Appends its name to a shared log when it dies.

@@ -9,6 +9,8 @@
 #include "host/qt/HostWidget.h"
 #include "host/stdctrls/StdCtrls.h"
 
+using namespace Orvo;
+
 namespace {
 
 // Answers CM_DIALOGCHAR for its caption's accelerator.

@@ -13,6 +13,8 @@
 #include "host/qt/Automation.h"
 #include "host/qt/HostWidget.h"
 
+using namespace Orvo;
+
 namespace {
 
 // Counts the events a control raises.

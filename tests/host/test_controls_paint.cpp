@@ -8,6 +8,8 @@
 #include "host/qt/Automation.h"
 #include "host/qt/HostWidget.h"
 
+using namespace Orvo;
+
 namespace {
 
 // A parent at (0,0) 100 x 60 painting yellow, a windowless child at (10,20)

@@ -9,6 +9,8 @@
 #include "host/qt/Automation.h"
 #include "host/qt/HostWidget.h"
 
+using namespace Orvo;
+
 TEST(ControlProps, ColorFollowsTheParentUntilItIsSetItself) {
     TComponent owner(nullptr);
     auto* parent = new TRecordingControl(&owner);

@@ -7,6 +7,8 @@
 #include "drawing_test_support.h"
 #include "host/services/Resources.h"
 
+using namespace Orvo;
+
 namespace {
 
 const TResourceRegistration kTestGlyph(TResourceType::Bitmap, "TEST_DRAWING_GLYPH", GlyphLikeBmp());

@@ -4,6 +4,8 @@
 
 #include "drawing_test_support.h"
 
+using namespace Orvo;
+
 TEST(DrawingCanvas, AssigningABrushColourMakesAClearBrushSolid) {
     TTestCanvas t(10, 10);
     t.Canvas.Brush()->SetStyle(bsClear);

@@ -4,6 +4,8 @@
 
 #include "drawing_test_support.h"
 
+using namespace Orvo;
+
 namespace {
 
 // A picture whose every pixel is distinct: red = x, green = y.

@@ -13,6 +13,8 @@
 #include "drawing_test_support.h"
 #include "host/services/GdiInternal.h"
 
+using namespace Orvo;
+
 namespace {
 
 // An image whose every pixel differs (the reserved byte too).

@@ -9,6 +9,8 @@
 #include "drawing_test_support.h"
 #include "host/services/GdiInternal.h"
 
+using namespace Orvo;
+
 namespace {
 
 constexpr int kScale = 2;

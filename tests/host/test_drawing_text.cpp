@@ -6,6 +6,8 @@
 #include "drawing_test_support.h"
 #include "host/services/FontMapping.h"
 
+using namespace Orvo;
+
 namespace {
 
 // A surface with a font selected, black text, transparent background.

@@ -22,6 +22,8 @@
 #include "orvo/OrvoCheckControls.h"
 #include "test_input_support.h"
 
+using namespace Orvo;
+
 namespace {
 
 // A check box of the library that records OnEnter and OnExit in a shared log.

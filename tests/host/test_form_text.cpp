@@ -4,6 +4,8 @@
 
 #include "host/framework/FormText.h"
 
+using namespace Orvo;
+
 namespace {
 
 TFormProperty Prop(std::string name, TValue value) { return {std::move(name), std::move(value), 0}; }

@@ -12,6 +12,8 @@
 #include "host/qt/HostWidget.h"
 #include "host/services/Resources.h"
 
+using namespace Orvo;
+
 namespace {
 
 // A control that form descriptions can name.

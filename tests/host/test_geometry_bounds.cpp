@@ -14,6 +14,8 @@
 #include "host/framework/Streaming.h"
 #include "host/framework/TypeInfo.h"
 
+using namespace Orvo;
+
 namespace {
 
 constexpr int kMaxPos = 16777215;

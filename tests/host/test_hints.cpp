@@ -10,6 +10,8 @@
 #include "host/qt/Automation.h"
 #include "host/framework/HintWindow.h"
 
+using namespace Orvo;
+
 namespace {
 
 const std::string kLongHint =

@@ -7,6 +7,8 @@
 #include "bmp_test_files.h"
 #include "host/services/IconCodec.h"
 
+using namespace Orvo;
+
 namespace {
 
 // A stored bitmap of `width` x `height`: the info header with the height

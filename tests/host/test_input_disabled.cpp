@@ -14,6 +14,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "test_input_support.h"
 
+using namespace Orvo;
+
 using namespace input_test;
 
 namespace {

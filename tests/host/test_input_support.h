@@ -16,6 +16,8 @@
 #include "host/framework/Controls.h"
 #include "host/qt/QtInputEntryPoints.h"
 
+using namespace Orvo;
+
 
 namespace input_test {
 

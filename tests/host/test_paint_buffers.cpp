@@ -8,6 +8,8 @@
 
 #include "host/qt/PaintBuffers.h"
 
+using namespace Orvo;
+
 TEST(PaintBuffers, LevelsKeepApartAndAStoreServesEverySmallerWindow) {
     TPaintBuffers buffers;
     QImage& outer = buffers.For(QSize(64, 32), 1);

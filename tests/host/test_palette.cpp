@@ -15,6 +15,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "orvo/OrvoCheckControls.h"
 
+using namespace Orvo;
+
 namespace {
 
 QPalette DarkPalette() {

@@ -16,6 +16,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "host/framework/Streaming.h"
 
+using namespace Orvo;
+
 namespace {
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }

@@ -7,6 +7,8 @@
 
 #include "host/services/Resources.h"
 
+using namespace Orvo;
+
 namespace {
 const std::uint8_t kCompiledIn[] = {1, 2, 3, 4, 5};
 const TStaticResourceRegistration kStatic(TResourceType::FormDescription, "TEST_STATIC_FORM", kCompiledIn);

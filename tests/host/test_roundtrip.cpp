@@ -14,6 +14,8 @@
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoEditControls.h"
 
+using namespace Orvo;
+
 namespace {
 
 // Writes `form`, reads the text into a new plain form and returns that.

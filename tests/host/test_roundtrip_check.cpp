@@ -9,6 +9,8 @@
 #include "host/services/Colors.h"
 #include "roundtrip_check_support.h"
 
+using namespace Orvo;
+
 namespace {
 
 // Sound: every stored default is what the constructor sets.

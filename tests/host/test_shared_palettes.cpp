@@ -21,6 +21,8 @@
 #include "host/stdctrls/SharedPalettes.h"
 #include "host/stdctrls/StdCtrls.h"
 
+using namespace Orvo;
+
 namespace {
 
 QPalette PaletteWithBase(QColor base) {

@@ -8,6 +8,8 @@
 #include "host/qt/Automation.h"
 #include "host/stdctrls/StdCtrls.h"
 
+using namespace Orvo;
+
 namespace {
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }

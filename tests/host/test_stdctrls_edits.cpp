@@ -13,6 +13,8 @@
 #include "host/qt/HostWidget.h"
 #include "host/stdctrls/StdCtrls.h"
 
+using namespace Orvo;
+
 namespace {
 
 // An edit with a chosen alignment style that records its messages.

@@ -9,6 +9,8 @@
 #include "host/framework/Streaming.h"
 #include "test_streaming_classes.h"
 
+using namespace Orvo;
+
 namespace {
 
 // A nested form in the writer's own layout, so writing it back must give

@@ -4,6 +4,8 @@
 
 #include "host/services/BmpCodec.h"
 
+using namespace Orvo;
+
 TStreamLog& TStreamLog::Get() {
     static TStreamLog log;
     return log;

@@ -11,6 +11,8 @@
 #include "host/framework/Classes.h"
 #include "host/framework/Graphics.h"
 
+using namespace Orvo;
+
 // What the test classes saw; each test clears it.
 struct TStreamLog {
     std::vector<std::string> Events;  // "Loaded Panel1", "Rebuild Group1"...

@@ -8,6 +8,8 @@
 #include "host/framework/Streaming.h"
 #include "test_streaming_classes.h"
 
+using namespace Orvo;
+
 namespace {
 
 struct TBadInput {

@@ -15,6 +15,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "host/framework/Streaming.h"
 
+using namespace Orvo;
+
 namespace {
 
 const char* const kStockFormText =

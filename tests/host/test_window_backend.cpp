@@ -13,6 +13,8 @@
 #include "host/framework/WindowBackend.h"
 #include "host/stdctrls/StdCtrls.h"
 
+using namespace Orvo;
+
 namespace {
 
 // Hands every request on to the backend it wraps and notes the windows.

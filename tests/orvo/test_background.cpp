@@ -12,6 +12,8 @@
 #include "host/framework/Streaming.h"
 #include "test_background_support.h"
 
+using namespace Orvo;
+
 using namespace background_test;
 
 namespace {

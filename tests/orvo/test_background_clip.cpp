@@ -7,6 +7,8 @@
 
 #include "test_background_support.h"
 
+using namespace Orvo;
+
 using namespace background_test;
 
 namespace {

@@ -16,6 +16,8 @@
 #include "host/framework/Graphics.h"
 #include "orvo/OrvoMiscControls.h"
 
+using namespace Orvo;
+
 namespace background_test {
 
 constexpr int kFormWidth = 645;

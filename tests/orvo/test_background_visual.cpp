@@ -14,6 +14,8 @@
 #include "orvo/OrvoEditControls.h"
 #include "test_background_support.h"
 
+using namespace Orvo;
+
 using namespace background_test;
 
 namespace {

@@ -13,6 +13,8 @@
 #include "orvo/OrvoBlendKernel.h"
 #include "orvo/OrvoClasses.h"
 
+using namespace Orvo;
+
 namespace {
 
 // The formula as written: signed integers, division truncating toward zero.

@@ -10,6 +10,8 @@
 #include "host/framework/Streaming.h"
 #include "test_button_support.h"
 
+using namespace Orvo;
+
 using namespace button_test;
 
 namespace {

@@ -8,6 +8,8 @@
 
 #include "test_button_support.h"
 
+using namespace Orvo;
+
 using namespace button_test;
 
 namespace {

@@ -15,6 +15,8 @@
 #include "host/framework/Graphics.h"
 #include "orvo/OrvoMiscControls.h"
 
+using namespace Orvo;
+
 namespace button_test {
 
 constexpr TColor kFormColour = TColor(RGB(200, 210, 220));

@@ -8,6 +8,8 @@
 #include "orvo/OrvoGlyphs.h"
 #include "test_checkbox_support.h"
 
+using namespace Orvo;
+
 using namespace checkbox_test;
 
 namespace {

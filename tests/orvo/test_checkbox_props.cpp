@@ -11,6 +11,8 @@
 #include "orvo/OrvoCheckPainting.h"
 #include "test_checkbox_support.h"
 
+using namespace Orvo;
+
 using namespace checkbox_test;
 
 TEST(CheckBoxProps, NewBoxHasItsDefaults) {

@@ -19,6 +19,8 @@
 #include "host/framework/Graphics.h"
 #include "orvo/OrvoCheckControls.h"
 
+using namespace Orvo;
+
 namespace checkbox_test {
 
 // Colours no system colour of the palette is likely to have.

@@ -11,6 +11,8 @@
 
 #include "test_checkbox_support.h"
 
+using namespace Orvo;
+
 using namespace checkbox_test;
 
 namespace {

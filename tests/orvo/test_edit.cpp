@@ -8,6 +8,8 @@
 #include "host/framework/Streaming.h"
 #include "test_edit_support.h"
 
+using namespace Orvo;
+
 using namespace edit_test;
 
 TEST(EditStream, OwnPropertiesAreAlwaysWrittenInOrderAndReadThroughTheirSetters) {

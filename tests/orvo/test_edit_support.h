@@ -23,6 +23,8 @@
 #include "orvo/OrvoEditControls.h"
 #include "test_checkbox_support.h"
 
+using namespace Orvo;
+
 // Qt's entry for the window system's key events (as its test library uses
 // it): the event goes through the application as a keyboard's would.
 QT_BEGIN_NAMESPACE

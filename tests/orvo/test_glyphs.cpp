@@ -13,6 +13,8 @@
 #include "host/services/Resources.h"
 #include "orvo/OrvoGlyphs.h"
 
+using namespace Orvo;
+
 namespace {
 
 // A copy of a bitmap resource's bytes (empty when there is none).

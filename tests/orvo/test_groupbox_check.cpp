@@ -11,6 +11,8 @@
 #include "host/framework/Streaming.h"
 #include "test_groupbox_support.h"
 
+using namespace Orvo;
+
 using namespace groupbox_test;
 
 namespace {

@@ -12,6 +12,8 @@
 #include "orvo/OrvoCheckControls.h"
 #include "test_checkbox_support.h"
 
+using namespace Orvo;
+
 namespace groupbox_test {
 
 using namespace checkbox_test;

@@ -9,6 +9,8 @@
 #include "host/framework/Streaming.h"
 #include "test_edit_support.h"
 
+using namespace Orvo;
+
 using namespace edit_test;
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include "test_edit_support.h"
 
+using namespace Orvo;
+
 using namespace edit_test;
 
 TEST(MemoScroll, PressingTheScrollBarWithThePointerTakesTheFocusBeforeScrolling) {

@@ -12,6 +12,8 @@
 #include "host/framework/Graphics.h"
 #include "orvo/OrvoClasses.h"
 
+using namespace Orvo;
+
 // ---------------------------------------------------------------- types
 
 TEST(OrvoClassesTypes, EnumerationsAreOneByteWithTheirOrdinalsAndNames) {

@@ -7,6 +7,8 @@
 
 #include "test_checkbox_support.h"
 
+using namespace Orvo;
+
 namespace radio_test {
 
 using namespace checkbox_test;

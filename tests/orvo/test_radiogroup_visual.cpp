@@ -12,6 +12,8 @@
 #include "host/framework/Streaming.h"
 #include "test_radiobutton_support.h"
 
+using namespace Orvo;
+
 using namespace radio_test;
 
 namespace {

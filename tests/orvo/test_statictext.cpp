@@ -12,6 +12,8 @@
 #include "orvo/OrvoEditControls.h"
 #include "test_checkbox_support.h"
 
+using namespace Orvo;
+
 using namespace checkbox_test;
 
 namespace {

@@ -14,6 +14,8 @@
 #define ORVOFORM_DEMO_FORM 1
 #endif
 
+using namespace Orvo;
+
 TCustomForm* CreateDemoForm() {
 #ifdef ORVOFORM_DEMO_FORM
     // As the program's start-up does it: the description "TFORM1" is read,

@@ -13,6 +13,8 @@
 #include "host/framework/FormText.h"
 #include "host/framework/Streaming.h"
 
+using namespace Orvo;
+
 namespace {
 
 // The name standard input goes by in messages.

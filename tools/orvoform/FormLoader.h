@@ -4,13 +4,15 @@
 
 #include <string>
 
+namespace Orvo {
 class TCustomForm;
+}  // namespace Orvo
 
 // The form as the program would create it (owned by Application, OnCreate
 // run), not shown yet. Throws EFormLoadError ("FILE:LINE: message") for a
 // description that cannot be read or made into a form.
-TCustomForm* LoadForm(const std::string& source);
+Orvo::TCustomForm* LoadForm(const std::string& source);
 
 // The demonstration program's form with its handlers bound, or throws
 // EToolError when this build does not include it (DemoForm.cpp).
-TCustomForm* CreateDemoForm();
+Orvo::TCustomForm* CreateDemoForm();

@@ -8,6 +8,8 @@
 #include "host/framework/FormText.h"
 #include "host/framework/TypeInfo.h"
 
+using namespace Orvo;
+
 namespace {
 
 bool SameName(const std::string& a, const std::string& b) {

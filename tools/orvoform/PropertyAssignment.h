@@ -5,14 +5,16 @@
 
 #include <string>
 
+namespace Orvo {
 class TComponent;
+}  // namespace Orvo
 
 // Finds the component of that name on the form (the form's own name means
 // the form). Throws EToolError naming it when there is none.
-TComponent* FindFormComponent(TComponent* form, const std::string& name);
+Orvo::TComponent* FindFormComponent(Orvo::TComponent* form, const std::string& name);
 
 // Throws EToolError naming the property or the value when either is wrong.
 // Events bind to the form's methods and component references resolve among
 // the form's components, as when the form is read.
-void AssignPublishedProperty(TComponent* form, TComponent* component, const std::string& path,
+void AssignPublishedProperty(Orvo::TComponent* form, Orvo::TComponent* component, const std::string& path,
                              const std::string& valueText);

@@ -7,6 +7,8 @@
 #include "ToolError.h"
 #include "host/services/Messages.h"
 
+using namespace Orvo;
+
 namespace {
 
 [[noreturn]] void Fail(const std::string& step, const std::string& what) {

@@ -15,12 +15,12 @@ struct TStep {
     std::string Name;       // the component the step acts on
     std::string Property;   // set: the property path, dotted ("Font.Color")
     std::string Value;      // set: the value in form-description syntax
-    std::optional<TPoint> At;  // mouse steps: the point, or the centre when absent
+    std::optional<Orvo::TPoint> At;  // mouse steps: the point, or the centre when absent
     int VirtualKey = 0;     // key: a named key (VK_RETURN...), or 0 for Char
     char Char = 0;          // key, alt: the character typed
     int Index = 0;          // pick: the item picked
     bool DialogConfirms = false;  // dialog: the user confirms DialogColor
-    TColor DialogColor = 0;
+    Orvo::TColor DialogColor = 0;
 };
 
 // Throws EToolError naming the step when it is malformed or unknown.

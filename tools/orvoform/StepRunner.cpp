@@ -7,6 +7,8 @@
 #include "host/framework/Forms.h"
 #include "host/stdctrls/StdCtrls.h"
 
+using namespace Orvo;
+
 namespace {
 
 // The caller names the step in front of the message.

@@ -4,12 +4,14 @@
 
 #include "Step.h"
 
+namespace Orvo {
 class TCustomForm;
 class TControl;
+}  // namespace Orvo
 
 class TStepRunner {
 public:
-    explicit TStepRunner(TCustomForm* form) : FForm(form) {}
+    explicit TStepRunner(Orvo::TCustomForm* form) : FForm(form) {}
 
     // Throws EToolError naming what is wrong (an unknown component, a
     // control that cannot take the input, a bad value); the message does
@@ -17,11 +19,11 @@ public:
     void Run(const TStep& step);
 
 private:
-    TControl* FindControl(const TStep& step) const;
+    Orvo::TControl* FindControl(const TStep& step) const;
     void Focus(const TStep& step);
     void Mouse(const TStep& step);
     void Pick(const TStep& step);
     void AnswerDialog(const TStep& step);
 
-    TCustomForm* FForm;
+    Orvo::TCustomForm* FForm;
 };

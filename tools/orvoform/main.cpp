@@ -14,6 +14,8 @@
 #include "host/framework/Forms.h"
 #include "host/framework/Streaming.h"
 
+using namespace Orvo;
+
 namespace {
 
 int ReportBadInput(const EToolError& e) {

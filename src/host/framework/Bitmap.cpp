@@ -12,6 +12,8 @@
 #include "host/framework/Graphics.h"
 #include "host/services/Resources.h"
 
+namespace Orvo {
+
 void TGraphic::Changed() {
     if (OnChange) OnChange(this);
 }
@@ -302,3 +304,5 @@ std::vector<std::uint8_t> TBitmap::WriteData() const {
     if (!file.empty()) std::memcpy(out.data() + 4, file.data(), file.size());
     return out;
 }
+
+}  // namespace Orvo

@@ -3,6 +3,8 @@
 
 #include "host/services/GdiInternal.h"
 
+namespace Orvo {
+
 TCanvas::TCanvas()
     : FFont(std::make_unique<TFont>()), FPen(std::make_unique<TPen>()), FBrush(std::make_unique<TBrush>()) {
     // A changed object is selected again before the next drawing.
@@ -74,70 +76,70 @@ void TCanvas::MoveTo(int x, int y) {
 
 void TCanvas::LineTo(int x, int y) {
     if (HDC dc = RequireState(csPen | csBrush)) {
-        ::LineTo(dc, x, y);
+        Orvo::LineTo(dc, x, y);
         Changed();
     }
 }
 
 void TCanvas::FillRect(const TRect& rect) {
     if (HDC dc = RequireState(csBrush)) {
-        ::FillRect(dc, rect, FBrush->Handle());
+        Orvo::FillRect(dc, rect, FBrush->Handle());
         Changed();
     }
 }
 
 void TCanvas::FrameRect(const TRect& rect) {
     if (HDC dc = RequireState(csBrush)) {
-        ::FrameRect(dc, rect, FBrush->Handle());
+        Orvo::FrameRect(dc, rect, FBrush->Handle());
         Changed();
     }
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
     if (HDC dc = RequireState(csPen | csBrush)) {
-        ::Rectangle(dc, left, top, right, bottom);
+        Orvo::Rectangle(dc, left, top, right, bottom);
         Changed();
     }
 }
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom) {
     if (HDC dc = RequireState(csPen | csBrush)) {
-        ::Ellipse(dc, left, top, right, bottom);
+        Orvo::Ellipse(dc, left, top, right, bottom);
         Changed();
     }
 }
 
 void TCanvas::RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
     if (HDC dc = RequireState(csPen | csBrush)) {
-        ::RoundRect(dc, left, top, right, bottom, ellipseWidth, ellipseHeight);
+        Orvo::RoundRect(dc, left, top, right, bottom, ellipseWidth, ellipseHeight);
         Changed();
     }
 }
 
 void TCanvas::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
     if (HDC dc = RequireState(csPen | csBrush)) {
-        ::Arc(dc, left, top, right, bottom, xStart, yStart, xEnd, yEnd);
+        Orvo::Arc(dc, left, top, right, bottom, xStart, yStart, xEnd, yEnd);
         Changed();
     }
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
     if (HDC dc = RequireState(csPen | csBrush)) {
-        ::Polygon(dc, points.data(), int(points.size()));
+        Orvo::Polygon(dc, points.data(), int(points.size()));
         Changed();
     }
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) {
     if (HDC dc = RequireState(csPen | csBrush)) {
-        ::Polyline(dc, points.data(), int(points.size()));
+        Orvo::Polyline(dc, points.data(), int(points.size()));
         Changed();
     }
 }
 
 void TCanvas::DrawFocusRect(const TRect& rect) {
     if (HDC dc = RequireState(csBrush)) {
-        ::DrawFocusRect(dc, rect);
+        Orvo::DrawFocusRect(dc, rect);
         Changed();
     }
 }
@@ -156,13 +158,13 @@ void TCanvas::SetPixels(int x, int y, TColor color) {
 
 TSize TCanvas::TextExtent(std::string_view text) {
     HDC dc = RequireState(csFont);
-    return dc ? ::TextExtent(dc, text) : TSize{};
+    return dc ? Orvo::TextExtent(dc, text) : TSize{};
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text) {
     if (HDC dc = RequireState(csFont | csBrush)) {
-        ::TextOut(dc, x, y, text);
-        MoveToEx(dc, x + ::TextExtent(dc, text).cx, y, nullptr);
+        Orvo::TextOut(dc, x, y, text);
+        MoveToEx(dc, x + Orvo::TextExtent(dc, text).cx, y, nullptr);
         Changed();
     }
 }
@@ -230,3 +232,5 @@ void Frame3D(TCanvas* canvas, TRect& rect, TColor topLeft, TColor bottomRight, i
     ++rect.Bottom;
     ++rect.Right;
 }
+
+}  // namespace Orvo

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace Orvo {
+
 namespace {
 
 bool EqualText(std::string_view a, std::string_view b) {
@@ -414,3 +416,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

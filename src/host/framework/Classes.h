@@ -20,6 +20,8 @@
 
 #include "host/framework/TypeInfo.h"
 
+namespace Orvo {
+
 // A small set of enumeration values, one bit per ordinal (the framework's
 // `set of`). Converts explicitly to and from its bit mask, which is what the
 // property tables store.
@@ -308,3 +310,5 @@ private:
     }
     std::vector<T*> FItems;
 };
+
+}  // namespace Orvo

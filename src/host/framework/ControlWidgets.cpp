@@ -5,6 +5,8 @@
 
 #include "host/framework/Forms.h"
 
+namespace Orvo {
+
 namespace {
 
 std::unordered_map<const QWidget*, TWinControl*>& Registry() {
@@ -60,3 +62,5 @@ LRESULT DispatchToControl(TControl* target, UINT msg, WPARAM wParam, LPARAM lPar
         return 0;
     }
 }
+
+}  // namespace Orvo

@@ -11,6 +11,8 @@
 
 #include "host/framework/Controls.h"
 
+namespace Orvo {
+
 // Widget <-> control registry.
 void RegisterWidget(QWidget* widget, TWinControl* control);
 void UnregisterWidget(QWidget* widget);
@@ -41,3 +43,5 @@ void ApplyCursor(QWidget* widget, TCursor cursor);
 // The pointer moved: a cursor hidden or set by SetCursor gives way to the
 // controls' cursors again.
 void NotifyCursorMouseMoved();
+
+}  // namespace Orvo

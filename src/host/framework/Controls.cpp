@@ -17,6 +17,8 @@
 #include "host/framework/ControlWidgets.h"
 #include "host/framework/WindowBackend.h"
 
+namespace Orvo {
+
 namespace {
 
 TControl* gCaptureControl = nullptr;
@@ -366,7 +368,7 @@ void TControl::WndProc(TMessage& message) {
         case WM_ERASEBKGND:
             if (HDC dc = reinterpret_cast<HDC>(message.WParam)) {
                 HBRUSH brush = CreateSolidBrush(FColor);
-                ::FillRect(dc, ClientRect(), brush);
+                Orvo::FillRect(dc, ClientRect(), brush);
                 DeleteObject(brush);
             }
             message.Result = 1;
@@ -1496,3 +1498,5 @@ void TGraphicControl::WndProc(TMessage& message) {
     }
     TControl::WndProc(message);
 }
+
+}  // namespace Orvo

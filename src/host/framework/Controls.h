@@ -27,9 +27,12 @@
 #include "host/services/Messages.h"
 #include "host/framework/WindowServices.h"
 
+class QWidget;
+
+namespace Orvo {
+
 class TWinControl;
 class TCustomForm;
-class QWidget;
 
 using Word = std::uint16_t;
 
@@ -621,3 +624,5 @@ void SetMouseControl(TControl* control);
 TCustomForm* GetParentForm(const TControl* control);
 // The control whose window this is (null for an unknown window).
 TWinControl* FindControl(HWND window);
+
+}  // namespace Orvo

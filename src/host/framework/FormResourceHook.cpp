@@ -4,6 +4,8 @@
 #include "host/framework/Forms.h"
 #include "host/framework/Streaming.h"
 
+namespace Orvo {
+
 namespace {
 const bool kInstalled = [] {
     TCustomForm::SetResourceReader(
@@ -11,3 +13,5 @@ const bool kInstalled = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

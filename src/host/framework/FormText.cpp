@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace Orvo {
+
 namespace {
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -542,3 +544,5 @@ EFormTextError::EFormTextError(int line, const std::string& message)
 TFormObject ParseFormText(std::string_view text) { return TFormTextParser(text).ParseRoot(); }
 
 std::string PrintFormText(const TFormObject& root) { return TFormTextPrinter().Print(root); }
+
+}  // namespace Orvo

@@ -44,6 +44,8 @@
 
 #include "host/framework/Value.h"
 
+namespace Orvo {
+
 struct TFormProperty {
     std::string Name;  // dotted: "Left", "Font.Name", "Items.Strings"
     TValue Value;
@@ -88,3 +90,5 @@ TFormObject ParseFormText(std::string_view text);
 // empty class name, nesting beyond MaxFormTextDepth) throws
 // std::invalid_argument naming the culprit.
 std::string PrintFormText(const TFormObject& root);
+
+}  // namespace Orvo

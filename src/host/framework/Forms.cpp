@@ -24,6 +24,8 @@
 #include "host/services/IconCodec.h"
 #include "host/services/Resources.h"
 
+namespace Orvo {
+
 TApplication* Application = new TApplication(nullptr);
 TScreen* Screen = new TScreen(nullptr);
 
@@ -740,3 +742,5 @@ void TScreen::SetCursor(TCursor cursor) {
     }
     FCursor = cursor;
 }
+
+}  // namespace Orvo

@@ -18,6 +18,8 @@
 
 #include "host/framework/Controls.h"
 
+namespace Orvo {
+
 enum TFormBorderStyle : std::uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : std::uint8_t { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
@@ -304,3 +306,5 @@ private:
 
 extern TApplication* Application;
 extern TScreen* Screen;
+
+}  // namespace Orvo

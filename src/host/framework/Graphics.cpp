@@ -5,6 +5,8 @@
 
 #include "host/services/FontMapping.h"
 
+namespace Orvo {
+
 namespace {
 
 struct TCharsetName {
@@ -289,3 +291,5 @@ HBRUSH TBrush::Handle() {
     if (!FHandle) FHandle = CreateSolidBrush(FColor);
     return FHandle;
 }
+
+}  // namespace Orvo

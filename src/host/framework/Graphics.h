@@ -27,6 +27,8 @@
 #include "host/services/Gdi.h"
 #include "host/framework/TypeInfo.h"
 
+namespace Orvo {
+
 // A picture that cannot be read or an operation a picture refuses (bad BMP
 // data, a scan line out of range, an unsupported pixel format). The message
 // says what is wrong and where.
@@ -387,3 +389,5 @@ private:
 // colour: the left column except its bottom pixel and the top row except its
 // right pixel; bottom-right colour: the right column and the bottom row fully.
 void Frame3D(TCanvas* canvas, TRect& rect, TColor topLeft, TColor bottomRight, int width);
+
+}  // namespace Orvo

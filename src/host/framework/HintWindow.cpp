@@ -8,6 +8,8 @@
 
 #include "host/framework/WindowBackend.h"
 
+namespace Orvo {
+
 namespace {
 // Border (one pixel) plus the space between border and text.
 constexpr int kTextInsetX = 3;
@@ -100,3 +102,5 @@ void THintWindow::UpdateWindowGeometry() {
 void THintWindow::UpdateWindowVisibility() {
     if (Widget()) Widget()->setVisible(Visible());
 }
+
+}  // namespace Orvo

@@ -8,6 +8,8 @@
 
 #include "host/framework/Controls.h"
 
+namespace Orvo {
+
 // Where a hint of `size` goes: its top-left at `below` (under the pointer or
 // the control), moved above `aboveBottom` (the pointer's or control's top)
 // when it would cross the bottom of `screen`, then pushed inside `screen` on
@@ -46,3 +48,5 @@ protected:
 private:
     bool FActive = false;
 };
+
+}  // namespace Orvo

@@ -11,6 +11,8 @@
 
 #include "host/framework/Forms.h"
 
+namespace Orvo {
+
 void ScheduleStartupScreenshot(const std::string& path) {
     // Give the window manager-less server time to map the window and the
     // form time to paint every control (transparent ones paint twice).
@@ -31,3 +33,5 @@ void ScheduleStartupScreenshot(const std::string& path) {
         QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));  // wakes the waiting loop
     });
 }
+
+}  // namespace Orvo

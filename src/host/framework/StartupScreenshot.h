@@ -6,7 +6,10 @@
 
 #include <string>
 
+namespace Orvo {
 
 // Writes the screen to `path` shortly after the main form has shown, then
 // terminates the application. Failure to write is reported on stderr.
 void ScheduleStartupScreenshot(const std::string& path);
+
+}  // namespace Orvo

@@ -12,6 +12,8 @@
 #include "host/services/Resources.h"
 #include "host/framework/TypeInfo.h"
 
+namespace Orvo {
+
 namespace {
 
 bool SameText(std::string_view a, std::string_view b) {
@@ -434,3 +436,5 @@ void InitInheritedComponent(TComponent* form, const std::string& resourceName) {
     ResourceReadThrough(*bytes);
     ReadComponentTree(form, tree, resourceName);
 }
+
+}  // namespace Orvo

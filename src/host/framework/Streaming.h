@@ -36,6 +36,8 @@
 #include "host/framework/FormText.h"
 #include "host/framework/TypeInfo.h"
 
+namespace Orvo {
+
 class TComponent;
 
 // Event handlers and component references resolved against a root (a form)
@@ -83,3 +85,5 @@ TComponent* ReadComponentFromText(std::string_view text, const std::string& file
 // `form`. Throws EReadError when there is no such resource (line 0) or when
 // it cannot be read.
 void InitInheritedComponent(TComponent* form, const std::string& resourceName);
+
+}  // namespace Orvo

@@ -12,6 +12,8 @@
 #include "host/framework/ControlWidgets.h"
 #include "host/services/Messages.h"
 
+namespace Orvo {
+
 namespace {
 
 // Sees the application's own palette-change event (Qt sends one to the
@@ -58,3 +60,5 @@ void BroadcastSystemColorChange() {
         if (!guard.Destroyed()) control->Invalidate();
     }
 }
+
+}  // namespace Orvo

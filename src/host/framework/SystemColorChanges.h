@@ -10,4 +10,9 @@
 
 // Sends CM_SYSCOLORCHANGE to every windowed control that has a window and
 // invalidates it (its windowless children repaint with it).
+
+namespace Orvo {
+
 void BroadcastSystemColorChange();
+
+}  // namespace Orvo

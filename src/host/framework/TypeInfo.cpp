@@ -6,6 +6,8 @@
 #include "host/framework/Classes.h"
 #include "host/services/Colors.h"
 
+namespace Orvo {
+
 namespace {
 
 bool SameText(std::string_view a, std::string_view b) {
@@ -201,3 +203,5 @@ std::optional<TValue> ComponentReferenceValue(const TComponent* c) {
     if (!c || c->Name().empty()) return std::nullopt;
     return TValue::Identifier(c->Name());
 }
+
+}  // namespace Orvo

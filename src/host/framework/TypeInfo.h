@@ -28,6 +28,8 @@
 
 #include "host/framework/Value.h"
 
+namespace Orvo {
+
 class TObject;
 class TPersistent;
 class TComponent;
@@ -481,3 +483,5 @@ TClassBuilder<T>& TClassBuilder<T>::Component(const std::string& name, G get, S 
     };
     return Add(std::move(p));
 }
+
+}  // namespace Orvo

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace Orvo {
+
 struct TValue {
     enum class Kind : std::uint8_t {
         Integer,  // 124, -11, $00F0C080 (Hex records how it is written)
@@ -47,3 +49,5 @@ struct TValue {
         return false;
     }
 };
+
+}  // namespace Orvo

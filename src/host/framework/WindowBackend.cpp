@@ -2,6 +2,8 @@
 
 #include "host/framework/Classes.h"
 
+namespace Orvo {
+
 namespace {
 // Constant-initialised, so a backend installed by another unit's start-up
 // code is never overwritten by this one's.
@@ -14,3 +16,5 @@ TWindowBackend& WindowBackend() {
     if (!gBackend) throw EComponentError("No window backend is installed: the host's Qt layer is not linked");
     return *gBackend;
 }
+
+}  // namespace Orvo

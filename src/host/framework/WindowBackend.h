@@ -14,6 +14,9 @@
 #include <QWidget>
 
 class QRegion;
+
+namespace Orvo {
+
 class TWinControl;
 
 class TWindowBackend {
@@ -44,3 +47,5 @@ void SetWindowBackend(TWindowBackend* backend);
 // The installed backend; throws EComponentError when there is none (a program
 // linked without the host's Qt layer).
 TWindowBackend& WindowBackend();
+
+}  // namespace Orvo

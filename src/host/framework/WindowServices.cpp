@@ -14,6 +14,8 @@
 #include "host/services/DeviceContextQt.h"
 #include "host/framework/ControlWidgets.h"
 
+namespace Orvo {
+
 // A cursor handle stands for one of the framework's cursor values.
 struct HCURSOR__ {
     TCursor Cursor;
@@ -264,3 +266,5 @@ bool UpdateWindow(HWND window) {
     QCoreApplication::sendPostedEvents(w->window(), QEvent::UpdateRequest);
     return true;
 }
+
+}  // namespace Orvo

@@ -13,6 +13,8 @@
 #include "host/services/Gdi.h"
 #include "host/services/Types.h"
 
+namespace Orvo {
+
 struct HWND__;
 using HWND = HWND__*;
 struct HDWP__;
@@ -110,3 +112,5 @@ HCURSOR CursorHandle(int cursor);
 
 bool InvalidateRect(HWND window, const TRect* rect, bool erase);
 bool UpdateWindow(HWND window);
+
+}  // namespace Orvo

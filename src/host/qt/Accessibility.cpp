@@ -15,6 +15,8 @@
 #include "host/framework/Forms.h"
 #include "host/qt/HostWidget.h"
 
+namespace Orvo {
+
 namespace {
 
 QAccessible::Role QtRole(TAccessibleRole role) {
@@ -402,3 +404,5 @@ void FlushAccessibleStateChanges() {
         }
     }
 }
+
+}  // namespace Orvo

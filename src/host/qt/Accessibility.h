@@ -12,6 +12,8 @@ class QAccessibleInterface;
 class QObject;
 class QString;
 
+namespace Orvo {
+
 // The factory Qt calls for every object it is asked about (exposed for tests).
 QAccessibleInterface* AccessibleInterfaceFactory(const QString& className, QObject* object);
 
@@ -26,3 +28,5 @@ void FlushAccessibleStateChanges();
 // restores the default); answers the previous one.
 using TAccessibleAnnouncer = void (*)(QAccessibleEvent*);
 TAccessibleAnnouncer SetAccessibleAnnouncer(TAccessibleAnnouncer announcer);
+
+}  // namespace Orvo

@@ -22,6 +22,8 @@
 #include "host/qt/QtInputEntryPoints.h"
 #include "host/services/DevicePixelScale.h"
 
+namespace Orvo {
+
 namespace {
 
 // ---------------------------------------------------------------- painting
@@ -443,3 +445,5 @@ bool RenderClientArea(TWinControl* control, const std::string& pngPath, std::str
     }
     return true;
 }
+
+}  // namespace Orvo

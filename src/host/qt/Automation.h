@@ -13,6 +13,8 @@
 
 #include "host/framework/Controls.h"
 
+namespace Orvo {
+
 class TCustomForm;
 
 // Makes the next application object start on Qt's headless (offscreen)
@@ -80,3 +82,5 @@ bool TakeDismissedDialog(std::string& title);
 // file appears only when it was written completely; an existing file is
 // replaced then. Answers false with `error` set otherwise.
 bool RenderClientArea(TWinControl* control, const std::string& pngPath, std::string& error);
+
+}  // namespace Orvo

@@ -7,6 +7,8 @@
 
 #include "host/qt/HostWidget.h"
 
+namespace Orvo {
+
 namespace {
 
 const TWinControl* RootOf(const TWinControl* control) {
@@ -74,3 +76,5 @@ void KeepOutOfQtTabChain(QWidget* widget, const TWinControl* control) {
     if (!(policy & Qt::TabFocus) || !OutsideParentOf(RootOf(control))) return;
     widget->setFocusPolicy(policy & Qt::ClickFocus ? Qt::ClickFocus : Qt::NoFocus);
 }
+
+}  // namespace Orvo

@@ -12,6 +12,9 @@
 // Only src/host and its tests include this header.
 
 class QWidget;
+
+namespace Orvo {
+
 class TWinControl;
 
 // The outside widget a control without a parent was placed in, or null when
@@ -38,3 +41,5 @@ bool TabOutOfOutsideParent(TWinControl* root, TWinControl* current, bool forward
 // Tab from the widgets around always arrives at the outside widget, wherever
 // Qt put the tree's windows in its chain.
 void KeepOutOfQtTabChain(QWidget* widget, const TWinControl* control);
+
+}  // namespace Orvo

@@ -10,6 +10,8 @@
 #include "host/framework/Forms.h"
 #include "host/qt/HostWidget.h"
 
+namespace Orvo {
+
 namespace {
 
 bool FormSizes(const TCustomForm* form) {
@@ -211,3 +213,5 @@ bool TEmbeddedHost::focusNextPrevChild(bool next) {
     }
     return QWidget::focusNextPrevChild(next);
 }
+
+}  // namespace Orvo

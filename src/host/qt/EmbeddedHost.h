@@ -40,12 +40,15 @@
 
 #include "host/services/Types.h"
 
-class TComponent;
-class TControl;
-class TCustomForm;
 class QFocusEvent;
 class QResizeEvent;
 class QShowEvent;
+
+namespace Orvo {
+
+class TComponent;
+class TControl;
+class TCustomForm;
 
 class TEmbeddedHost : public QWidget {
 public:
@@ -103,3 +106,5 @@ private:
     QSize FHostedSize;
     bool FShowPending = false;
 };
+
+}  // namespace Orvo

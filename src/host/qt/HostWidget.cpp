@@ -21,6 +21,8 @@
 #include "host/services/DeviceContextQt.h"
 #include "host/services/DevicePixelScale.h"
 
+namespace Orvo {
+
 namespace {
 
 // Widgets in the middle of handling one of their own events: deleting one
@@ -545,3 +547,5 @@ bool THostEvents::KeyEvent(TWinControl* control, QKeyEvent* e, bool press, bool 
     }
     return consumed || hostPaints;
 }
+
+}  // namespace Orvo

@@ -28,6 +28,8 @@ class QMouseEvent;
 class QKeyEvent;
 class QRegion;
 
+namespace Orvo {
+
 // The framework's window.
 class THostWidget : public QWidget {
 public:
@@ -99,3 +101,5 @@ void RepaintUncoveredArea(QWidget* parent, const QRegion& area);
 // Deletes the widgets whose deletion waited, unless an event is being
 // handled right now.
 void FlushDisposedWidgets();
+
+}  // namespace Orvo

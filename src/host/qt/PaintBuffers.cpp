@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace Orvo {
+
 QImage& TPaintBuffers::For(QSize size, int depth) {
     const std::size_t index = std::size_t(std::max(depth, 1) - 1);
     while (FLevels.size() <= index) FLevels.push_back(std::make_unique<TLevel>());
@@ -43,3 +45,5 @@ TPaintBuffers& PaintBuffers() {
     static TPaintBuffers buffers;
     return buffers;
 }
+
+}  // namespace Orvo

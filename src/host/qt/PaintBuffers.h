@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+namespace Orvo {
+
 class TPaintBuffers {
 public:
     // An image of `size` for a paint at nesting level `depth` (1 for the
@@ -43,3 +45,5 @@ QImage DirectPaintView(QPaintDevice* device, QPoint redirectOffset, QSize size);
 
 // The buffers of this thread's windows (painting happens on the GUI thread).
 TPaintBuffers& PaintBuffers();
+
+}  // namespace Orvo

@@ -5,6 +5,8 @@
 #include "host/framework/WindowBackend.h"
 #include "host/qt/HostWidget.h"
 
+namespace Orvo {
+
 namespace {
 
 class TQtWindowBackend final : public TWindowBackend {
@@ -15,9 +17,9 @@ public:
     void ConnectWidget(QWidget* widget) override {
         if (!dynamic_cast<THostWidget*>(widget)) widget->installEventFilter(new TWidgetEventFilter(widget));
     }
-    void DisposeWidget(QWidget* widget) override { ::DisposeWidget(widget); }
-    void FlushDisposedWidgets() override { ::FlushDisposedWidgets(); }
-    void RepaintUncoveredArea(QWidget* parent, const QRegion& area) override { ::RepaintUncoveredArea(parent, area); }
+    void DisposeWidget(QWidget* widget) override { Orvo::DisposeWidget(widget); }
+    void FlushDisposedWidgets() override { Orvo::FlushDisposedWidgets(); }
+    void RepaintUncoveredArea(QWidget* parent, const QRegion& area) override { Orvo::RepaintUncoveredArea(parent, area); }
 };
 
 // Never destroyed: windows are disposed of up to the program's last moment
@@ -28,3 +30,5 @@ const bool kInstalled = [] {
 }();
 
 }  // namespace
+
+}  // namespace Orvo

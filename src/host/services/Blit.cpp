@@ -3,6 +3,8 @@
 
 #include "host/services/GdiInternal.h"
 
+namespace Orvo {
+
 using namespace gdi;
 
 namespace {
@@ -294,3 +296,5 @@ bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int x
 int SetStretchBltMode(HDC dc, int mode) {
     return CheckedDC(dc) && mode >= BLACKONWHITE && mode <= HALFTONE ? COLORONCOLOR : 0;
 }
+
+}  // namespace Orvo

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+namespace Orvo {
+
 namespace {
 
 constexpr std::uint32_t BI_RGB = 0;
@@ -320,3 +322,5 @@ std::vector<std::uint8_t> TBmpOriginal::File(const std::uint8_t* pixels, int byt
                         pixels + std::size_t(bytesPerLine) * std::size_t(y), FWidth, FBitsPerPixel, rowBytes);
     return out;
 }
+
+}  // namespace Orvo

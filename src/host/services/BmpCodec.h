@@ -16,6 +16,8 @@
 #include <stdexcept>
 #include <vector>
 
+namespace Orvo {
+
 class EBmpError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -65,3 +67,5 @@ private:
     int FBitsPerPixel = 0;
     bool FRowsFromPicture = false;
 };
+
+}  // namespace Orvo

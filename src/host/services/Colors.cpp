@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdio>
 
+namespace Orvo {
+
 namespace {
 
 struct SystemColorEntry {
@@ -143,3 +145,5 @@ std::optional<TColor> StringToColor(std::string_view text) {
     if (v < INT32_MIN || v > 0xFFFFFFFFll) return std::nullopt;
     return TColor(std::uint32_t(v));
 }
+
+}  // namespace Orvo

@@ -12,6 +12,8 @@
 
 #include "host/services/Types.h"
 
+namespace Orvo {
+
 // System colour indices (the window services' COLOR_* numbers).
 enum : int {
     COLOR_SCROLLBAR = 0, COLOR_BACKGROUND = 1, COLOR_ACTIVECAPTION = 2, COLOR_INACTIVECAPTION = 3,
@@ -91,3 +93,5 @@ std::optional<std::string> ColorToIdent(TColor color);
 // The stored text of a colour: its name when it has one, otherwise $00BBGGRR.
 std::string ColorToString(TColor color);
 std::optional<TColor> StringToColor(std::string_view text);
+
+}  // namespace Orvo

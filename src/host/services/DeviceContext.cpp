@@ -4,6 +4,8 @@
 
 #include "host/services/GdiInternal.h"
 
+namespace Orvo {
+
 namespace {
 
 // Deliberately never destroyed (DCs may be freed during static destruction).
@@ -334,3 +336,5 @@ int ReleaseDC(const void*, HDC dc) {
     delete dc;
     return 1;
 }
+
+}  // namespace Orvo

@@ -21,6 +21,8 @@
 
 #include "host/services/Types.h"
 
+namespace Orvo {
+
 struct TDeviceContext;
 using HDC = TDeviceContext*;
 
@@ -104,3 +106,5 @@ bool DeleteDC(HDC dc);
 // DC (GetDC with a window answers null).
 HDC GetDC(const void* window);
 int ReleaseDC(const void* window, HDC dc);
+
+}  // namespace Orvo

@@ -14,6 +14,8 @@
 #include "host/services/Colors.h"
 #include "host/services/Gdi.h"
 
+namespace Orvo {
+
 struct TGdiTextCache;  // the text functions' own (DrawText.cpp)
 
 struct TGdiFontData {
@@ -100,3 +102,5 @@ const QRegion* RegionArea(HRGN region);
 HRGN CreateRegionFrom(const QRegion& area);
 // A new bitmap object holding a copy of `image` converted to RGB32.
 HBITMAP CreateBitmapFrom(const QImage& image);
+
+}  // namespace Orvo

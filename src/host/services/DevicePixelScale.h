@@ -9,6 +9,8 @@
 
 #include "host/services/DeviceContextQt.h"
 
+namespace Orvo {
+
 // Device pixels per logical pixel, each way, for a paint buffer shown on
 // `device`: its device pixel ratio as a whole number, rounded up (at 1.5 the
 // buffer is drawn at 2 and Qt shrinks it, rather than blowing up a 1x
@@ -25,3 +27,5 @@ inline void PrepareBufferCopy(QPainter& painter, const QPaintDevice& device) {
     if (device.devicePixelRatio() != DevicePixelScale(device))
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
+
+}  // namespace Orvo

@@ -10,6 +10,8 @@
 
 #include "host/services/GdiInternal.h"
 
+namespace Orvo {
+
 using namespace gdi;
 
 namespace {
@@ -441,3 +443,5 @@ int DrawTextA(HDC dc, const char* text, int count, TRect* rect, unsigned format)
     if (!rect || (count != 0 && !text)) return 0;
     return DrawText(dc, ViewOf(text, count), *rect, format);
 }
+
+}  // namespace Orvo

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace Orvo {
+
 namespace {
 
 struct TFontSubstitute {
@@ -82,3 +84,5 @@ int MapFontPixelSize(std::string_view name, int pixels) {
 
 int PointsToPixels(int points) { return int(std::lround(double(points) * 96.0 / 72.0)); }
 int PixelsToPoints(int pixels) { return int(std::lround(double(pixels) * 72.0 / 96.0)); }
+
+}  // namespace Orvo

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+namespace Orvo {
+
 // The installed family for a font name (case-insensitive); unknown names
 // give the default family.
 std::string MapFontFamily(std::string_view name);
@@ -24,3 +26,5 @@ const std::string& DefaultFontFamily();
 int PointsToPixels(int points);
 // Points of a character height in pixels, rounded (11 -> 8).
 int PixelsToPoints(int pixels);
+
+}  // namespace Orvo

@@ -25,6 +25,8 @@
 
 #include "host/services/DeviceContext.h"
 
+namespace Orvo {
+
 struct TGdiObject;
 struct TGdiFont;
 struct TGdiBrush;
@@ -397,3 +399,5 @@ bool DrawFrameControl(HDC dc, TRect* rect, unsigned type, unsigned state);
 // not a valid BMP file.
 HBITMAP LoadBitmap(HINSTANCE instance, const char* name);
 inline HBITMAP LoadBitmapA(HINSTANCE instance, const char* name) { return LoadBitmap(instance, name); }
+
+}  // namespace Orvo

@@ -5,6 +5,8 @@
 
 #include "host/services/GdiInternal.h"
 
+namespace Orvo {
+
 namespace gdi {
 
 void FillRegion(QImage& image, const QRegion& area, QRgb pixel) {
@@ -374,3 +376,5 @@ bool DrawFrameControl(HDC dc, TRect* rect, unsigned type, unsigned state) {
     if (state & DFCS_ADJUSTRECT) InflateRect(*rect, -2, -2);
     return true;
 }
+
+}  // namespace Orvo

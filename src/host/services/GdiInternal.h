@@ -11,6 +11,8 @@
 #include "host/services/Colors.h"
 #include "host/services/DeviceContextQt.h"
 
+namespace Orvo {
+
 struct TBmpImage;
 
 namespace gdi {
@@ -143,9 +145,11 @@ enum class TShapeKind { Ellipse, RoundRect };
 QRegion ShapeArea(TShapeKind kind, const QRect& box, int ellipseWidth, int ellipseHeight);
 
 // A decoded BMP (host/services/BmpCodec.h) as an RGB32 image.
-QImage ImageFromBmp(const ::TBmpImage& bmp);
+QImage ImageFromBmp(const Orvo::TBmpImage& bmp);
 
 // Creates the QFont and metrics of a logical font.
 void BuildFontData(TGdiFont& font);
 
 }  // namespace gdi
+
+}  // namespace Orvo

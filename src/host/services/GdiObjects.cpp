@@ -12,6 +12,8 @@
 #include "host/services/GdiInternal.h"
 #include "host/services/Resources.h"
 
+namespace Orvo {
+
 namespace gdi {
 namespace {
 
@@ -119,7 +121,7 @@ void BuildFontData(TGdiFont& font) {
     font.Data->Font = q;
 }
 
-QImage ImageFromBmp(const ::TBmpImage& bmp) {
+QImage ImageFromBmp(const Orvo::TBmpImage& bmp) {
     QImage image(bmp.Width, bmp.Height, QImage::Format_RGB32);
     for (int y = 0; y < bmp.Height; ++y) {
         const std::uint8_t* src = bmp.Pixels.data() + std::size_t(y) * std::size_t(bmp.Width) * 4;
@@ -277,3 +279,5 @@ HBITMAP LoadBitmap(HINSTANCE, const char* name) {
         return nullptr;  // a broken resource loads as nothing, like a missing one
     }
 }
+
+}  // namespace Orvo

@@ -4,6 +4,8 @@
 #include <iterator>
 #include <string>
 
+namespace Orvo {
+
 namespace {
 
 constexpr std::size_t kDirectorySize = 6;
@@ -116,3 +118,5 @@ TIconImage DecodeIcon(std::span<const std::uint8_t> bytes) {
     }
     return DecodeStoredBitmap(data);
 }
+
+}  // namespace Orvo

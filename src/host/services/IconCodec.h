@@ -15,6 +15,8 @@
 
 #include "host/services/BmpCodec.h"
 
+namespace Orvo {
+
 struct TIconImage {
     int Width = 0;
     int Height = 0;
@@ -26,3 +28,5 @@ struct TIconImage {
 };
 
 TIconImage DecodeIcon(std::span<const std::uint8_t> bytes);
+
+}  // namespace Orvo

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+namespace Orvo {
+
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
@@ -155,3 +157,5 @@ constexpr int VK_UP = 0x26;
 constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
 constexpr int VK_DELETE = 0x2E;
+
+}  // namespace Orvo

@@ -4,6 +4,8 @@
 
 #include "host/services/GdiInternal.h"
 
+namespace Orvo {
+
 namespace gdi {
 
 QRegion ShapeArea(TShapeKind kind, const QRect& box, int ellipseWidth, int ellipseHeight) {
@@ -171,3 +173,5 @@ bool EqualRgn(HRGN a, HRGN b) {
     const QRegion* rb = RegionArea(b);
     return ra && rb && *ra == *rb;
 }
+
+}  // namespace Orvo

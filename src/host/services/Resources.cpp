@@ -11,6 +11,8 @@
 #include <unistd.h>
 #endif
 
+namespace Orvo {
+
 namespace {
 
 std::string Key(TResourceType type, std::string_view name) {
@@ -94,3 +96,5 @@ void ResourceReadThrough(TResourceBytes bytes) {
     (void)bytes;
 #endif
 }
+
+}  // namespace Orvo

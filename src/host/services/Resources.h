@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace Orvo {
+
 enum class TResourceType : std::uint8_t { Bitmap, FormDescription, Icon };
 
 // A resource's bytes.
@@ -42,3 +44,5 @@ struct TStaticResourceRegistration {
         RegisterStaticResource(type, name, bytes);
     }
 };
+
+}  // namespace Orvo

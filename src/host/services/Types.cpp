@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace Orvo {
+
 bool IntersectRect(TRect& dst, const TRect& a, const TRect& b) {
     TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
     if (r.IsEmpty()) {
@@ -20,3 +22,5 @@ bool UnionRect(TRect& dst, const TRect& a, const TRect& b) {
 }
 
 bool PtInRect(const TRect& r, TPoint p) { return r.Contains(p); }
+
+}  // namespace Orvo

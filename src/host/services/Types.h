@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace Orvo {
+
 struct TPoint {
     int X = 0;
     int Y = 0;
@@ -55,3 +57,5 @@ using TLeftRight = TAlignment;  // only taLeftJustify or taRightJustify
 // a button's glyph sits relative to its caption.
 enum TShapeType : std::uint8_t { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
 enum TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+}  // namespace Orvo

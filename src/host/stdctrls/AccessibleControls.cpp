@@ -11,6 +11,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "host/framework/TypeInfo.h"
 
+namespace Orvo {
+
 namespace {
 
 std::map<const TClassInfo*, TAccessibleRole>& Roles() {
@@ -116,3 +118,5 @@ bool DoAccessibleAction(TControl& control, std::string_view action) {
     if (!guard.Destroyed()) control.Perform(WM_LBUTTONUP, 0, centre);
     return true;
 }
+
+}  // namespace Orvo

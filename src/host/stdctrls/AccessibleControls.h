@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+namespace Orvo {
+
 class TControl;
 struct TClassInfo;
 
@@ -67,3 +69,5 @@ std::vector<std::string_view> AccessibleActionsOf(const TControl& control);
 // what that means, read-only controls ignoring it). Answers false for an
 // action the control does not offer now.
 bool DoAccessibleAction(TControl& control, std::string_view action);
+
+}  // namespace Orvo

@@ -5,6 +5,8 @@
 #include "host/framework/Forms.h"
 #include "host/stdctrls/StdCtrlsSupport.h"
 
+namespace Orvo {
+
 using namespace stdctrls;
 
 namespace {
@@ -414,3 +416,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

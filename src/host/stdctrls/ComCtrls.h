@@ -13,6 +13,8 @@
 #include "host/framework/Controls.h"
 #include "host/stdctrls/StdCtrls.h"
 
+namespace Orvo {
+
 class TPageControl;
 
 using TTabChangingEvent = TEvent<TObject*, bool&>;
@@ -111,3 +113,5 @@ private:
     std::vector<TTabSheet*> FPages;
     TTabSheet* FActivePage = nullptr;
 };
+
+}  // namespace Orvo

@@ -9,6 +9,8 @@
 
 #include "host/stdctrls/StdCtrlsSupport.h"
 
+namespace Orvo {
+
 namespace {
 
 std::deque<std::optional<TColor>>& ScriptedAnswers() {
@@ -142,3 +144,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

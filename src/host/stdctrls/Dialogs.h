@@ -19,6 +19,8 @@
 #include "host/framework/Classes.h"
 #include "host/services/Colors.h"
 
+namespace Orvo {
+
 enum TColorDialogOption : std::uint8_t { cdFullOpen, cdPreventFullOpen, cdShowHelp, cdSolidColor, cdAnyColor };
 using TColorDialogOptions = TSet<TColorDialogOption>;
 
@@ -74,3 +76,5 @@ private:
     int FLeft = 0;
     int FTop = 0;
 };
+
+}  // namespace Orvo

@@ -2,6 +2,8 @@
 
 #include "host/stdctrls/StdCtrlsSupport.h"
 
+namespace Orvo {
+
 using namespace stdctrls;
 
 TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
@@ -161,3 +163,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -7,6 +7,8 @@
 #include "host/framework/Controls.h"
 #include "host/stdctrls/StdCtrls.h"
 
+namespace Orvo {
+
 enum TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 using TPanelBevel = TBevelCut;
 
@@ -63,3 +65,5 @@ public:
     const TClassInfo& ClassInfo() const override;
     static const TClassInfo& StaticClassInfo();
 };
+
+}  // namespace Orvo

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace Orvo {
+
 TSharedPalettes::TSharedPalettes(std::size_t capacity) : FCapacity(std::max<std::size_t>(capacity, 1)) {}
 
 QPalette TSharedPalettes::Shared(const QPalette& palette) {
@@ -42,3 +44,5 @@ QPalette SharedStylePalette(const QPalette& palette) {
     (void)releasedAtExit;
     return StylePalettes().Shared(palette);
 }
+
+}  // namespace Orvo

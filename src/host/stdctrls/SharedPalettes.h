@@ -17,6 +17,8 @@
 #include <cstddef>
 #include <list>
 
+namespace Orvo {
+
 class TSharedPalettes {
 public:
     explicit TSharedPalettes(std::size_t capacity);
@@ -39,3 +41,5 @@ private:
 // a program's supplied controls take at once; more looks than that in turn
 // only cost cache entries again.
 QPalette SharedStylePalette(const QPalette& palette);
+
+}  // namespace Orvo

@@ -5,6 +5,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "host/stdctrls/StdCtrlsSupport.h"
 
+namespace Orvo {
+
 using namespace stdctrls;
 
 namespace {
@@ -417,3 +419,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -24,6 +24,8 @@
 
 class QWidget;
 
+namespace Orvo {
+
 // ---------------------------------------------------------------- window styles
 
 // Button styles (the low four bits are the button type).
@@ -684,3 +686,5 @@ public:
     const TClassInfo& ClassInfo() const override;
     static const TClassInfo& StaticClassInfo();
 };
+
+}  // namespace Orvo

@@ -7,17 +7,19 @@
 #include "host/framework/ControlWidgets.h"
 #include "host/stdctrls/StdCtrls.h"
 
+namespace Orvo {
+
 namespace stdctrls {
 
 void FillSolid(HDC dc, const TRect& rect, TColor color) {
     HBRUSH brush = CreateSolidBrush(color);
-    ::FillRect(dc, rect, brush);
+    Orvo::FillRect(dc, rect, brush);
     DeleteObject(brush);
 }
 
 void FrameSolid(HDC dc, const TRect& rect, TColor color) {
     HBRUSH brush = CreateSolidBrush(color);
-    ::FrameRect(dc, rect, brush);
+    Orvo::FrameRect(dc, rect, brush);
     DeleteObject(brush);
 }
 
@@ -80,3 +82,5 @@ void DrawControlBorder(HDC dc, TRect& rect, bool ctl3D) {
         InflateRect(rect, -1, -1);
     }
 }
+
+}  // namespace Orvo

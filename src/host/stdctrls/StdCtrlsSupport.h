@@ -13,6 +13,8 @@
 
 class QWidget;
 
+namespace Orvo {
+
 namespace stdctrls {
 
 // Restores a device context's state when a drawing step is left, also by
@@ -72,3 +74,5 @@ void ApplyControlFont(QWidget* widget, TControl* control);
 TWinControl* FocusedWinControl();
 
 }  // namespace stdctrls
+
+}  // namespace Orvo

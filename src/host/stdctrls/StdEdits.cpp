@@ -18,6 +18,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "host/stdctrls/StdCtrlsSupport.h"
 
+namespace Orvo {
+
 using namespace stdctrls;
 
 namespace {
@@ -97,7 +99,7 @@ TEditBackground RenderEditBackground(TCustomEdit* control, QSize size, int scale
     TRect inner = all;
     const int border = control->BorderWidth();
     InflateRect(inner, -border, -border);
-    if (brush && brush->Style != BS_NULL) ::FillRect(dc.get(), inner, brush);
+    if (brush && brush->Style != BS_NULL) Orvo::FillRect(dc.get(), inner, brush);
     if (border > 0) DrawControlBorder(dc.get(), all, border == kSunkenBorderWidth);
 
     // A disabled edit shows its text grey whatever the answer said.
@@ -731,3 +733,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo

@@ -2,6 +2,8 @@
 #include "host/stdctrls/StdCtrls.h"
 #include "host/stdctrls/StdCtrlsSupport.h"
 
+namespace Orvo {
+
 using namespace stdctrls;
 
 // ---------------------------------------------------------------- TLabel
@@ -287,3 +289,5 @@ const bool kRegistered = [] {
     return true;
 }();
 }  // namespace
+
+}  // namespace Orvo
