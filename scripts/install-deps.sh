@@ -11,6 +11,8 @@ packages=(
   xvfb xauth ccache
   # What the end-to-end test drives the demo with and reads its screen with.
   xdotool imagemagick
+  # The OCR engine that reads the demo's captions back (DemoOcr).
+  tesseract-ocr tesseract-ocr-eng
   # The fuzz targets (libFuzzer) that CI runs briefly.
   clang libclang-rt-14-dev
 )

@@ -25,11 +25,11 @@ TEST(DrawingCanvas, TextBackgroundIsTheBrushColourUnlessTheBrushIsClear) {
     t.Canvas.TextOut(2, 2, "Ab");
     const TSize size = t.Canvas.TextExtent("Ab");
     const int cell = size.cx * size.cy;
-    const int red = t.Surface.Count(clRed, 2, 2, 2 + size.cx, 2 + size.cy);
-    const int black = t.Surface.Count(clBlack, 2, 2, 2 + size.cx, 2 + size.cy);
+    const int cellPixels = t.Surface.CountBetween(clRed, clBlack, 2, 2, 2 + size.cx, 2 + size.cy);
+    const int black = t.Surface.CountInk(clBlack, clRed, 2, 2, 2 + size.cx, 2 + size.cy);
     EXPECT_GT(black, 0);
-    EXPECT_EQ(red + black, cell);                    // the whole cell is background or text
-    EXPECT_EQ(t.Surface.Count(clRed), red);          // and nothing outside it
+    EXPECT_EQ(cellPixels, cell);                     // the whole cell is background or text over it
+    EXPECT_EQ(t.Surface.Count(clWhite), 60 * 30 - cell);  // and nothing outside it
     EXPECT_EQ(t.Canvas.PenPos(), Point(2 + size.cx, 2));
 
     TTestCanvas c(60, 30, clWhite);
@@ -38,7 +38,7 @@ TEST(DrawingCanvas, TextBackgroundIsTheBrushColourUnlessTheBrushIsClear) {
     c.Canvas.Brush()->SetStyle(bsClear);
     c.Canvas.TextOut(2, 2, "Ab");
     EXPECT_EQ(c.Surface.Count(clRed), 0);
-    EXPECT_EQ(c.Surface.Count(clBlack), black);  // the same glyph pixels
+    EXPECT_EQ(c.Surface.CountInk(clBlack, clWhite), black);  // the same glyphs
 }
 
 TEST(DrawingCanvas, RectangleOutlinesWithThePenAndFillsUnlessTheBrushIsClear) {
@@ -238,8 +238,8 @@ TEST(DrawingCanvas, HandleSelectsFontAndColoursForDirectCalls) {
     EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
     TRect r = Rect(0, 0, 80, 30);
     DrawText(dc, "Hello", r, 0);
-    EXPECT_GT(t.Surface.Count(clRed), 0);
-    EXPECT_EQ(t.Surface.Count(clRed) + t.Surface.Count(clWhite), 80 * 30);
+    EXPECT_GT(t.Surface.CountInk(clRed, clWhite), 0);
+    EXPECT_EQ(t.Surface.CountBetween(clRed, clWhite), 80 * 30);
     // A colour set on the DC directly holds until the canvas's font changes.
     SetTextColor(t.Canvas.Handle(), clBlue);
     EXPECT_EQ(GetTextColor(t.Canvas.Handle()), clBlue);

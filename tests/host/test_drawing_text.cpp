@@ -32,12 +32,12 @@ struct TTextSurface : TTestSurface {
         return tm.tmHeight;
     }
     int Width(std::string_view text) { return TextExtent(dc(), text).cx; }
-    // Bounding box of the pixels in a colour (empty when none).
+    // Bounding box of the ink of text in a colour over white (empty when none).
     TRect InkBox(TColor color) const {
         TRect box{Image.width(), Image.height(), -1, -1};
         for (int y = 0; y < Image.height(); ++y)
             for (int x = 0; x < Image.width(); ++x)
-                if (At(x, y) == color) {
+                if (IsInk(At(x, y), color, clWhite)) {
                     box.Left = std::min(box.Left, x);
                     box.Top = std::min(box.Top, y);
                     box.Right = std::max(box.Right, x + 1);
@@ -109,13 +109,15 @@ TEST(DrawingText, MetricsOfCharacterAndCellHeights) {
     EXPECT_EQ(size.cx, em.Width("ab"));
 }
 
-TEST(DrawingText, TextPixelsAreExactlyTheTextColour) {
+TEST(DrawingText, TextPixelsBlendTheTextColourIntoTheBackground) {
     TTextSurface s(80, 20);
     SetTextColor(s.dc(), clRed);
     ASSERT_TRUE(TextOut(s.dc(), 2, 2, "Hello, world"));
-    const int red = s.Count(clRed), white = s.Count(clWhite);
-    EXPECT_GT(red, 20);
-    EXPECT_EQ(red + white, 80 * 20);
+    // Grey antialiasing: every pixel lies between white and red (no colour
+    // fringes), more than a few are mostly red, and some are in between.
+    EXPECT_EQ(s.CountBetween(clRed, clWhite), 80 * 20);
+    EXPECT_GT(s.CountInk(clRed, clWhite), 20);
+    EXPECT_GT(80 * 20 - s.Count(clWhite) - s.Count(clRed), 20);
 }
 
 TEST(DrawingText, TextOutOpaqueFillsTheCellWithTheBackgroundColour) {
@@ -124,8 +126,9 @@ TEST(DrawingText, TextOutOpaqueFillsTheCellWithTheBackgroundColour) {
     SetBkColor(s.dc(), clYellow);
     TextOut(s.dc(), 3, 1, "ab");
     const int w = s.Width("ab"), h = s.LineHeight();
-    EXPECT_EQ(s.Count(clYellow) + s.Count(clBlack), w * h);
-    EXPECT_EQ(s.Count(clYellow, 3, 1, 3 + w, 1 + h) + s.Count(clBlack, 3, 1, 3 + w, 1 + h), w * h);
+    EXPECT_EQ(s.Count(clWhite), 60 * 20 - w * h);
+    EXPECT_EQ(s.CountBetween(clYellow, clBlack, 3, 1, 3 + w, 1 + h), w * h);
+    EXPECT_GT(s.CountInk(clBlack, clYellow, 3, 1, 3 + w, 1 + h), 0);
 }
 
 TEST(DrawingText, CalcRectMeasuresSingleLines) {
@@ -243,12 +246,12 @@ TEST(DrawingText, DrawTextClipsToTheRectangleUnlessNoClip) {
     TTextSurface s(100, 30);
     TRect r = Rect(0, 0, 12, 30);
     DrawText(s.dc(), "WWWWWWWW", r, DT_SINGLELINE);
-    EXPECT_GT(s.Count(clBlack, 0, 0, 12, 30), 0);
-    EXPECT_EQ(s.Count(clBlack, 12, 0, 100, 30), 0);
+    EXPECT_GT(s.CountInk(clBlack, clWhite, 0, 0, 12, 30), 0);
+    EXPECT_EQ(s.Count(clWhite, 12, 0, 100, 30), 88 * 30);
     TTextSurface n(100, 30);
     TRect rn = Rect(0, 0, 12, 30);
     DrawText(n.dc(), "WWWWWWWW", rn, DT_SINGLELINE | DT_NOCLIP);
-    EXPECT_GT(n.Count(clBlack, 12, 0, 100, 30), 0);
+    EXPECT_GT(n.CountInk(clBlack, clWhite, 12, 0, 100, 30), 0);
 }
 
 TEST(DrawingText, OpaqueDrawTextFillsEachLineWithTheBackgroundColour) {
@@ -258,8 +261,10 @@ TEST(DrawingText, OpaqueDrawTextFillsEachLineWithTheBackgroundColour) {
     TRect r = Rect(0, 0, 100, 40);
     DrawText(s.dc(), "ab\r\nabc", r, 0);
     const int lh = s.LineHeight();
-    EXPECT_EQ(s.Count(clAqua) + s.Count(clBlack), (s.Width("ab") + s.Width("abc")) * lh);
-    EXPECT_EQ(s.Count(clAqua, 0, 2 * lh, 100, 40), 0);
+    EXPECT_EQ(100 * 40 - s.Count(clWhite), (s.Width("ab") + s.Width("abc")) * lh);
+    EXPECT_EQ(s.CountBetween(clAqua, clBlack, 0, 0, s.Width("ab"), lh), s.Width("ab") * lh);
+    EXPECT_EQ(s.CountBetween(clAqua, clBlack, 0, lh, s.Width("abc"), 2 * lh), s.Width("abc") * lh);
+    EXPECT_EQ(s.Count(clWhite, 0, 2 * lh, 100, 40), 100 * (40 - 2 * lh));
 }
 
 TEST(DrawingText, ExpandTabsAdvancesToTheNextTabStop) {
@@ -287,8 +292,8 @@ TEST(DrawingText, CanvasTextRectClipsAndFillsWithASolidBrush) {
     t.Canvas.Font()->SetColor(clBlack);
     t.Canvas.Brush()->SetColor(clYellow);
     t.Canvas.TextRect(Rect(5, 2, 15, 12), 5, 2, "WWWWWW");
-    EXPECT_EQ(t.Surface.Count(clYellow) + t.Surface.Count(clBlack), 10 * 10);
-    EXPECT_EQ(t.Surface.Count(clBlack, 15, 0, 60, 20), 0);
+    EXPECT_EQ(t.Surface.CountBetween(clYellow, clBlack, 5, 2, 15, 12), 10 * 10);
+    EXPECT_EQ(t.Surface.Count(clWhite), 60 * 20 - 10 * 10);
     EXPECT_EQ(t.Canvas.TextHeight("x"), t.Canvas.TextExtent("").cy);
 }
 
@@ -307,10 +312,12 @@ TEST(DrawingText, ACachedLayoutDrawsTheSameGlyphsWhereverAndInAnyColour) {
     int ink = 0;
     for (int y = 0; y < 18; ++y)
         for (int x = 0; x < 95; ++x) {
-            const bool black = s.At(2 + x, 2 + y) == clBlack;
-            ink += black;
-            ASSERT_EQ(black, s.At(97 + x, 31 + y) == clBlue) << x << "," << y;
-            ASSERT_EQ(black, reference.At(2 + x, 2 + y) == clBlack) << x << "," << y;
+            // The same coverage: black over white and blue over white give
+            // the same grey level in the red channel.
+            const int coverage = 255 - qRed(s.Image.pixel(2 + x, 2 + y));
+            ink += coverage > 127;
+            ASSERT_EQ(coverage, 255 - qRed(s.Image.pixel(97 + x, 31 + y))) << x << "," << y;
+            ASSERT_EQ(s.At(2 + x, 2 + y), reference.At(2 + x, 2 + y)) << x << "," << y;
         }
     EXPECT_GT(ink, 40);
 }

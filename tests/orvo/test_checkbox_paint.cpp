@@ -41,15 +41,15 @@ void ExpectShadedSquare(const TSnapshot& s, int x0, int yc, TColor inside) {
         for (int x = x0 + 2; x < x0 + 12; ++x) ASSERT_EQ(s.At(x, y), inside) << x << "," << y;
 }
 
-// Every pixel of `rect` is `ink` where the font draws the caption and
-// `background` elsewhere.
+// Every pixel of `rect` is the caption in `ink` over `background`, as the
+// font draws it.
 void ExpectCaption(const TSnapshot& s, const TFont* font, std::string_view caption, const TRect& rect, TColor ink,
                    TColor background) {
     const TTextMask mask(font, caption, rect.Width(), rect.Height(), 0);
     ASSERT_GT(mask.InkCount(), 0);
     for (int y = rect.Top; y < rect.Bottom; ++y)
         for (int x = rect.Left; x < rect.Right; ++x)
-            ASSERT_EQ(s.At(x, y), mask.Ink(x - rect.Left, y - rect.Top) ? ink : background) << x << "," << y;
+            ASSERT_TRUE(NearColour(s.At(x, y), mask.Over(background, ink, x - rect.Left, y - rect.Top))) << x << "," << y;
 }
 
 // The caption rectangle of "Sound" without a border on a 19-pixel-high box.
@@ -173,12 +173,14 @@ TEST(CheckBoxPaint, DisabledCheckedShowsTheEmptySquareAndAnEmbossedCaption) {
     int highlights = 0;
     for (int y = r.Top; y < r.Bottom + 1; ++y)
         for (int x = r.Left; x < r.Right + 1; ++x) {
+            // Drawn in the font's colour, then the highlight one pixel down
+            // and right, then the shadow where the first lay.
             const int mx = x - r.Left, my = y - r.Top;
-            TColor expected = kBoxColour;
-            if (mask.Ink(mx, my) && x < r.Right && y < r.Bottom) expected = Plain(clBtnShadow);
-            else if (mask.Ink(mx - 1, my - 1)) expected = Plain(clBtnHighlight);
-            if (expected == Plain(clBtnHighlight)) ++highlights;
-            ASSERT_EQ(s.At(x, y), expected) << x << "," << y;
+            const TColor inFont = mask.Over(kBoxColour, Plain(f.Box->Font()->Color()), mx, my);
+            const TColor expected =
+                mask.Over(mask.Over(inFont, Plain(clBtnHighlight), mx - 1, my - 1), Plain(clBtnShadow), mx, my);
+            highlights += mask.Ink(mx - 1, my - 1) && mask.Coverage(mx, my) == 0;
+            ASSERT_TRUE(NearColour(s.At(x, y), expected)) << x << "," << y;
         }
     EXPECT_GT(highlights, 0);
 }

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -52,7 +54,8 @@ private:
 };
 
 // The pixels a font draws for `text` in a w x h rectangle at (0, 0) with
-// DrawText and these flags (clipped to the rectangle, as the caption is).
+// DrawText and these flags (clipped to the rectangle, as the caption is):
+// how much of each the glyphs cover, since text is antialiased.
 class TTextMask {
 public:
     TTextMask(const TFont* font, std::string_view text, int w, int h, unsigned flags) : FWidth(w), FHeight(h) {
@@ -66,19 +69,37 @@ public:
         b.Canvas()->Brush()->SetStyle(bsClear);
         TRect r = Rect(0, 0, w, h);
         DrawText(b.Canvas()->Handle(), text, r, flags);
-        FInk.resize(std::size_t(w * h));
+        FCoverage.resize(std::size_t(w * h));
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) FInk[std::size_t(y * w + x)] = b.Pixel(x, y) == clBlack;
+            for (int x = 0; x < w; ++x) FCoverage[std::size_t(y * w + x)] = 255 - GetRValue(b.Pixel(x, y));
     }
-    bool Ink(int x, int y) const {
-        return x >= 0 && y >= 0 && x < FWidth && y < FHeight && FInk[std::size_t(y * FWidth + x)];
+    // 0 (no glyph; also outside the rectangle) to 255 (wholly covered).
+    int Coverage(int x, int y) const {
+        return x >= 0 && y >= 0 && x < FWidth && y < FHeight ? FCoverage[std::size_t(y * FWidth + x)] : 0;
     }
-    int InkCount() const { return int(std::count(FInk.begin(), FInk.end(), true)); }
+    // Mostly covered: where a reader sees the letters.
+    bool Ink(int x, int y) const { return Coverage(x, y) > 127; }
+    int InkCount() const {
+        return int(std::count_if(FCoverage.begin(), FCoverage.end(), [](int c) { return c > 127; }));
+    }
+    // The colour at (x, y) of text in `ink` drawn over `under`.
+    TColor Over(TColor under, TColor ink, int x, int y) const {
+        const int a = Coverage(x, y);
+        auto mix = [a](int u, int i) { return std::uint8_t(u + ((i - u) * a + (i > u ? 127 : -127)) / 255); };
+        return TColor(RGB(mix(GetRValue(under), GetRValue(ink)), mix(GetGValue(under), GetGValue(ink)),
+                          mix(GetBValue(under), GetBValue(ink))));
+    }
 
 private:
     int FWidth, FHeight;
-    std::vector<bool> FInk;
+    std::vector<int> FCoverage;
 };
+
+// Colours equal but for the rounding of a blend (two steps a channel).
+inline bool NearColour(TColor a, TColor b) {
+    return std::abs(int(GetRValue(a)) - GetRValue(b)) <= 2 && std::abs(int(GetGValue(a)) - GetGValue(b)) <= 2 &&
+           std::abs(int(GetBValue(a)) - GetBValue(b)) <= 2;
+}
 
 // Text measured as a control's canvas measures it.
 inline TSize MeasureText(const TFont* font, std::string_view text) {

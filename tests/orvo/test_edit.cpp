@@ -89,7 +89,7 @@ TEST(EditLook, UnfocusedTransparentShowsThePictureBetweenTheLettersFocusedIsOpaq
     for (bool readOnly : {false, true}) {  // a read-only edit asks with CN_CTLCOLORSTATIC
         edit->SetReadOnly(readOnly);
         TScreenShot clear(edit);
-        EXPECT_GT(clear.Count(inner, kInk), 10) << "text in the font's colour";
+        EXPECT_GT(clear.CountInk(inner, kInk, clNone), 10) << "text in the font's colour";
         EXPECT_EQ(clear.Count(inner, kFill), 0) << "no box behind the letters";
         EXPECT_GT(clear.Count(inner, clNone), area * 3 / 4) << "the picture between them";
     }
@@ -98,7 +98,7 @@ TEST(EditLook, UnfocusedTransparentShowsThePictureBetweenTheLettersFocusedIsOpaq
     TScreenShot focused(edit);
     EXPECT_EQ(focused.Count(inner, clNone), 0);
     EXPECT_GT(focused.Count(inner, kFill), area / 2);
-    EXPECT_GT(focused.Count(inner, kInk), 10);
+    EXPECT_GT(focused.CountInk(inner, kInk, kFill), 10);
 }
 
 TEST(EditLook, HalfTransparencyOfF0C080OverWhiteIsTheMidpointRoundedTowardColor) {

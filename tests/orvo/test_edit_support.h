@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,17 @@ public:
     }
 };
 
+// Whether a pixel lies nearer the first colour than the second: for text,
+// which is antialiased, a pixel mostly covered by a glyph in `first` over
+// `second`.
+inline bool NearerFirst(TColor pixel, TColor first, TColor second) {
+    auto distance = [](TColor a, TColor b) {
+        return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
+               std::abs(GetBValue(a) - GetBValue(b));
+    };
+    return distance(pixel, first) < distance(pixel, second);
+}
+
 // What a control on the page shows on the screen now: the window cut to it.
 class TScreenShot {
 public:
@@ -123,6 +135,16 @@ public:
         for (int y = r.Top; y < r.Bottom; ++y)
             for (int x = r.Left; x < r.Right; ++x)
                 n += At(x, y) == (colour == clNone ? PictureAt(FLeft + x, FTop + y) : Plain(colour));
+        return n;
+    }
+    // Pixels of `r` mostly covered by text in `ink` (antialiased) over
+    // `under` (clNone: the page's picture): nearer the ink than what lies
+    // beneath.
+    int CountInk(const TRect& r, TColor ink, TColor under) const {
+        int n = 0;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                n += NearerFirst(At(x, y), Plain(ink), under == clNone ? PictureAt(FLeft + x, FTop + y) : Plain(under));
         return n;
     }
 

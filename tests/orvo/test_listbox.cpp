@@ -24,6 +24,8 @@ TWatchedList* AddList(TPictureForm& f, std::initializer_list<const char*> items,
 }
 
 // Where ink starts and ends in a rectangle of pixels, and how much there is.
+// Text is antialiased: ink is a pixel nearer the text's colour than what
+// lies beneath.
 struct TInk {
     int First = -1, Last = -1, Count = 0;
     template <class IsInk>
@@ -50,13 +52,13 @@ TInk TextInk(const TFont* font, const std::string& text, unsigned flags, int* ad
     if (advance) *advance = b.Canvas()->TextWidth(text);
     TRect r = Rect(0, 0, 200, 20);
     DrawText(b.Canvas()->Handle(), text, r, flags | DT_SINGLELINE);
-    return TInk(r, [&](int x, int y) { return b.Pixel(x, y) == Plain(font->Color()); });
+    return TInk(r, [&](int x, int y) { return NearerFirst(b.Pixel(x, y), Plain(font->Color()), clWhite); });
 }
 
 // The ink of an item's text on the screen.
 TInk ItemInk(TWinControl* list, const TRect& item) {
     const TScreenShot shot(list);
-    return TInk(item, [&](int x, int y) { return shot.At(x, y) == kInk; });
+    return TInk(item, [&](int x, int y) { return NearerFirst(shot.At(x, y), kInk, kFill); });
 }
 
 }  // namespace
@@ -131,7 +133,7 @@ TEST(ListBoxLook, TransparentShowsTheTintedPictureBehindUnselectedItemsOpaqueFil
             EXPECT_EQ(shot.At(p.X, p.Y), transparent ? under : kFill) << "item " << index;
         }
         EXPECT_EQ(shot.At(spot(1).X, spot(1).Y), Plain(clHighlight));
-        EXPECT_GT(shot.Count(list->ItemRect(1), clHighlightText), 0);
+        EXPECT_GT(shot.CountInk(list->ItemRect(1), clHighlightText, clHighlight), 0);
     }
 }
 

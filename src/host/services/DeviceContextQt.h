@@ -19,7 +19,7 @@ namespace Orvo {
 struct TGdiTextCache;  // the text functions' own (DrawText.cpp)
 
 struct TGdiFontData {
-    QFont Font;  // mapped family, pixel size, styles, no antialiasing
+    QFont Font;  // mapped family, pixel size, styles, grey antialiasing
     // Texts this font has measured and laid out. A font object never
     // changes once made (a changed font makes a new object), so what is
     // kept stays true for as long as the object lives.

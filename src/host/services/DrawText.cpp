@@ -280,6 +280,13 @@ const TLayout& LayoutFor(TDeviceContext& d, std::string_view text, const TRect& 
     return cache->Layouts.emplace(std::move(key), compute()).first->second;
 }
 
+// Sets the painter up for text: shapes stay aliased, text takes the grey
+// antialiasing its font asks for.
+void UseTextFont(QPainter& p, const QFont& font) {
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setFont(font);
+}
+
 // Draws one laid-out line with its top-left at logical (x, y).
 void DrawLaidLine(TDeviceContext& d, QPainter& p, const TLineGeometry& geometry, const TLaidLine& line, int x, int y,
                   int height) {
@@ -366,7 +373,7 @@ bool ExtTextOut(HDC dc, int x, int y, unsigned options, const TRect* rect, std::
         p->setClipRegion(clip);
         MapLogicalToDevice(*p, *d);
     }
-    p->setFont(FontOfDC(*d));
+    UseTextFont(*p, FontOfDC(*d));
     const int height = m.Metrics().ascent() + m.Metrics().descent();
     // With ETO_OPAQUE the rectangle is already filled; the cell fill would only repeat it.
     const int savedMode = d->State.BkMode;
@@ -426,7 +433,7 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, unsigned format) {
         p->setClipRegion(textClip);
         MapLogicalToDevice(*p, *d);
     }
-    p->setFont(FontOfDC(*d));
+    UseTextFont(*p, FontOfDC(*d));
     for (std::size_t i = 0; i < layout.Lines.size(); ++i) {
         const int w = layout.Lines[i].Width;
         int x = rect.Left;

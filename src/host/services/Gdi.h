@@ -8,8 +8,8 @@
 //   bottom edges are exclusive; nothing is drawn outside the clip region or
 //   the image. Empty or inverted rectangles draw nothing.
 // - A null DC or object is refused (false / 0 / null answer), never a crash.
-// - Shapes are aliased; text is drawn without antialiasing, so text pixels
-//   are exactly the text colour.
+// - Shapes are aliased; text is drawn with grey antialiasing: the pixels at
+//   a glyph's edges blend the text colour into what lies beneath.
 // - Colours given to objects and DCs may be system colours; they are
 //   resolved through ColorToRGB when drawn, so they follow the palette.
 //

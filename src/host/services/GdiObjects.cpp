@@ -91,11 +91,15 @@ void BuildFontData(TGdiFont& font) {
     const LOGFONT& log = font.Log;
     std::string face(log.lfFaceName, strnlen(log.lfFaceName, LF_FACESIZE));
     QFont q(QString::fromStdString(MapFontFamily(face)));
-    // Exact text colour pixels and widths that are sums of advances, as the
-    // window services draw text.
-    q.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferQuality));
+    // Grey antialiasing with the outlines fitted to the pixel grid only
+    // vertically: the small dialog faces keep the dot of i and j, the bar of
+    // t and the bowls of a and e, and letters stay apart (drawn in one colour
+    // and hinted in full, 9-pixel text lost them). No colour fringes of
+    // subpixel antialiasing, which depend on the screen. Widths are whole
+    // pixels, as the window services measure text.
+    q.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::PreferQuality));
     q.setKerning(false);
-    q.setHintingPreference(QFont::PreferFullHinting);
+    q.setHintingPreference(QFont::PreferVerticalHinting);
     const int weight = log.lfWeight <= 0 ? FW_NORMAL : std::clamp(log.lfWeight, 100, 900);
     q.setWeight(QFont::Weight(weight));
     q.setItalic(log.lfItalic != 0);
