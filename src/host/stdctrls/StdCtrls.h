@@ -57,6 +57,7 @@ constexpr std::uint32_t ES_PASSWORD = 0x0020;
 constexpr std::uint32_t ES_AUTOVSCROLL = 0x0040;
 constexpr std::uint32_t ES_AUTOHSCROLL = 0x0080;
 constexpr std::uint32_t ES_NOHIDESEL = 0x0100;
+constexpr std::uint32_t ES_OEMCONVERT = 0x0400;
 constexpr std::uint32_t ES_READONLY = 0x0800;
 constexpr std::uint32_t ES_WANTRETURN = 0x1000;
 
@@ -159,6 +160,7 @@ enum TComboBoxStyle : std::uint8_t { csDropDown, csSimple, csDropDownList, csOwn
 enum TListBoxStyle : std::uint8_t { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
+enum TEditCharCase : std::uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 // A control's own border: bsNone or bsSingle (a frame, 3-D sunken while
 // Ctl3D); the values are the first two of the form's border styles.
 using TControlBorderStyle = TFormBorderStyle;
@@ -369,6 +371,21 @@ public:
 
     TControlBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TControlBorderStyle v);
+    // Every letter of the text in upper or lower case (ES_UPPERCASE,
+    // ES_LOWERCASE): what is typed, pasted or assigned is converted.
+    // Assigning re-creates the window, which converts the text it keeps.
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase v);
+    // False keeps the selection shown while another control has the focus
+    // (ES_NOHIDESEL). The selection itself is kept either way. Assigning
+    // re-creates the window.
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool v);
+    // The text is kept as typed: converting it through the system's OEM
+    // character set (ES_OEMCONVERT) would change nothing here, where text is
+    // Unicode throughout. Kept for the description and the window style.
+    bool OEMConvert() const { return FOEMConvert; }
+    void SetOEMConvert(bool v);
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int v);
     bool ReadOnly() const { return FReadOnly; }
@@ -399,9 +416,14 @@ protected:
     // Text widgets are created with the window's styles; this sets the
     // widget's frame-dependent text margins.
     int BorderWidthFor(const TCreateParams& params) const;
+    // `text` as CharCase has it.
+    std::string CasedText(const std::string& text) const;
 
 private:
     TControlBorderStyle FBorderStyle = bsSingle;
+    TEditCharCase FCharCase = ecNormal;
+    bool FHideSelection = true;
+    bool FOEMConvert = false;
     int FMaxLength = 0;
     bool FReadOnly = false;
     bool FCreating = false;
