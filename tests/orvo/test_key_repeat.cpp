@@ -13,6 +13,7 @@
 #include "orvo/OrvoCheckControls.h"
 #include "orvo/OrvoMiscControls.h"
 
+using namespace Orvo;
 using namespace edit_test;
 
 namespace {
