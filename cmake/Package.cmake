@@ -19,6 +19,9 @@ set_target_properties(OrvoControls PROPERTIES
   SOVERSION ${PROJECT_VERSION_MAJOR}
   LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
 target_link_libraries(OrvoControls PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets)
+if(ORVO_XCB_FOUND)
+  target_link_libraries(OrvoControls PRIVATE ${ORVO_XCB_LINK_LIBRARIES})
+endif()
 target_include_directories(OrvoControls PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
   $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/OrvoControls>)

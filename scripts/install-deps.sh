@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
+  # The X client library: the Qt glue asks the X server which keys are held.
+  libxcb1-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth ccache

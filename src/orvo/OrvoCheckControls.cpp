@@ -238,7 +238,8 @@ void TOrvoCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int
 }
 
 void TOrvoCheckBox::KeyDown(Word& key, TShiftState shift) {
-    if (key == VK_RETURN || key == VK_SPACE) ToggleThroughSetter();
+    // Held down, the key toggles once: its repeats are no new presses.
+    if ((key == VK_RETURN || key == VK_SPACE) && !KeyRepeating()) ToggleThroughSetter();
     TCustomControl::KeyDown(key, shift);
 }
 

@@ -96,6 +96,7 @@ TOrvoGroupBoxWithCheck::TOrvoGroupBoxWithCheck(TComponent* owner) : TGroupBox(ow
     // Created first, the heading takes the first tab position among the
     // group box's children.
     FCheck = new TOrvoGroupCheck(this);
+    FCheck->SetName("Heading");  // so a form can name it as its focused control
     FCheck->SetParent(this);
     SetChecked(true);
     FControlStyle.Include(csAcceptsControls);

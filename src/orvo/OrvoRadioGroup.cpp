@@ -216,7 +216,10 @@ void TOrvoRadioGroup::SetItemIndex(int value) {
 // ---------------------------------------------------------------- buttons
 
 void TOrvoRadioGroup::ResizeButtonList(int count) {
-    while (FButtonList.Count() < count) new TOrvoGroupButton(this);  // owned by the group; it appends itself
+    // Owned by the group; each appends itself and is named by its line, so a
+    // form can name the focused one ("RadioGroup1.Button2").
+    while (FButtonList.Count() < count)
+        (new TOrvoGroupButton(this))->SetName("Button" + std::to_string(FButtonList.Count() - 1));
     while (FButtonList.Count() > count) delete FButtonList.Last();   // it removes itself
 }
 

@@ -249,6 +249,10 @@ TEST(DemoTexts, EveryCaptionAndItemFitsItsControlAtTheStoredSize) {
     TOrvoStaticText* text = f.OrvoStaticText1;
     const TSize block = Extent(text, text->Caption(), DT_WORDBREAK, text->Width() - 2);
     EXPECT_LE(block.cy, text->Height() - 2);
+    // The credit line, wrapped within its label: every line shown whole.
+    const TSize credit = Extent(f.Label3, f.Label3->Caption(), DT_WORDBREAK, f.Label3->Width());
+    EXPECT_LE(credit.cx, f.Label3->Width());
+    EXPECT_LE(credit.cy, f.Label3->Height());
     // The library's captions inside their controls' widths.
     for (TControl* c : std::initializer_list<TControl*>{f.OrvoCheckBox1, f.OrvoCheckBox2})
         EXPECT_LE(Extent(c, StripHotkey(c->Caption())).cx + 20, c->Width()) << c->Name();

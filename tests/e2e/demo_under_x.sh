@@ -185,6 +185,45 @@ check "the keyboard reaches the form again: Space opens it once more" \
 key Return
 check "Enter confirms and closes it" wait_until eval '! xdotool search --onlyvisible --name "Select Color" >/dev/null'
 
+# ---- 6. an edit's context menu, closed with Escape, leaves its text alone
+# OrvoEdit1 lies at (24, 168), 129 x 21, its text right-aligned.
+dark_pixels() {  # dark_pixels X Y W H: pixels darker than half-grey in the latest shot
+  convert "$work/screen.ppm" -crop "$3x$4+$1+$2" +repage -colorspace Gray -threshold 50% -negate \
+    -format "%[fx:round(mean*w*h)]" info:
+}
+click_at 140 178                                           # the caret into the text
+sleep 0.3; shot
+ink_before=$(dark_pixels 27 171 123 15)
+menu_before=$(area 140 180 120 100)
+xdotool mousemove $((ORIGIN_X + 140)) $((ORIGIN_Y + 178)) click 3
+check "a right click on the edit opens its context menu" wait_until area_is_not 140 180 120 100 "$menu_before"
+key Escape
+wait_until area_is 140 180 120 100 "$menu_before" || true
+xdotool type --delay 50 Q
+sleep 0.3; shot
+# A wiped field would show a single letter, far less ink than the text had
+# (the caret, blinking, may come or go).
+check "typing after the menu closed adds to the text instead of replacing it" \
+  eval '[ $(( $(dark_pixels 27 171 123 15) * 10 )) -ge $(( ink_before * 9 )) ]'
+
+# ---- 7. Space held on the shaped button clicks it once, on the release
+# "Or Me!" (OrvoButton2, at (208, 236)) goes ellipse -> rectangle on a
+# click; focused, its face is lime. (211, 239) lies outside the ellipse and
+# inside the rectangle.
+click_at 200 190                                           # the memo
+key Tab Tab Tab                                            # list box, first button, "Or Me!"
+corner_lime() { [ "$(pixel 211 239)" = "00FF00" ]; }
+sleep 0.3; shot
+check "the focused ellipse leaves its corner to the background" eval '! corner_lime'
+xdotool keydown space
+held_clicks=0
+for _ in $(seq 6); do sleep 0.25; shot; corner_lime && held_clicks=$((held_clicks + 1)); done
+check "held down for 1.5 s, Space has not clicked it" test "$held_clicks" -eq 0
+xdotool keyup space
+check "let go, it has clicked once: a rectangle" wait_until corner_lime
+sleep 0.5; shot
+check "and stays one" corner_lime
+
 kill -0 "$demo_pid" 2>/dev/null
 check "the demo is still running" kill -0 "$demo_pid"
 echo "$failures failed"

@@ -286,7 +286,8 @@ TEST(FormText, ReportsEachErrorWithItsLine) {
         {"object F: TF\n  Font..Name = 1\nend\n", 2, "not a valid property name"},
         {"object F: TF\n  'x' = 1\nend\n", 2, "a property, 'object' or 'end' is expected, not '''"},
         {"object F: TF\n  inherited G: TG\n  end\nend\n", 2, "not supported"},
-        {"object F: TF\n  Color = cl.Red\nend\n", 2, "cannot contain '.'"},
+        {"object F: TF\n  Color = cl..Red\nend\n", 2, "not a valid identifier or component reference"},
+        {"object F: TF\n  ActiveControl = Group1.\nend\n", 2, "not a valid identifier or component reference"},
         {"object F: TF\n  Big = 9223372036854775808\nend\n", 2, "outside the 64-bit range"},
         {"object F: TF\n  Small = -9223372036854775809\nend\n", 2, "outside the 64-bit range"},
         {"object F: TF\n  Color = $100000000\nend\n", 2, "more than 8 hexadecimal digits"},
@@ -331,7 +332,8 @@ TEST(FormText, PrinterRefusesTreesThatCannotBeReadBack) {
     refuses({"Bad Name", "TF", 0, {}, {}});
     refuses({"F", "TF", 0, {Prop("end", TValue::Int(1))}, {}});
     refuses({"F", "TF", 0, {Prop("Font.", TValue::Int(1))}, {}});
-    refuses({"F", "TF", 0, {Prop("C", TValue::Identifier("cl.Red"))}, {}});
+    refuses({"F", "TF", 0, {Prop("C", TValue::Identifier("cl..Red"))}, {}});
+    refuses({"F", "TF", 0, {Prop("C", TValue::Identifier("Group1."))}, {}});
     refuses({"F", "TF", 0, {Prop("C", TValue::Identifier(""))}, {}});
     refuses({"F", "TF", 0, {Prop("S", TValue::SetOf({"ok", "1bad"}))}, {}});
     TValue deep = TValue::ListOf({});

@@ -3,6 +3,8 @@
 
 #include <QComboBox>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "controls_test_support.h"
@@ -175,6 +177,64 @@ TEST(StdListBox, SortedItemsAndMultiSelect) {
     EXPECT_EQ(list.SelCount(), 2);
     EXPECT_TRUE(list.Selected(2));
     EXPECT_THROW(list.Selected(3), EListError);
+}
+
+TEST(StdListBox, TheSelectionStaysOnItsItemsWhenItemsChange) {
+    // ItemIndex and the selected items follow the items they were on, as on
+    // the system's list box.
+    struct TCase {
+        const char* Name;
+        bool Sorted, MultiSelect;
+        std::vector<const char*> Select;  // the items picked, in order
+        std::function<void(TStrings*)> Change;
+        std::vector<std::string> Items;    // afterwards
+        int ItemIndex;
+        std::vector<int> Selected;
+    };
+    const TCase cases[] = {
+        {"delete an item before the selected one", false, false, {"c"}, [](TStrings* s) { s->Delete(0); },
+         {"b", "c", "d"}, 1, {1}},
+        {"delete an item after it", false, false, {"b"}, [](TStrings* s) { s->Delete(2); }, {"a", "b", "d"}, 1, {1}},
+        {"delete the selected item", false, false, {"c"}, [](TStrings* s) { s->Delete(2); }, {"a", "b", "d"}, -1, {}},
+        {"insert before it", false, false, {"c"}, [](TStrings* s) { s->Insert(0, "z"); },
+         {"z", "a", "b", "c", "d"}, 3, {3}},
+        {"rewrite it", false, false, {"c"}, [](TStrings* s) { s->SetStrings(2, "cc"); }, {"a", "b", "cc", "d"}, 2, {2}},
+        {"add to a sorted list before it", true, false, {"d"}, [](TStrings* s) { s->Add("a0"); },
+         {"a", "a0", "b", "c", "d"}, 4, {4}},
+        {"rewrite a sorted item so it moves", true, false, {"b"}, [](TStrings* s) { s->SetStrings(1, "e"); },
+         {"a", "c", "d", "e"}, 3, {3}},
+        {"multiple selection, delete before it", false, true, {"d"}, [](TStrings* s) { s->Delete(0); },
+         {"b", "c", "d"}, 2, {2}},
+        {"multiple selection, two selected, insert between", false, true, {"b", "d"},
+         [](TStrings* s) { s->Insert(2, "x"); }, {"a", "b", "x", "c", "d"}, 4, {1, 4}},
+        {"multiple selection, sorted add", true, true, {"a", "c"}, [](TStrings* s) { s->Add("b0"); },
+         {"a", "b", "b0", "c", "d"}, 3, {0, 3}},
+        {"clear and fill again", false, false, {"b"}, [](TStrings* s) { s->SetText("a\nb"); }, {"a", "b"}, -1, {}},
+    };
+    for (const TCase& c : cases) {
+        TListBox list(nullptr);
+        list.SetSorted(c.Sorted);
+        list.SetMultiSelect(c.MultiSelect);
+        // Added out of order: a sorted list puts them in order.
+        AddItems(list.Items(), {"d", "b", "a", "c"});
+        if (!c.Sorted) {
+            list.Items()->Clear();
+            AddItems(list.Items(), {"a", "b", "c", "d"});
+        }
+        for (const char* item : c.Select) {
+            const int index = list.Items()->IndexOf(item);
+            ASSERT_GE(index, 0) << c.Name;
+            list.SetItemIndex(index);
+        }
+        c.Change(list.Items());
+        EXPECT_EQ(list.Items()->ToVector(), c.Items) << c.Name;
+        EXPECT_EQ(list.ItemIndex(), c.ItemIndex) << c.Name;
+        std::vector<int> selected;
+        for (int i = 0; i < list.Items()->Count(); ++i)
+            if (list.Selected(i)) selected.push_back(i);
+        EXPECT_EQ(selected, c.Selected) << c.Name;
+        EXPECT_EQ(list.SelCount(), int(c.Selected.size())) << c.Name;
+    }
 }
 
 // ---------------------------------------------------------------- combo box

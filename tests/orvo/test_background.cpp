@@ -9,7 +9,11 @@
 #include <string>
 #include <vector>
 
+#include <QColor>
+#include <QImage>
+
 #include "host/framework/Streaming.h"
+#include "host/services/DeviceContextQt.h"
 #include "test_background_support.h"
 
 using namespace Orvo;
@@ -351,6 +355,44 @@ TEST(BackgroundGradient, BandsEqualTheExtendedPrecisionFormulaAtEveryScale) {
             const int green = reference(GetGValue(s), GetGValue(e), c.Extent, i);
             const int blue = reference(GetBValue(s), GetBValue(e), c.Extent, i);
             EXPECT_EQ(ramp.Band(i), TColor(blue * 65536 + green * 256 + red)) << c.Extent << " band " << i;
+        }
+    }
+}
+
+TEST(BackgroundGradient, AtRatioTwoAndThreeEveryRowIsTheRatioOnePictureEnlarged) {
+    // The demonstration form's size, red to blue across and down; each
+    // picture painted as a window of that ratio paints it, the background
+    // asked for a part of itself by a transparent child included (origin
+    // moved, clipped).
+    for (TGradStyle style : {gsHorizontal, gsVertical}) {
+        TBackgroundForm f;
+        f.Back->SetGradientStartColor(clRed);
+        f.Back->SetGradientEndColor(clBlue);
+        f.Back->SetStyle(style);
+        auto paint = [&](int scale, TPoint origin, TRect clip) {
+            QImage image(kFormWidth * scale, kFormHeight * scale, QImage::Format_RGB32);
+            image.fill(Qt::black);
+            std::unique_ptr<TDeviceContext> dc = CreateImageDC(image, scale);
+            SetViewportOrgEx(dc.get(), origin.X, origin.Y, nullptr);
+            IntersectClipRect(dc.get(), clip.Left, clip.Top, clip.Right, clip.Bottom);
+            f.Form.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
+            return image;
+        };
+        const TRect whole = Rect(0, 0, kFormWidth, kFormHeight);
+        for (const auto& [origin, clip] : {std::pair{Point(0, 0), whole}, std::pair{Point(-137, -41), Rect(150, 50, 400, 200)}}) {
+            const QImage one = paint(1, origin, clip);
+            for (int scale : {2, 3}) {
+                const QImage many = paint(scale, origin, clip);
+                int differing = 0;
+                for (int y = 0; y < many.height(); ++y)
+                    for (int x = 0; x < many.width(); ++x) differing += many.pixel(x, y) != one.pixel(x / scale, y / scale);
+                EXPECT_EQ(differing, 0) << "style " << int(style) << ", ratio " << scale << ", origin " << origin.X;
+            }
+        }
+        // The colour the issue found wrong: x = 310 of 645 at ratio 2.
+        if (style == gsHorizontal) {
+            const QImage two = paint(2, Point(0, 0), whole);
+            EXPECT_EQ(QColor(two.pixel(620, 10)), QColor(133, 0, 122));
         }
     }
 }

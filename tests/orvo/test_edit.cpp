@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QTextLayout>
+
 #include "host/stdctrls/ExtCtrls.h"
 #include "host/framework/Streaming.h"
 #include "test_edit_support.h"
@@ -192,4 +196,121 @@ TEST(EditEditing, TypingSelectionClipboardAndUndoWorkAfterTheLookChanged) {
     ClickMouse(edit, Point(60, 10));
     SendChar(&f.Form, 'z');
     EXPECT_EQ(edit->Text(), "abcz");
+}
+
+// Qt's entry for the window system's mouse events, as its test library uses
+// it: a right-button press on the window opens a widget's context menu.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global, Qt::MouseButtons state,
+                                      Qt::MouseButton button, QEvent::Type type, Qt::KeyboardModifiers mods, int timestamp);
+QT_END_NAMESPACE
+
+TEST(EditEditing, ClosingTheContextMenuLeavesCaretAndSelectionAsTheyWere) {
+    // Both the framework's edit and the library's: the menu takes the
+    // keyboard while it is open, but the focus stays with the edit.
+    for (bool library : {false, true}) {
+        TPictureForm f;
+        TEdit* edit = library ? static_cast<TEdit*>(f.Add<TOrvoEdit>(20, 150, 21)) : f.Add<TEdit>(20, 150, 21);
+        edit->SetText("OrvoEdit1");
+        if (library) static_cast<TOrvoEdit*>(edit)->SetTransparent(true);
+        f.Show();
+        ClickMouse(edit, Point(8, 10));  // the caret before the first letter
+        SendKey(&f.Form, VK_RIGHT);
+        const int caret = edit->SelStart();
+        ASSERT_EQ(edit->SelLength(), 0);
+
+        QWindow* window = f.Form.Widget()->windowHandle();
+        const TPoint at = AutomationWindowPoint(edit, Point(40, 10));
+        const QPointF local(at.X, at.Y), global = QPointF(window->mapToGlobal(QPoint(at.X, at.Y)));
+        qt_handleMouseEvent(window, local, global, Qt::RightButton, Qt::RightButton, QEvent::MouseButtonPress,
+                            Qt::NoModifier, 1000);
+        qt_handleMouseEvent(window, local, global, Qt::NoButton, Qt::RightButton, QEvent::MouseButtonRelease,
+                            Qt::NoModifier, 1001);
+        ProcessPendingPaints();
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr) << "no context menu opened";
+        // Open over the edit, the menu leaves it focused (and opaque).
+        EXPECT_TRUE(edit->Focused());
+        if (library) {
+            EXPECT_TRUE(static_cast<TOrvoEdit*>(edit)->InFocusedState());
+        }
+        qt_handleKeyEvent(menu->windowHandle(), QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), false, 1);
+        qt_handleKeyEvent(menu->windowHandle(), QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier, QString(), false, 1);
+        ProcessPendingPaints();
+        ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+
+        EXPECT_EQ(edit->SelStart(), caret) << "library: " << library;
+        EXPECT_EQ(edit->SelLength(), 0) << "library: " << library;
+        SendChar(&f.Form, 'Q');
+        EXPECT_EQ(edit->Text(), "OQrvoEdit1") << "library: " << library;
+    }
+}
+
+TEST(EditEditing, AnAltChordThatIsNoAcceleratorTypesNothing) {
+    TPictureForm f;
+    auto* edit = f.Add<TOrvoEdit>(20, 150, 21);
+    auto* box = f.Add<TCheckBox>(50, 80, 17);
+    box->SetCaption("&Wide");
+    edit->SetText("abc");
+    f.Show();
+    ClickMouse(edit, Point(60, 10));
+    TypeKeys(f.Form, Qt::Key_End);
+    SendAltChar(&f.Form, 'q');  // no control's accelerator
+    EXPECT_EQ(edit->Text(), "abc");
+    SendAltChar(&f.Form, 'w');  // the check box's: it takes the focus
+    EXPECT_EQ(edit->Text(), "abc");
+    EXPECT_TRUE(box->Checked());
+    ClickMouse(edit, Point(60, 10));
+    TypeKeys(f.Form, Qt::Key_End);
+    SendChar(&f.Form, 'q');
+    EXPECT_EQ(edit->Text(), "abcq");
+}
+
+TEST(EditLook, AScrolledEditShowsWholeLettersFromItsLeftEdge) {
+    // Text wider than the field, scrolled to its end: between the left edge
+    // of the text area and the first letter that begins inside it, only the
+    // background shows, never a sliver of the letter before. Where the
+    // letters begin is measured from the caret's place and the line's own
+    // layout. Several lengths scroll the text by different amounts.
+    const std::string word = "Wandering ";
+    for (int length = 18; length <= 30; ++length) {
+        TPictureForm f;
+        auto* edit = f.Add<TEdit>(20, 70, 21);
+        edit->SetColor(clWhite);
+        edit->Font()->SetColor(clBlack);
+        std::string text;
+        while (int(text.size()) < length) text += word;
+        text.resize(std::size_t(length));
+        edit->SetText(text);
+        f.Show();
+        ClickMouse(edit, Point(30, 10));
+        TypeKeys(f.Form, Qt::Key_End);
+        f.FocusAway();  // no caret in the picture; the text stays scrolled
+        const TScreenShot shot(edit);
+
+        auto* window = static_cast<QLineEdit*>(edit->Widget());
+        const QRect area = window->contentsRect().marginsRemoved(window->textMargins());
+        const QRect caret = window->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QTextLayout layout(window->displayText(), window->font());
+        QTextOption option;
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const qreal origin = caret.x() + caret.width() / 2 - line.cursorToX(window->cursorPosition());
+        ASSERT_LT(origin, area.left()) << length << ": the text is not scrolled";
+        int firstWhole = area.left();
+        for (int i = 0; i <= int(text.size()); ++i) {
+            firstWhole = qRound(origin + line.cursorToX(i));
+            if (firstWhole >= area.left()) break;
+        }
+        for (int x = area.left(); x < firstWhole; ++x)
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                ASSERT_EQ(shot.At(x, y), Plain(clWhite)) << length << " letters: ink left of the first whole letter at x "
+                                                          << x << ", y " << y;
+        EXPECT_LT(shot.Count(Rect(firstWhole, area.top(), area.right(), area.bottom()), clWhite),
+                  (area.right() - firstWhole) * area.height())
+            << length << ": no text shown";
+    }
 }

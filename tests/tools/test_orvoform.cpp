@@ -449,3 +449,33 @@ TEST_F(OrvoformTest, DemoDumpReadsBackAsTheDemoFormWithItsHandlers) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(OrvoformTest, DemoDumpedWithTheFocusOnAGroupsPartReadsBackWithTheSameFocusAndClientSize) {
+    // The focus on a radio group's line or on a group box's heading is
+    // written as that part of the group; a dump of the dump is the same.
+    struct TCase {
+        const char* Step;
+        const char* ActiveControl;
+    };
+    const TCase cases[] = {{"click:OrvoRadioGroup1@30,35", "ActiveControl = OrvoRadioGroup1.Button1"},
+                           {"click:OrvoGroupBoxWithCheck1@20,6", "ActiveControl = OrvoGroupBoxWithCheck1.Heading"}};
+    for (const TCase& c : cases) {
+        const TToolRun first = RunTool({QStringLiteral("dump"), QStringLiteral("demo"), QString::fromLatin1(c.Step)});
+        if (!DemoBuiltIn(first)) GTEST_SKIP() << "the demonstration form is not linked into this build";
+        ASSERT_EQ(first.Status, 0) << first.Err;
+        const std::string form = first.Out.substr(0, first.Out.find("\n  object "));
+        EXPECT_TRUE(HasLine(form, c.ActiveControl)) << form;
+        // The client size as the description gave it, not the outer size.
+        EXPECT_TRUE(HasLine(form, "ClientHeight = 294")) << form;
+        EXPECT_TRUE(HasLine(form, "ClientWidth = 645")) << form;
+        EXPECT_FALSE(HasLine(form, "Width = 651")) << form;
+        const QString saved = WriteForm(QStringLiteral("a.form"), QByteArray::fromStdString(first.Out));
+        const TToolRun second = RunTool({QStringLiteral("dump"), saved});
+        ASSERT_EQ(second.Status, 0) << second.Err;
+        EXPECT_EQ(second.Out, first.Out) << c.Step;
+    }
+}
+
+}  // namespace

@@ -13,17 +13,17 @@ bool EqualText(std::string_view a, std::string_view b) {
            });
 }
 
-bool LessText(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 void EraseValue(std::vector<TComponent*>& v, const TComponent* c) {
     v.erase(std::remove(v.begin(), v.end(), c), v.end());
 }
 
 }  // namespace
+
+bool LessText(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+}
 
 bool IsValidIdent(std::string_view name) {
     if (name.empty()) return false;

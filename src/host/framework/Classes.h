@@ -60,6 +60,10 @@ public:
 };
 using EStringListError = EListError;
 
+// True when `a` comes before `b` in the string lists' order: compared
+// without regard to case.
+bool LessText(std::string_view a, std::string_view b);
+
 // True for a non-empty identifier: a letter or underscore, then letters,
 // digits and underscores.
 bool IsValidIdent(std::string_view name);

@@ -780,6 +780,12 @@ const TClassInfo& TWinControl::StaticClassInfo() {
         TClassInfo i("TWinControl", &TControl::StaticClassInfo());
         using C = TWinControl;
         TClassBuilder<C>(i)
+            .Enum("ImeMode", &C::ImeMode, &C::SetImeMode,
+                  {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata", "imKata",
+                   "imChinese", "imSHanguel", "imHanguel"})
+            .DefaultIdent("imDontCare")
+            .Str("ImeName", &C::ImeName, &C::SetImeName)
+            .DefaultStr("")
             .Int("TabOrder", &C::TabOrder, &C::SetTabOrder, -1, 32767)
             .DefaultInt(-1)
             .Bool("TabStop", &C::TabStop, &C::SetTabStop)
@@ -1059,9 +1065,25 @@ void TWinControl::CreateWnd() {
     ApplyWindowState();
 }
 
+void TWinControl::SetImeMode(TImeMode mode) {
+    if (mode == FImeMode) return;
+    const bool wasDisabled = FImeMode == imDisable;
+    FImeMode = mode;
+    // A window the input method was kept from starts afresh to be open to it.
+    if (wasDisabled) RecreateWnd();
+    else ApplyImeMode();
+}
+
+void TWinControl::ApplyImeMode() {
+    // Only a window that takes text asks for the input method at all; the
+    // mode can keep it away, never invite it.
+    if (FWidget && FImeMode == imDisable) FWidget->setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
 void TWinControl::ApplyWindowState() {
     QWidget* w = FWidget;
     w->setMouseTracking(true);
+    ApplyImeMode();
     w->setEnabled(Enabled());
     UpdateWindowGeometry();
     ApplyCursor(w, Cursor());
@@ -1273,7 +1295,17 @@ bool TWinControl::DoKeyDown(TMessage& message) {
         form->KeyDown(key, shift);
         if (key == 0) return true;
     }
-    KeyDown(key, shift);
+    // Kept for the length of KeyDown (a handler may send another key).
+    const bool wasRepeating = FKeyRepeating;
+    FKeyRepeating = (HIWORD(std::uintptr_t(message.LParam)) & KF_REPEAT) != 0;
+    TComponentGuard guard(this);
+    try {
+        KeyDown(key, shift);
+    } catch (...) {
+        if (!guard.Destroyed()) FKeyRepeating = wasRepeating;
+        throw;
+    }
+    if (!guard.Destroyed()) FKeyRepeating = wasRepeating;
     message.WParam = key;
     return key == 0;
 }

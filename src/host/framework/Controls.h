@@ -41,6 +41,11 @@ enum TAnchorKind : std::uint8_t { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
 enum TBiDiMode : std::uint8_t { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TDragKind : std::uint8_t { dkDrag, dkDock };
+// How a window asks for the input method (the composition of characters the
+// keyboard does not type directly).
+enum TImeMode : std::uint8_t {
+    imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese, imSHanguel, imHanguel
+};
 enum TDragMode : std::uint8_t { dmManual, dmAutomatic };
 enum TDragState : std::uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
 enum TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
@@ -470,6 +475,17 @@ public:
     // default or cancel button takes them) unless the control keeps them.
     virtual bool WantsDialogKey(int virtualKey) const { return false; }
 
+    // The input method: imDisable keeps it away from the window; the other
+    // modes name a conversion mode of the platform's methods and leave the
+    // window open to the input method the user chose. ImeName names an input
+    // method to switch to; the desktop's input methods are chosen by the
+    // user, so it is kept for the description only. Published by the text
+    // controls.
+    TImeMode ImeMode() const { return FImeMode; }
+    void SetImeMode(TImeMode mode);
+    const std::string& ImeName() const { return FImeName; }
+    void SetImeName(const std::string& name) { FImeName = name; }
+
     // The brush of the control's colour (CN_CTLCOLOR* answer it).
     TBrush* Brush() const { return FBrush.get(); }
 
@@ -527,6 +543,14 @@ protected:
     virtual void AlignControls(TControl* control, TRect& rect);
     void BoundsChanged(bool moved, bool resized) override;
 
+    // Applies ImeMode to the window (after the window changed what it
+    // accepts, a read-only edit...).
+    void ApplyImeMode();
+
+    // True while KeyDown runs for a key held down that repeats (KF_REPEAT in
+    // the key data): the key comes again, but it is no new press.
+    bool KeyRepeating() const { return FKeyRepeating; }
+
     // Keyboard messages: answer true when the key was consumed.
     bool DoKeyDown(TMessage& message);
     bool DoKeyUp(TMessage& message);
@@ -550,6 +574,9 @@ private:
     int FTabOrder = -1;  // sort key among the parent's windowed children
     int FAlignLevel = 0;
     int FLastClientWidth = 0, FLastClientHeight = 0;
+    bool FKeyRepeating = false;
+    TImeMode FImeMode = imDontCare;
+    std::string FImeName;
     std::unique_ptr<TBrush> FBrush;
 };
 

@@ -304,7 +304,13 @@ private:
         return char(std::uint8_t(code));
     }
 
-    TValue ParseIdentValue() { return TValue::Identifier(ReadIdentifier("a value")); }
+    // An identifier, or a reference to a component another component owns
+    // ("RadioGroup1.Button0"): identifiers joined by single dots.
+    TValue ParseIdentValue() {
+        const std::string_view word = ReadWord();
+        if (!IsDottedName(word)) Fail(Quoted(word) + " is not a valid identifier or component reference");
+        return TValue::Identifier(std::string(word));
+    }
 
     TValue ParseSet() {
         const int openLine = FLine;
@@ -457,7 +463,7 @@ private:
         switch (v.kind) {
             case TValue::Kind::Integer: PrintInteger(v); break;
             case TValue::Kind::Ident:
-                if (!IsIdentifier(v.text)) Refuse(Quoted(v.text) + " is not a valid identifier value");
+                if (!IsDottedName(v.text)) Refuse(Quoted(v.text) + " is not a valid identifier value");
                 FOut += v.text;
                 break;
             case TValue::Kind::String: PrintString(v.text); break;

@@ -70,10 +70,10 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
             .Enum("BorderStyle", &C::BorderStyle, &C::SetBorderStyle,
                   {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"})
             .DefaultIdent("bsSizeable")
-            .Int("ClientHeight", &C::ClientHeight, &C::SetClientHeight, 0, 32767)
-            .StoredWhen([](const C& c) { return !c.AutoScroll(); })
-            .Int("ClientWidth", &C::ClientWidth, &C::SetClientWidth, 0, 32767)
-            .StoredWhen([](const C& c) { return !c.AutoScroll(); })
+            .Int("ClientHeight", &C::ClientHeight, &C::GiveClientHeight, 0, 32767)
+            .StoredWhen([](const C& c) { return c.StoresClientSize(); })
+            .Int("ClientWidth", &C::ClientWidth, &C::GiveClientWidth, 0, 32767)
+            .StoredWhen([](const C& c) { return c.StoresClientSize(); })
             .Enum("FormStyle", &C::FormStyle, &C::SetFormStyle, {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"})
             .DefaultIdent("fsNormal")
             .Bool("KeyPreview", &C::KeyPreview, &C::SetKeyPreview).Default(false)
@@ -118,11 +118,13 @@ const TClassInfo& TForm::StaticClassInfo() {
                       "OnCloseQuery", "OnCreate", "OnDblClick", "OnDeactivate", "OnDestroy", "OnHide", "OnKeyDown",
                       "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnPaint", "OnResize",
                       "OnShow", "PixelsPerInch", "TextHeight"});
-        // A form stores its client size when it does not scroll, its outer
-        // size when it does.
+        // A form stores either its client size or its outer size.
         for (std::size_t at = 0; at < i.Published.size(); ++at)
             if (i.Published[at].Name == "Width" || i.Published[at].Name == "Height")
-                i.Published.Edit(at).IsStored = [](const TObject& o) { return static_cast<const TCustomForm&>(o).AutoScroll(); };
+                i.Published.Edit(at).IsStored = [](const TObject& o) {
+                    return !static_cast<const TCustomForm&>(o).StoresClientSize();
+                };
+        TClassBuilder<TForm>(i).WriteAs("ActiveControl", [](const TForm& f) { return f.ActiveControlReference(); });
         return i;
     }();
     return info;
@@ -478,6 +480,27 @@ void TCustomForm::Release() {
         BeforeDestruction();
         if (!guard.Destroyed()) delete this;
     });
+}
+
+void TCustomForm::GiveClientWidth(int v) {
+    FClientSizeGiven = true;
+    SetClientWidth(v);
+}
+
+void TCustomForm::GiveClientHeight(int v) {
+    FClientSizeGiven = true;
+    SetClientHeight(v);
+}
+
+std::optional<TValue> TCustomForm::ActiveControlReference() const {
+    for (const TWinControl* c = FActiveControl; c && c != this; c = c->Parent()) {
+        if (c->Name().empty()) continue;
+        if (c->Owner() == this) return TValue::Identifier(c->Name());
+        const TComponent* owner = c->Owner();
+        if (owner && owner->Owner() == this && !owner->Name().empty())
+            return TValue::Identifier(owner->Name() + "." + c->Name());
+    }
+    return std::nullopt;
 }
 
 void TCustomForm::SetActiveControl(TWinControl* control) {

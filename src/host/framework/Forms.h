@@ -86,6 +86,14 @@ public:
     void SetFormStyle(TFormStyle style) { FFormStyle = style; }
     bool AutoScroll() const { return FAutoScroll; }
     void SetAutoScroll(bool v) { FAutoScroll = v; }
+    // A form stores its outer size while AutoScroll, its client size
+    // otherwise; and always its client size once that was given as such (a
+    // description that holds ClientWidth and ClientHeight comes back the
+    // same, whatever frame the window has). The published ClientWidth and
+    // ClientHeight assign through these.
+    bool StoresClientSize() const { return !FAutoScroll || FClientSizeGiven; }
+    void GiveClientWidth(int v);
+    void GiveClientHeight(int v);
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool v) { FKeyPreview = v; }
     bool OldCreateOrder() const { return FOldCreateOrder; }
@@ -107,6 +115,11 @@ public:
 
     // ---- focus
     TWinControl* ActiveControl() const { return FActiveControl; }
+    // How a description names the active control: by its name, or, for a
+    // control a component of the form made and owns (a radio group's
+    // button), as "Owner.Name"; a control without a name stands for the
+    // nearest control round it that has one. Nothing when none has.
+    std::optional<TValue> ActiveControlReference() const;
     // Makes `control` the form's focused control (focused at once when the
     // form is shown, otherwise when it is).
     void SetActiveControl(TWinControl* control);
@@ -181,6 +194,7 @@ private:
     TWindowState FWindowState = wsNormal;
     TFormStyle FFormStyle = fsNormal;
     bool FAutoScroll = true;
+    bool FClientSizeGiven = false;
     bool FKeyPreview = false;
     bool FOldCreateOrder = false;
     int FPixelsPerInch = 96;

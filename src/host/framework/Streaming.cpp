@@ -184,8 +184,11 @@ private:
             }
         }
         ReadComponent(FRoot, tree);
-        ResolveReferences();
+        ResolveReferences(false);
         CallLoaded();
+        // A component's own parts ("RadioGroup1.Button0") may only be made
+        // when it has finished loading.
+        ResolveReferences(true);
     }
 
     TComponent* CreateChild(const TFormObject& object, TComponent* parent) {
@@ -309,8 +312,11 @@ private:
         }
     }
 
-    void ResolveReferences() {
-        for (const TDeferredReference& r : FReferences) Assign(*r.Target, *r.Property, *r.Stored, r.Where);
+    void ResolveReferences(bool toParts) {
+        for (const TDeferredReference& r : FReferences) {
+            const bool toPart = r.Stored->Value.text.find('.') != std::string::npos;
+            if (toPart == toParts) Assign(*r.Target, *r.Property, *r.Stored, r.Where);
+        }
     }
 
     void CallLoaded() {
@@ -370,6 +376,12 @@ std::any TRootBinding::FindMethod(const std::string& name) const {
 }
 
 TComponent* TRootBinding::FindComponentByName(const std::string& name) const {
+    // "Owner.Name": a component owned by a component of the root.
+    const std::size_t dot = name.find('.');
+    if (dot != std::string::npos) {
+        TComponent* owner = FindComponentByName(name.substr(0, dot));
+        return owner && owner != FRoot ? owner->FindComponent(name.substr(dot + 1)) : nullptr;
+    }
     if (TComponent* c = FRoot->FindComponent(name)) return c;
     if (!FRoot->Name().empty() && SameText(FRoot->Name(), name)) return FRoot;
     return nullptr;

@@ -22,7 +22,10 @@
 //     references (ActivePage = TabSheet2) are resolved once every component
 //     exists;
 //  4. Loaded is called on every component once all are read, in creation
-//     order with the root first.
+//     order with the root first;
+//  5. references to a part another component owns (ActiveControl =
+//     RadioGroup1.Button1) are resolved last: a component may make its
+//     parts only when it has loaded.
 // Any failure (bad syntax, unknown class or property, a bad value, a setter
 // that throws, a duplicate name, a missing method) ends the read with one
 // EReadError naming the file and the line of the offending object or

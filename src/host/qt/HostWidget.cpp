@@ -17,6 +17,7 @@
 
 #include "host/framework/Forms.h"
 #include "host/qt/EmbeddedFocus.h"
+#include "host/qt/KeyRepeat.h"
 #include "host/qt/PaintBuffers.h"
 #include "host/services/DeviceContextQt.h"
 #include "host/services/DevicePixelScale.h"
@@ -96,6 +97,22 @@ int VirtualKeyOf(const QKeyEvent* e) {
         case Qt::Key_Alt: return VK_MENU;
         default: return 0;
     }
+}
+
+// The key data of a key message: one stroke, whether Alt is held, whether
+// the key was down before (a repeat, or the release) and whether it goes up.
+LPARAM KeyData(bool alt, bool wasDown, bool up) {
+    unsigned flags = 0;
+    if (alt) flags |= KF_ALTDOWN;
+    if (wasDown) flags |= KF_REPEAT;
+    if (up) flags |= KF_UP;
+    return MAKELPARAM(1, int(flags));
+}
+
+// The keys held down, as the keyboard reports them to the whole program.
+TKeyRepeat& HeldKeys() {
+    static TKeyRepeat keys;
+    return keys;
 }
 
 // The character a key event types (0 for none or one beyond ASCII).
@@ -255,6 +272,14 @@ bool TWidgetEventFilter::eventFilter(QObject* watched, QEvent* e) {
     return QObject::eventFilter(watched, e);
 }
 
+TViewportEventFilter::TViewportEventFilter(QObject* parent) : QObject(parent) {}
+
+bool TViewportEventFilter::eventFilter(QObject* watched, QEvent* e) {
+    auto* viewport = qobject_cast<QWidget*>(watched);
+    if (viewport && THostEvents::TranslateViewport(viewport, e)) return true;
+    return QObject::eventFilter(watched, e);
+}
+
 // ---------------------------------------------------------------- translation
 
 LRESULT THostEvents::Dispatch(TControl* target, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -297,18 +322,21 @@ bool THostEvents::Translate(QWidget* widget, QEvent* e, bool hostPaints) {
             return KeyEvent(control, static_cast<QKeyEvent*>(e), e->type() == QEvent::KeyPress, hostPaints);
         case QEvent::FocusIn: {
             const auto reason = static_cast<QFocusEvent*>(e)->reason();
+            // A popup (a context menu, a drop-down list) opening and closing
+            // over the focused window does not move the focus: the window
+            // keeps it throughout, with its caret and selection.
+            if (reason == Qt::PopupFocusReason) return false;
             TComponentGuard guard(control);
             Dispatch(control, WM_SETFOCUS, 0, 0);
-            if (!guard.Destroyed() && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                Dispatch(control, CM_ENTER, 0, 0);
+            if (!guard.Destroyed() && reason != Qt::ActiveWindowFocusReason) Dispatch(control, CM_ENTER, 0, 0);
             return false;
         }
         case QEvent::FocusOut: {
             const auto reason = static_cast<QFocusEvent*>(e)->reason();
+            if (reason == Qt::PopupFocusReason) return false;
             TComponentGuard guard(control);
             Dispatch(control, WM_KILLFOCUS, 0, 0);
-            if (!guard.Destroyed() && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                Dispatch(control, CM_EXIT, 0, 0);
+            if (!guard.Destroyed() && reason != Qt::ActiveWindowFocusReason) Dispatch(control, CM_EXIT, 0, 0);
             return false;
         }
         case QEvent::Resize:
@@ -339,6 +367,30 @@ bool THostEvents::Translate(QWidget* widget, QEvent* e, bool hostPaints) {
         default:
             return false;
     }
+}
+
+bool THostEvents::TranslateViewport(QWidget* viewport, QEvent* e) {
+    switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            break;
+        default:
+            // Entering and leaving need nothing of their own: Qt tells the
+            // window too when the pointer comes from or goes outside it.
+            return false;
+    }
+    QWidget* window = viewport->parentWidget();
+    TWinControl* control = window ? ControlOfWidget(window) : nullptr;
+    if (!control || control->IsDestroying()) return false;
+    TDispatchScope scope(window);
+    auto* me = static_cast<QMouseEvent*>(e);
+    const QPointF offset = viewport->mapTo(window, QPointF(0, 0));
+    QMouseEvent onWindow(me->type(), me->position() + offset, me->scenePosition(), me->globalPosition(), me->button(),
+                         me->buttons(), me->modifiers(), me->pointingDevice());
+    onWindow.setTimestamp(me->timestamp());
+    return MouseEvent(control, window, &onWindow, false);
 }
 
 void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
@@ -492,16 +544,22 @@ bool THostEvents::KeyEvent(TWinControl* control, QKeyEvent* e, bool press, bool 
     TComponentGuard guard(control);
     auto gone = [&] { return guard.Destroyed(); };
 
+    const TKeyRepeat::TKind kind = HeldKeys().Classify(*e);
     if (!press) {
+        // Half of a repeat of a held key: the key is still down, so there is
+        // no WM_KEYUP until it is really let go.
+        if (kind == TKeyRepeat::TKind::RepeatRelease) return hostPaints;
         if (vk) {
-            const LRESULT r = Dispatch(control, alt ? WM_SYSKEYUP : WM_KEYUP, WPARAM(vk), 0);
+            const LRESULT r = Dispatch(control, alt ? WM_SYSKEYUP : WM_KEYUP, WPARAM(vk), KeyData(alt, true, true));
             if (r) return true;
         }
         return hostPaints;
     }
 
     Application->CancelHint();
-    const LPARAM altBit = alt ? LPARAM(1) << 29 : 0;
+    // A repeat of a held key is another WM_KEYDOWN that says the key was
+    // down already.
+    const LPARAM keyData = KeyData(alt, kind == TKeyRepeat::TKind::Repeat, false);
     // Ctrl+Tab and Ctrl+Shift+Tab are dialog keys: a page control around
     // the focus turns its pages with them.
     if (vk == VK_TAB && (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
@@ -529,16 +587,18 @@ bool THostEvents::KeyEvent(TWinControl* control, QKeyEvent* e, bool press, bool 
     // widget) does not see the key then.
     bool consumed = false;
     if (vk) {
-        consumed = Dispatch(control, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, WPARAM(vk), altBit) != 0;
+        consumed = Dispatch(control, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, WPARAM(vk), keyData) != 0;
         if (gone()) return true;
     }
     const char ch = CharOf(e, alt);
     if (ch) {
         TWinControl* root = DialogRoot(control);
         if (alt) {
-            // Alt with a character: the form's controls look for their accelerator.
-            const LRESULT r = Dispatch(root, CM_DIALOGCHAR, static_cast<unsigned char>(ch), altBit);
-            return consumed || r != 0 || hostPaints;
+            // Alt with a character: the form's controls look for their
+            // accelerator. A chord that is none types nothing either: the
+            // window (a supplied edit) does not get it as text.
+            const LRESULT r = Dispatch(root, CM_DIALOGCHAR, static_cast<unsigned char>(ch), keyData);
+            return consumed || r != 0 || hostPaints || static_cast<unsigned char>(ch) >= 32;
         }
         if (Dispatch(control, WM_CHAR, static_cast<unsigned char>(ch), 0) || gone()) return true;
         if (static_cast<unsigned char>(ch) >= 32 && !control->WantsCharacters()) {

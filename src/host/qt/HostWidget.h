@@ -54,12 +54,27 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 };
 
+// Translates the pointer's events on the viewport of a supplied scroll area
+// (the memo's text area), which Qt delivers to the viewport and not to the
+// window the control owns.
+class TViewportEventFilter : public QObject {
+public:
+    explicit TViewportEventFilter(QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+};
+
 class THostEvents {
 public:
     // Answers true when the event was consumed. `hostPaints` is true for a
     // THostWidget, which paints through messages; a supplied widget keeps
     // its own painting and gets every event it did not let the control eat.
     static bool Translate(QWidget* widget, QEvent* e, bool hostPaints);
+    // The pointer over a viewport inside a supplied window is over that
+    // window: its mouse events become the control's messages, at the point
+    // of the window they fall on. The viewport still gets them.
+    static bool TranslateViewport(QWidget* viewport, QEvent* e);
 
     // Sends a message; an exception goes to the application's handler.
     static LRESULT Dispatch(TControl* target, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -2,6 +2,8 @@
 // framework paints, an event filter on any other, both translating Qt events
 // into messages (HostWidget.cpp). Installed at start-up, before any window
 // can exist.
+#include <QAbstractScrollArea>
+
 #include "host/framework/WindowBackend.h"
 #include "host/qt/HostWidget.h"
 
@@ -15,7 +17,14 @@ public:
         return new THostWidget(control, parent, flags);
     }
     void ConnectWidget(QWidget* widget) override {
-        if (!dynamic_cast<THostWidget*>(widget)) widget->installEventFilter(new TWidgetEventFilter(widget));
+        if (dynamic_cast<THostWidget*>(widget)) return;
+        widget->installEventFilter(new TWidgetEventFilter(widget));
+        // A scrolling window (the memo) shows its contents in a viewport
+        // that takes the pointer's events itself.
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) {
+            area->viewport()->setMouseTracking(true);
+            area->viewport()->installEventFilter(new TViewportEventFilter(area->viewport()));
+        }
     }
     void DisposeWidget(QWidget* widget) override { Orvo::DisposeWidget(widget); }
     void FlushDisposedWidgets() override { Orvo::FlushDisposedWidgets(); }

@@ -164,14 +164,19 @@ bool FillBands(HDC dc, const TRect& rect, TBandDirection direction, const std::f
     uchar* bits = d->Target->bits();
     const qsizetype stride = d->Target->bytesPerLine();
     const int originX = d->State.Origin.X, originY = d->State.Origin.Y;
+    // A band is one logical pixel: at a scale above 1 it covers Scale device
+    // rows or columns, all of the colour of the logical one they belong to.
+    const int s = d->Scale;
     std::vector<QRgb> columns;  // the colours of one rectangle's columns
     for (const QRect& r : area) {
         if (direction == TBandDirection::Rows) {
             for (int y = r.top(); y <= r.bottom(); ++y)
-                std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), ToPixel(colorOf(y - originY)));
+                std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(),
+                            ToPixel(colorOf(y / s - originY)));
         } else {
             columns.resize(std::size_t(r.width()));
-            for (int x = r.left(); x <= r.right(); ++x) columns[std::size_t(x - r.left())] = ToPixel(colorOf(x - originX));
+            for (int x = r.left(); x <= r.right(); ++x)
+                columns[std::size_t(x - r.left())] = ToPixel(colorOf(x / s - originX));
             for (int y = r.top(); y <= r.bottom(); ++y)
                 std::copy(columns.begin(), columns.end(), reinterpret_cast<QRgb*>(bits + y * stride) + r.left());
         }

@@ -49,6 +49,13 @@ constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_SYSKEYDOWN = 0x0104;
 constexpr UINT WM_SYSKEYUP = 0x0105;
 constexpr UINT WM_SYSCHAR = 0x0106;
+// The key data of WM_KEYDOWN, WM_KEYUP and their system variants (LParam):
+// the repeat count in the low word and these flags in the high word. A key
+// held down sends WM_KEYDOWN again and again with KF_REPEAT (the key was
+// already down) and a single WM_KEYUP when it is let go.
+constexpr unsigned KF_ALTDOWN = 0x2000;
+constexpr unsigned KF_REPEAT = 0x4000;
+constexpr unsigned KF_UP = 0x8000;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_HSCROLL = 0x0114;
 constexpr UINT WM_VSCROLL = 0x0115;

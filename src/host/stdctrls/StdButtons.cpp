@@ -87,15 +87,19 @@ void TButtonControl::WndProc(TMessage& message) {
             if (!guard.Destroyed()) TWinControl::WndProc(message);
             return;
         }
-        case WM_KEYDOWN:
+        case WM_KEYDOWN: {
             TWinControl::WndProc(message);
             if (message.Result != 0) return;  // OnKeyDown took the key
-            if (message.WParam == VK_SPACE && !FMouseTracking && Enabled()) {
+            // A repeat of Space held down keeps the press going; it never
+            // starts one (its release has already clicked).
+            const bool repeat = (HIWORD(std::uintptr_t(message.LParam)) & KF_REPEAT) != 0;
+            if (message.WParam == VK_SPACE && !FMouseTracking && Enabled() && (!repeat || FKeyTracking)) {
                 FKeyTracking = true;
                 SetPressed(true);
                 message.Result = 1;
             }
             return;
+        }
         case WM_KEYUP:
             TWinControl::WndProc(message);
             if (message.Result != 0) return;

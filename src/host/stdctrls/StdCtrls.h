@@ -21,6 +21,7 @@
 
 #include "host/framework/Controls.h"
 #include "host/framework/Forms.h"
+#include "host/stdctrls/ListBoxItems.h"
 
 class QWidget;
 
@@ -57,6 +58,7 @@ constexpr std::uint32_t ES_PASSWORD = 0x0020;
 constexpr std::uint32_t ES_AUTOVSCROLL = 0x0040;
 constexpr std::uint32_t ES_AUTOHSCROLL = 0x0080;
 constexpr std::uint32_t ES_NOHIDESEL = 0x0100;
+constexpr std::uint32_t ES_OEMCONVERT = 0x0400;
 constexpr std::uint32_t ES_READONLY = 0x0800;
 constexpr std::uint32_t ES_WANTRETURN = 0x1000;
 
@@ -159,6 +161,7 @@ enum TComboBoxStyle : std::uint8_t { csDropDown, csSimple, csDropDownList, csOwn
 enum TListBoxStyle : std::uint8_t { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
+enum TEditCharCase : std::uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 // A control's own border: bsNone or bsSingle (a frame, 3-D sunken while
 // Ctl3D); the values are the first two of the form's border styles.
 using TControlBorderStyle = TFormBorderStyle;
@@ -369,6 +372,21 @@ public:
 
     TControlBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TControlBorderStyle v);
+    // Every letter of the text in upper or lower case (ES_UPPERCASE,
+    // ES_LOWERCASE): what is typed, pasted or assigned is converted.
+    // Assigning re-creates the window, which converts the text it keeps.
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase v);
+    // False keeps the selection shown while another control has the focus
+    // (ES_NOHIDESEL). The selection itself is kept either way. Assigning
+    // re-creates the window.
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool v);
+    // The text is kept as typed: converting it through the system's OEM
+    // character set (ES_OEMCONVERT) would change nothing here, where text is
+    // Unicode throughout. Kept for the description and the window style.
+    bool OEMConvert() const { return FOEMConvert; }
+    void SetOEMConvert(bool v);
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int v);
     bool ReadOnly() const { return FReadOnly; }
@@ -399,9 +417,14 @@ protected:
     // Text widgets are created with the window's styles; this sets the
     // widget's frame-dependent text margins.
     int BorderWidthFor(const TCreateParams& params) const;
+    // `text` as CharCase has it.
+    std::string CasedText(const std::string& text) const;
 
 private:
     TControlBorderStyle FBorderStyle = bsSingle;
+    TEditCharCase FCharCase = ecNormal;
+    bool FHideSelection = true;
+    bool FOEMConvert = false;
     int FMaxLength = 0;
     bool FReadOnly = false;
     bool FCreating = false;
@@ -504,15 +527,25 @@ private:
 
 // The list box, painted by the framework. Items lie one under the other
 // from the top of the area inside the border, ItemHeight pixels each; a
-// vertical scroll bar appears when they do not all fit. In lbStandard the
-// framework draws each item; in the owner-drawn styles each visible item
-// goes through CN_DRAWITEM to DrawItem (see DrawItem).
+// vertical scroll bar appears when they do not all fit. With Columns above
+// 0 they fill that many columns of equal width instead, top to bottom and
+// column after column, and a horizontal scroll bar at the bottom scrolls
+// whole columns. In lbStandard the framework draws each item (expanding
+// tabs to stops TabWidth dialog units apart while TabWidth is above 0); in
+// the owner-drawn styles each visible item goes through CN_DRAWITEM to
+// DrawItem (see DrawItem).
 //
-// Input: a click selects (Ctrl toggles and Shift selects the range from the
-// last plain pick while MultiSelect); arrows, Home, End, Page Up and Page
-// Down move the selection (Shift extends it while MultiSelect; Space
-// toggles); a typed character selects the next item that begins with it;
-// the wheel scrolls three items a notch.
+// The selection stays on its items when items are inserted, deleted or
+// sorted (ListBoxItems.h); ItemIndex follows.
+//
+// Input: a click selects; while MultiSelect with ExtendedSelect, Ctrl+click
+// toggles and Shift+click selects the range from the last plain pick, and
+// without ExtendedSelect every click toggles its item. Arrows, Home, End,
+// Page Up and Page Down move the selection (Left and Right by a column when
+// there are columns; while MultiSelect with ExtendedSelect Shift extends it,
+// without ExtendedSelect they move only the focus rectangle; Space toggles);
+// a typed character selects the next item that begins with it; the wheel
+// scrolls three items (a column with columns) a notch.
 class TListBox : public TWinControl {
 public:
     explicit TListBox(TComponent* owner);
@@ -523,20 +556,38 @@ public:
     void WndProc(TMessage& message) override;
     // Typed characters search the items; they are no accelerators here.
     bool WantsCharacters() const override { return true; }
+    // With IntegralHeight the height is cut to whole items.
+    void SetBounds(int left, int top, int width, int height) override;
+    void Loaded() override;
 
     TStrings* Items() const { return FItems.get(); }
     void SetItems(const TStrings* items);
-    int ItemIndex() const { return FItemIndex; }
+    int ItemIndex() const { return FItems->Current(); }
     // -1 (or any value outside the items) selects nothing. Raises no event.
     void SetItemIndex(int index);
     TListBoxStyle Style() const { return FStyle; }
     void SetStyle(TListBoxStyle style);
     int ItemHeight() const { return FItemHeight; }
     void SetItemHeight(int height);
-    bool Sorted() const { return FSorted; }
+    bool Sorted() const { return FItems->Sorted(); }
     void SetSorted(bool v);
     bool MultiSelect() const { return FMultiSelect; }
     void SetMultiSelect(bool v);
+    // Shift and Ctrl pick ranges (True), or each click toggles an item
+    // (False); only while MultiSelect.
+    bool ExtendedSelect() const { return FExtendedSelect; }
+    void SetExtendedSelect(bool v) { FExtendedSelect = v; }
+    // 0: one column that scrolls vertically; above 0: that many columns.
+    int Columns() const { return FColumns; }
+    void SetColumns(int v);
+    // The height shows whole items only: assigned heights are cut down to
+    // the border plus a whole number of items (at least one).
+    bool IntegralHeight() const { return FIntegralHeight; }
+    void SetIntegralHeight(bool v);
+    // Tab stops of lbStandard items, in dialog units (a quarter of the
+    // font's average character width); 0 draws tabs as they are.
+    int TabWidth() const { return FTabWidth; }
+    void SetTabWidth(int v);
     bool Selected(int index) const;
     void SetSelected(int index, bool selected);
     int SelCount() const;
@@ -549,31 +600,43 @@ public:
 
     // Geometry shared by painting and input.
     static constexpr int kScrollBarWidth = 16;
-    TRect ItemsArea() const;                   // inside the border, left of the scroll bar
+    TRect ItemsArea() const;                   // inside the border, beside the scroll bar
     TRect ItemRect(int index) const;           // where an item lies now (may be outside)
     int ItemAtPos(TPoint p, bool existing) const;  // -1 when none
     int VisibleItemCount() const;              // items that fit completely
     bool ScrollBarVisible() const;
     TRect ScrollBarRect() const;
 
+    // Raised instead of the default drawing of an owner-drawn item.
+    TEvent<TWinControl*, int, TRect, TOwnerDrawState> OnDrawItem;
+
 protected:
     // Draws one item of an owner-drawn list. The framework has attached
     // Canvas to the item's device context and given it the control's Font
     // and brush, with brush colour clHighlight and font colour
     // clHighlightText for a selected item; it draws the focus rectangle of a
-    // focused item afterwards. The default fills the rectangle and draws the
-    // text 2 pixels in.
+    // focused item afterwards. The default raises OnDrawItem when it is
+    // assigned, and otherwise fills the rectangle and draws the text 2
+    // pixels in.
     virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
     void PaintWindow(HDC dc) override;
     // The framework's window, which also reports the mouse wheel.
     QWidget* CreateWindowHandle(const TCreateParams& params) override;
 
 private:
-    enum class TPick : std::uint8_t { Single, Toggle, Extend };
+    enum class TPick : std::uint8_t { Single, Toggle, Extend, MoveFocus };
+    // The parts of the scroll bar: vertical beside the items, horizontal
+    // under the columns.
+    struct TScrollBarParts {
+        bool Vertical = true;
+        TRect Bar, Back, Forward, Track, Thumb;
+        int Along(TPoint p) const { return Vertical ? p.Y : p.X; }
+    };
     void ItemsChanged();
     void DrawOneItem(HDC dc, int index, const TRect& rect, UINT state);
     void DrawStandardItem(HDC dc, int index, const TRect& rect, UINT state);
     void DrawScrollBar(HDC dc);
+    TScrollBarParts ScrollBarParts() const;
     void HandleScroll(unsigned code, int position);
     void SelectByUser(int index, TPick pick);
     void MakeVisible(int index);
@@ -582,22 +645,30 @@ private:
     void HandleWheel(TMessage& message);
     void HandleMouse(TMessage& message);
     int MaxTopIndex() const;
+    // Items a column holds (all that fit one above the other).
+    int RowsPerColumn() const;
+    int ColumnWidth() const;
+    // What the scroll bar moves: the top item, or with columns the first
+    // column shown; and how far it goes.
+    int ScrollPosition() const;
+    int ScrollRange() const;
+    int ScrollPage() const;
+    void ScrollTo(int position);
+    int IntegralHeightFor(int height) const;
 
-    std::unique_ptr<TStringList> FItems;
+    std::unique_ptr<TListBoxItems> FItems;
     std::unique_ptr<TControlCanvas> FCanvas;
-    std::vector<bool> FSelected;  // MultiSelect only
-    int FItemIndex = -1;
     TListBoxStyle FStyle = lbStandard;
     int FItemHeight = 16;
-    bool FSorted = false;
     bool FMultiSelect = false;
+    bool FExtendedSelect = true;
+    bool FIntegralHeight = false;
+    int FColumns = 0;
+    int FTabWidth = 0;
     TControlBorderStyle FBorderStyle = bsSingle;
     int FTopIndex = 0;
-    bool FSorting = false;
     // Scroll-bar dragging: the thumb's grab offset, or -1 while not dragging.
     int FThumbGrab = -1;
-    // Where a Shift range starts: the last item picked without Shift.
-    int FAnchor = -1;
     // Wheel movement not yet worth a whole item.
     int FWheelRest = 0;
 };

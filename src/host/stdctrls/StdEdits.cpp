@@ -1,6 +1,9 @@
 // The edit and the memo: system edit windows over Qt's text widgets.
 #include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -8,6 +11,8 @@
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
+#include <QValidator>
 
 #include <algorithm>
 #include <limits>
@@ -33,7 +38,40 @@ public:
         if (element == PE_PanelLineEdit || element == PE_FrameLineEdit || element == PE_Frame) return;
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
+    // A memo's scroll bars lie inside its border, as a system edit's do.
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ScrollView_FrameOnlyAroundContents) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
 };
+
+// Converts text as an edit's CharCase asks (ES_UPPERCASE, ES_LOWERCASE).
+QString Cased(const QString& text, TEditCharCase charCase) {
+    switch (charCase) {
+        case ecUpperCase: return text.toUpper();
+        case ecLowerCase: return text.toLower();
+        default: return text;
+    }
+}
+
+// Keeps a line edit's text in one case, whatever reaches it: typing,
+// pasting, dropping, the input method.
+class TCaseValidator : public QValidator {
+public:
+    TCaseValidator(TEditCharCase charCase, QObject* parent) : QValidator(parent), FCharCase(charCase) {}
+    State validate(QString& input, int&) const override {
+        input = Cased(input, FCharCase);
+        return Acceptable;
+    }
+
+private:
+    TEditCharCase FCharCase;
+};
+
+// The room a memo keeps between its border and its text, left and right
+// (besides the document's own margin of one pixel).
+constexpr int kMemoTextMargin = 2;
 
 QStyle* BareEditStyle() {
     static QPointer<QStyle> style;
@@ -186,9 +224,64 @@ protected:
         }
         ApplyTextPalette(this, background.TextColor, FControl);
         QLineEdit::paintEvent(e);
+        CoverCutLetter(background.Image);
+    }
+
+    void focusOutEvent(QFocusEvent* e) override {
+        // The system's edit keeps its selection when the focus leaves (and
+        // hides it unless ES_NOHIDESEL); Qt's drops it.
+        const int start = selectionStart();
+        const int length = int(selectedText().size());
+        const bool caretAtStart = length > 0 && cursorPosition() == start;
+        QLineEdit::focusOutEvent(e);
+        if (length > 0 && !hasSelectedText()) {
+            if (caretAtStart) setSelection(start + length, -length);
+            else setSelection(start, length);
+        }
     }
 
 private:
+    // Text scrolled to the left shows from its first whole letter, as the
+    // system's edit scrolls it: Qt's would leave a sliver of the letter cut
+    // at the left edge (it draws into the margin beside the text). That
+    // part is covered with the background again.
+    void CoverCutLetter(const QImage& background) {
+        const QRect area = contentsRect().marginsRemoved(textMargins());
+        const QString shown = displayText();
+        if (shown.isEmpty() || fontMetrics().horizontalAdvance(shown) < area.width() - 2 * kLineMargin) return;
+        // Where the caret is, on the widget and in the line of text: the
+        // caret's rectangle is centred on it.
+        const QRect caret = cursorRect();
+        const int caretX = caret.x() + caret.width() / 2;
+        QTextLayout layout(shown, font());
+        QTextOption option = layout.textOption();
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        if (!line.isValid()) return;
+        const qreal origin = caretX - line.cursorToX(cursorPosition());
+        // The first letter that begins at or right of the text's left edge.
+        int coverTo = area.left();
+        for (int i = 0; i <= shown.size(); ++i) {
+            const int x = qRound(origin + line.cursorToX(i));
+            if (x >= area.left()) {
+                coverTo = x;
+                break;
+            }
+        }
+        if (coverTo <= area.left()) return;
+        QPainter painter(this);
+        PrepareBufferCopy(painter, *this);
+        const QRect strip(area.left(), area.top(), coverTo - area.left(), area.height());
+        const int scale = int(background.devicePixelRatio());
+        painter.drawImage(strip, background,
+                          QRect(strip.x() * scale, strip.y() * scale, strip.width() * scale, strip.height() * scale));
+    }
+
+    // Qt's line edit keeps this much room between its text area and the text.
+    static constexpr int kLineMargin = 2;
     TCustomEdit* FControl;
 };
 
@@ -208,6 +301,8 @@ public:
         ApplyScrollRequest(msg == WM_VSCROLL ? verticalScrollBar() : horizontalScrollBar(), code, position);
     }
     int TopLine() const { return firstVisibleBlock().blockNumber(); }
+    // The room between the border and the text, left and right.
+    void SetTextMargins(int margin) { setViewportMargins(margin, 0, margin, 0); }
 
     // Scroll-bar actions are reported before the view moves.
     bool FReportingScroll = false;
@@ -238,6 +333,35 @@ protected:
         QPlainTextEdit::paintEvent(e);
     }
 
+    // CharCase: what is typed, pasted, dropped or composed comes in the
+    // case the memo keeps.
+    void keyPressEvent(QKeyEvent* e) override {
+        const QString text = Cased(e->text(), FControl->CharCase());
+        if (text == e->text()) {
+            QPlainTextEdit::keyPressEvent(e);
+            return;
+        }
+        QKeyEvent cased(e->type(), e->key(), e->modifiers(), e->nativeScanCode(), e->nativeVirtualKey(),
+                        e->nativeModifiers(), text, e->isAutoRepeat(), e->count());
+        QPlainTextEdit::keyPressEvent(&cased);
+        e->setAccepted(cased.isAccepted());
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (FControl->CharCase() == ecNormal || !source->hasText()) {
+            QPlainTextEdit::insertFromMimeData(source);
+            return;
+        }
+        QMimeData cased;
+        cased.setText(Cased(source->text(), FControl->CharCase()));
+        QPlainTextEdit::insertFromMimeData(&cased);
+    }
+    void inputMethodEvent(QInputMethodEvent* e) override {
+        if (FControl->CharCase() != ecNormal && !e->commitString().isEmpty())
+            e->setCommitString(Cased(e->commitString(), FControl->CharCase()), e->replacementStart(),
+                               e->replacementLength());
+        QPlainTextEdit::inputMethodEvent(e);
+    }
+
 private:
     TMemo* FControl;
 };
@@ -259,8 +383,14 @@ const TClassInfo& TCustomEdit::StaticClassInfo() {
         TClassBuilder<C>(i)
             .Enum("BorderStyle", &C::BorderStyle, &C::SetBorderStyle, {"bsNone", "bsSingle"})
             .DefaultIdent("bsSingle")
+            .Enum("CharCase", &C::CharCase, &C::SetCharCase, {"ecNormal", "ecUpperCase", "ecLowerCase"})
+            .DefaultIdent("ecNormal")
+            .Bool("HideSelection", &C::HideSelection, &C::SetHideSelection)
+            .Default(true)
             .Int("MaxLength", &C::MaxLength, &C::SetMaxLength, 0)
             .DefaultInt(0)
+            .Bool("OEMConvert", &C::OEMConvert, &C::SetOEMConvert)
+            .Default(false)
             .Bool("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
             .Default(false)
             .Str("Text", &C::Text, &C::SetText)
@@ -279,6 +409,29 @@ void TCustomEdit::SetBorderStyle(TControlBorderStyle v) {
     RecreateWnd();
 }
 
+void TCustomEdit::SetCharCase(TEditCharCase v) {
+    if (v == FCharCase) return;
+    FCharCase = v;
+    RecreateWnd();
+}
+
+void TCustomEdit::SetHideSelection(bool v) {
+    if (v == FHideSelection) return;
+    FHideSelection = v;
+    RecreateWnd();
+}
+
+void TCustomEdit::SetOEMConvert(bool v) {
+    if (v == FOEMConvert) return;
+    FOEMConvert = v;
+    if (HandleAllocated()) SetWindowStyle(v ? WindowStyle() | ES_OEMCONVERT : WindowStyle() & ~ES_OEMCONVERT);
+}
+
+std::string TCustomEdit::CasedText(const std::string& text) const {
+    if (FCharCase == ecNormal) return text;
+    return FromQString(Cased(ToQString(text), FCharCase));
+}
+
 void TCustomEdit::SetMaxLength(int v) {
     FMaxLength = std::max(v, 0);
     if (auto* edit = dynamic_cast<QLineEdit*>(Widget()))
@@ -292,6 +445,7 @@ void TCustomEdit::SetReadOnly(bool v) {
     SetWindowStyle(v ? WindowStyle() | ES_READONLY : WindowStyle() & ~ES_READONLY);
     if (auto* edit = dynamic_cast<QLineEdit*>(Widget())) edit->setReadOnly(v);
     if (auto* memo = dynamic_cast<QPlainTextEdit*>(Widget())) memo->setReadOnly(v);
+    ApplyImeMode();  // the window opened itself to the input method again
     Invalidate();
 }
 
@@ -349,6 +503,10 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
     if (FReadOnly) params.Style |= ES_READONLY;
+    if (FCharCase == ecUpperCase) params.Style |= ES_UPPERCASE;
+    if (FCharCase == ecLowerCase) params.Style |= ES_LOWERCASE;
+    if (!FHideSelection) params.Style |= ES_NOHIDESEL;
+    if (FOEMConvert) params.Style |= ES_OEMCONVERT;
     if (FBorderStyle == bsSingle) {
         // The framework's Ctl3D border: a sunken client edge, or a flat frame.
         if (Ctl3D()) params.ExStyle |= WS_EX_CLIENTEDGE;
@@ -415,8 +573,9 @@ const TClassInfo& TEdit::StaticClassInfo() {
                     else c.SetPasswordChar(char(ValueToInteger(v, 0, 255)));
                 })
             .StoredWhen([](const C& c) { return c.PasswordChar() != 0; })
-            .Publish({"Anchors", "AutoSelect", "AutoSize", "BiDiMode", "BorderStyle", "Color", "Constraints", "Ctl3D",
-                      "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "MaxLength", "ParentBiDiMode"})
+            .Publish({"Anchors", "AutoSelect", "AutoSize", "BiDiMode", "BorderStyle", "CharCase", "Color", "Constraints",
+                      "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "HideSelection", "ImeMode",
+                      "ImeName", "MaxLength", "OEMConvert", "ParentBiDiMode"})
             .PublishWithDefault("ParentColor", TValue::Bool(false))
             // Starts in the window colour of its own, not its parent's: that
             // colour is left out of a form and comes back from the constructor.
@@ -471,8 +630,9 @@ QWidget* TEdit::CreateWindowHandle(const TCreateParams& params) {
     edit->setReadOnly((params.Style & ES_READONLY) != 0);
     edit->setEchoMode((params.Style & ES_PASSWORD) ? QLineEdit::Password : QLineEdit::Normal);
     edit->setMaxLength(MaxLength() > 0 ? MaxLength() : std::numeric_limits<int>::max());
+    if (CharCase() != ecNormal) edit->setValidator(new TCaseValidator(CharCase(), edit));
     ApplyControlFont(edit, this);
-    edit->setText(ToQString(params.Caption));
+    edit->setText(ToQString(CasedText(params.Caption)));
     QObject::connect(edit, &QLineEdit::textChanged, edit,
                      [this] { SendNotification(CN_COMMAND, MAKEWPARAM(0, EN_CHANGE), 0); });
     return edit;
@@ -518,16 +678,16 @@ void TEdit::WndProc(TMessage& message) {
         case WM_SETTEXT: {
             TCustomEdit::WndProc(message);
             auto* edit = dynamic_cast<QLineEdit*>(Widget());
-            const std::string text = TControl::GetText();
+            const std::string text = CasedText(TControl::GetText());
             if (edit && FromQString(edit->text()) != text) edit->setText(ToQString(text));
             return;
         }
-        case WM_SETFOCUS: {
-            TComponentGuard guard(this);
+        case CM_ENTER:
+            // Selected when the user moves into the field, not when the focus
+            // merely comes back to it with its window's activation.
+            if (FAutoSelect && !ControlState().Contains(csLButtonDown)) SelectAll();
             TCustomEdit::WndProc(message);
-            if (!guard.Destroyed() && FAutoSelect && !ControlState().Contains(csLButtonDown)) SelectAll();
             return;
-        }
         case CM_CTL3DCHANGED: {
             // The 3-D border is one pixel wider a side than the flat one. A
             // stored height changes by just that, so two changes give it back.
@@ -566,8 +726,9 @@ const TClassInfo& TMemo::StaticClassInfo() {
             .Default(false)
             .Bool("WordWrap", &C::WordWrap, &C::SetWordWrap)
             .Default(true)
-            .Publish({"Align", "Alignment", "Anchors", "BiDiMode", "BorderStyle", "Color", "Constraints", "Ctl3D",
-                      "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "Lines", "MaxLength", "ParentBiDiMode"})
+            .Publish({"Align", "Alignment", "Anchors", "BiDiMode", "BorderStyle", "CharCase", "Color", "Constraints",
+                      "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "HideSelection", "ImeMode",
+                      "ImeName", "Lines", "MaxLength", "OEMConvert", "ParentBiDiMode"})
             .PublishWithDefault("ParentColor", TValue::Bool(false))
             // Starts in the window colour of its own, not its parent's: that
             // colour is left out of a form and comes back from the constructor.
@@ -627,8 +788,15 @@ void TMemo::CreateParams(TCreateParams& params) {
 
 QWidget* TMemo::CreateWindowHandle(const TCreateParams& params) {
     auto* memo = new TMemoWindow(this, WidgetOf(params.WndParent));
+    // The border is a frame of the scroll area, so that the scroll bars
+    // and the text lie inside it (the framework paints it); the text keeps
+    // a margin of its own from the border, as the system's edit does.
     const int border = BorderWidthFor(params);
-    memo->setContentsMargins(border, border, border, border);
+    if (border > 0) {
+        memo->setFrameStyle(QFrame::Box | QFrame::Plain);
+        memo->setLineWidth(border);
+    }
+    memo->SetTextMargins(kMemoTextMargin);
     memo->setLineWrapMode((params.Style & ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy((params.Style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy((params.Style & WS_HSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -639,7 +807,7 @@ QWidget* TMemo::CreateWindowHandle(const TCreateParams& params) {
     memo->document()->setDefaultTextOption(option);
     memo->document()->setDocumentMargin(1);
     ApplyControlFont(memo, this);
-    memo->setPlainText(ToWidgetText(params.Caption));
+    memo->setPlainText(ToWidgetText(CasedText(params.Caption)));
 
     QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [this] { WindowTextChanged(); });
     auto report = [this, memo](UINT msg, QScrollBar* bar, int action) {
@@ -664,7 +832,15 @@ QWidget* TMemo::CreateWindowHandle(const TCreateParams& params) {
     return memo;
 }
 
-void TMemo::CreateWindowDone() { TCustomEdit::CreateWindowDone(); }
+void TMemo::CreateWindowDone() {
+    TCustomEdit::CreateWindowDone();
+    auto* memo = dynamic_cast<QPlainTextEdit*>(Widget());
+    if (!memo || CharCase() == ecNormal) return;
+    // The window took the text in its case; the lines follow it.
+    FSyncingFromWindow = true;
+    FLines->SetText(FromWidgetText(memo->toPlainText()));
+    FSyncingFromWindow = false;
+}
 
 std::string TMemo::GetText() const {
     if (auto* memo = dynamic_cast<QPlainTextEdit*>(Widget())) return FromWidgetText(memo->toPlainText());
@@ -680,9 +856,16 @@ void TMemo::LinesChanged() {
     if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) text.resize(text.size() - 2);
     StoreText(text);
     if (auto* memo = dynamic_cast<QPlainTextEdit*>(Widget())) {
+        const std::string cased = CasedText(text);
         FSyncingToWindow = true;
-        memo->setPlainText(ToWidgetText(text));
+        memo->setPlainText(ToWidgetText(cased));
         FSyncingToWindow = false;
+        if (cased != text) {
+            // The window keeps its text in one case; the lines follow it.
+            FSyncingFromWindow = true;
+            FLines->SetText(FromWidgetText(memo->toPlainText()));
+            FSyncingFromWindow = false;
+        }
     }
 }
 

@@ -28,13 +28,17 @@ TPoint MessagePoint(const TMessage& m) { return Point(GET_X_LPARAM(m.LParam), GE
 QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 std::string FromQString(const QString& text) { return text.toUtf8().toStdString(); }
 
-// A small filled triangle pointing up or down, centred in `r`.
-void DrawArrow(HDC dc, const TRect& r, bool up, TColor color) {
-    const int cx = (r.Left + r.Right) / 2;
-    const int top = (r.Top + r.Bottom) / 2 - 2;
-    for (int row = 0; row < 4; ++row) {
-        const int half = up ? row : 3 - row;
-        FillSolid(dc, Rect(cx - half, top + row, cx + half + 1, top + row + 1), color);
+// A small filled triangle pointing one way, centred in `r`.
+enum class TArrow : std::uint8_t { Up, Down, Left, Right };
+void DrawArrow(HDC dc, const TRect& r, TArrow direction, TColor color) {
+    const int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2;
+    for (int step = 0; step < 4; ++step) {
+        const bool tipFirst = direction == TArrow::Up || direction == TArrow::Left;
+        const int half = tipFirst ? step : 3 - step;
+        if (direction == TArrow::Up || direction == TArrow::Down)
+            FillSolid(dc, Rect(cx - half, cy - 2 + step, cx + half + 1, cy - 1 + step), color);
+        else
+            FillSolid(dc, Rect(cx - 2 + step, cy - half, cx - 1 + step, cy + half + 1), color);
     }
 }
 
@@ -78,7 +82,7 @@ constexpr int kItemsPerNotch = 3;
 // ---------------------------------------------------------------- TListBox
 
 TListBox::TListBox(TComponent* owner)
-    : TWinControl(owner), FItems(std::make_unique<TStringList>()), FCanvas(std::make_unique<TControlCanvas>(this)) {
+    : TWinControl(owner), FItems(std::make_unique<TListBoxItems>()), FCanvas(std::make_unique<TControlCanvas>(this)) {
     FControlStyle = TControlStyle{csSetCaption, csDoubleClicks, csOpaque, csCaptureMouse};
     SetBounds(Left(), Top(), 121, 97);
     SetParentColor(false);
@@ -97,6 +101,12 @@ const TClassInfo& TListBox::StaticClassInfo() {
             .DefaultIdent("lbStandard")
             .Enum("BorderStyle", &C::BorderStyle, &C::SetBorderStyle, {"bsNone", "bsSingle"})
             .DefaultIdent("bsSingle")
+            .Int("Columns", &C::Columns, &C::SetColumns, 0, INT32_MAX)
+            .DefaultInt(0)
+            .Bool("ExtendedSelect", &C::ExtendedSelect, &C::SetExtendedSelect)
+            .Default(true)
+            .Bool("IntegralHeight", &C::IntegralHeight, &C::SetIntegralHeight)
+            .Default(false)
             .Int("ItemHeight", &C::ItemHeight, &C::SetItemHeight, 1, 255)
             .StoredWhen([](const C& c) { return c.Style() != lbStandard; })
             .Object("Items", &C::Items)
@@ -104,18 +114,21 @@ const TClassInfo& TListBox::StaticClassInfo() {
             .Default(false)
             .Bool("Sorted", &C::Sorted, &C::SetSorted)
             .Default(false)
-            .Publish({"Style", "Align", "Anchors", "BiDiMode", "BorderStyle", "Color", "Constraints", "Ctl3D",
-                      "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "ItemHeight", "Items", "MultiSelect",
-                      "ParentBiDiMode"})
+            .Int("TabWidth", &C::TabWidth, &C::SetTabWidth, 0, INT32_MAX)
+            .DefaultInt(0)
+            .Event("OnDrawItem", &C::OnDrawItem)
+            .Publish({"Style", "Align", "Anchors", "BiDiMode", "BorderStyle", "Color", "Columns", "Constraints",
+                      "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "ExtendedSelect", "Font", "ImeMode",
+                      "ImeName", "IntegralHeight", "ItemHeight", "Items", "MultiSelect", "ParentBiDiMode"})
             .PublishWithDefault("ParentColor", TValue::Bool(false))
             // Starts in the window colour of its own, not its parent's: that
             // colour is left out of a form and comes back from the constructor.
             .StoredDefault("Color", ColorToValue(clWindow))
             .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "Sorted", "TabOrder"})
             .PublishWithDefault("TabStop", TValue::Bool(true))
-            .Publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
-                      "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove",
-                      "OnMouseUp", "OnStartDock", "OnStartDrag"});
+            .Publish({"TabWidth", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnDrawItem",
+                      "OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
+                      "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
         return i;
     }();
     return info;
@@ -127,15 +140,6 @@ void TListBox::SetItems(const TStrings* items) {
 }
 
 void TListBox::ItemsChanged() {
-    if (FSorting) return;
-    if (FSorted) {
-        FSorting = true;
-        FItems->Sort();
-        FSorting = false;
-    }
-    const int count = FItems->Count();
-    if (FItemIndex >= count) FItemIndex = -1;
-    FSelected.resize(std::size_t(count), false);
     FTopIndex = std::clamp(FTopIndex, 0, MaxTopIndex());
     Invalidate();
 }
@@ -143,11 +147,12 @@ void TListBox::ItemsChanged() {
 void TListBox::SetItemIndex(int index) {
     if (index < -1 || index >= FItems->Count()) index = -1;
     if (FMultiSelect) {
-        if (index >= 0) FSelected[std::size_t(index)] = true;
+        if (index >= 0) FItems->SetSelected(index, true);
+    } else if (index == FItems->Current()) {
+        return;
     }
-    if (index == FItemIndex && !FMultiSelect) return;
-    FItemIndex = index;
-    FAnchor = index;
+    FItems->SetCurrent(index);
+    FItems->SetAnchor(index);
     if (index >= 0) MakeVisible(index);
     Invalidate();
 }
@@ -166,38 +171,75 @@ void TListBox::SetItemHeight(int height) {
     Invalidate();
 }
 
-void TListBox::SetSorted(bool v) {
-    if (v == FSorted) return;
-    FSorted = v;
-    if (v) ItemsChanged();
-}
+void TListBox::SetSorted(bool v) { FItems->SetSorted(v); }
 
 void TListBox::SetMultiSelect(bool v) {
     if (v == FMultiSelect) return;
     FMultiSelect = v;
-    FSelected.assign(std::size_t(FItems->Count()), false);
-    if (v && FItemIndex >= 0) FSelected[std::size_t(FItemIndex)] = true;
+    // Of a single selection, the selected item stays selected.
+    const int current = FItems->Current();
+    FItems->SelectRange(current, v ? current : -1);
     Invalidate();
+}
+
+void TListBox::SetColumns(int v) {
+    v = std::max(v, 0);
+    if (v == FColumns) return;
+    FColumns = v;
+    FTopIndex = 0;
+    if (FItems->Current() >= 0) MakeVisible(FItems->Current());
+    Invalidate();
+}
+
+void TListBox::SetIntegralHeight(bool v) {
+    if (v == FIntegralHeight) return;
+    FIntegralHeight = v;
+    if (v) SetHeight(Height());
+}
+
+void TListBox::SetTabWidth(int v) {
+    v = std::max(v, 0);
+    if (v == FTabWidth) return;
+    FTabWidth = v;
+    Invalidate();
+}
+
+int TListBox::IntegralHeightFor(int height) const {
+    // A variable item height has no whole items to cut to; while reading,
+    // the item height may still come (the height is cut once read).
+    if (!FIntegralHeight || FStyle == lbOwnerDrawVariable || ComponentState().Contains(csLoading)) return height;
+    const int border = FBorderStyle == bsSingle ? 2 * (Ctl3D() ? kSunkenBorderWidth : kFlatBorderWidth) : 0;
+    const int items = std::max(1, (height - border) / FItemHeight);
+    return border + items * FItemHeight;
+}
+
+void TListBox::SetBounds(int left, int top, int width, int height) {
+    TWinControl::SetBounds(left, top, width, IntegralHeightFor(height));
+}
+
+void TListBox::Loaded() {
+    TWinControl::Loaded();
+    if (FIntegralHeight) SetHeight(Height());
 }
 
 bool TListBox::Selected(int index) const {
     if (index < 0 || index >= FItems->Count())
         throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-    return FMultiSelect ? FSelected[std::size_t(index)] : index == FItemIndex;
+    return FMultiSelect ? FItems->Selected(index) : index == FItems->Current();
 }
 
 void TListBox::SetSelected(int index, bool selected) {
     if (index < 0 || index >= FItems->Count())
         throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-    if (FMultiSelect) FSelected[std::size_t(index)] = selected;
-    else if (selected) FItemIndex = index;
-    else if (FItemIndex == index) FItemIndex = -1;
+    if (FMultiSelect) FItems->SetSelected(index, selected);
+    else if (selected) FItems->SetCurrent(index);
+    else if (FItems->Current() == index) FItems->SetCurrent(-1);
     Invalidate();
 }
 
 int TListBox::SelCount() const {
-    if (!FMultiSelect) return FItemIndex >= 0 ? 1 : 0;
-    return int(std::count(FSelected.begin(), FSelected.end(), true));
+    if (!FMultiSelect) return FItems->Current() >= 0 ? 1 : 0;
+    return FItems->SelectedCount();
 }
 
 void TListBox::SetBorderStyle(TControlBorderStyle v) {
@@ -209,6 +251,8 @@ void TListBox::SetBorderStyle(TControlBorderStyle v) {
 
 void TListBox::SetTopIndex(int index) {
     index = std::clamp(index, 0, MaxTopIndex());
+    // With columns the first item shown heads a column.
+    if (FColumns > 0) index -= index % RowsPerColumn();
     if (index == FTopIndex) return;
     FTopIndex = index;
     Invalidate();
@@ -216,47 +260,118 @@ void TListBox::SetTopIndex(int index) {
 
 // ---- geometry
 
+namespace {
+
+// Columns needed for `count` items of `rows` each.
+int ColumnsFor(int count, int rows) { return (count + rows - 1) / rows; }
+
+}  // namespace
+
 TRect TListBox::ItemsArea() const {
     TRect r = ClientRect();
     if (FBorderStyle == bsSingle) {
         const int border = Ctl3D() ? kSunkenBorderWidth : kFlatBorderWidth;
         InflateRect(r, -border, -border);
     }
-    // The scroll bar shows when the items do not fit the area without it.
+    // The scroll bar shows when the items do not fit the area without it:
+    // beside one column, under several.
+    if (FColumns > 0) {
+        const int rows = std::max(1, r.Height() / FItemHeight);
+        if (ColumnsFor(FItems->Count(), rows) > FColumns) r.Bottom = std::max(r.Top, r.Bottom - kScrollBarWidth);
+        return r;
+    }
     const int fit = std::max(1, r.Height() / FItemHeight);
     if (FItems->Count() > fit) r.Right = std::max(r.Left, r.Right - kScrollBarWidth);
     return r;
 }
 
-int TListBox::VisibleItemCount() const { return std::max(1, ItemsArea().Height() / FItemHeight); }
+int TListBox::RowsPerColumn() const { return std::max(1, ItemsArea().Height() / FItemHeight); }
+
+int TListBox::ColumnWidth() const { return std::max(1, ItemsArea().Width() / std::max(1, FColumns)); }
+
+int TListBox::VisibleItemCount() const { return RowsPerColumn() * std::max(1, FColumns); }
 
 bool TListBox::ScrollBarVisible() const { return FItems->Count() > VisibleItemCount(); }
 
-int TListBox::MaxTopIndex() const { return std::max(0, FItems->Count() - VisibleItemCount()); }
-
-TRect TListBox::ScrollBarRect() const {
-    if (!ScrollBarVisible()) return TRect{};
-    const TRect area = ItemsArea();
-    return Rect(area.Right, area.Top, area.Right + kScrollBarWidth, area.Bottom);
+int TListBox::MaxTopIndex() const {
+    if (FColumns == 0) return std::max(0, FItems->Count() - VisibleItemCount());
+    const int rows = RowsPerColumn();
+    return std::max(0, ColumnsFor(FItems->Count(), rows) - FColumns) * rows;
 }
+
+TRect TListBox::ScrollBarRect() const { return ScrollBarParts().Bar; }
+
+TListBox::TScrollBarParts TListBox::ScrollBarParts() const {
+    TScrollBarParts parts;
+    if (!ScrollBarVisible()) return parts;
+    const TRect area = ItemsArea();
+    parts.Vertical = FColumns == 0;
+    const int w = kScrollBarWidth;
+    if (parts.Vertical) {
+        parts.Bar = Rect(area.Right, area.Top, area.Right + w, area.Bottom);
+        parts.Back = Rect(area.Right, area.Top, area.Right + w, area.Top + w);
+        parts.Forward = Rect(area.Right, area.Bottom - w, area.Right + w, area.Bottom);
+        parts.Track = Rect(area.Right, parts.Back.Bottom, area.Right + w, parts.Forward.Top);
+    } else {
+        parts.Bar = Rect(area.Left, area.Bottom, area.Right, area.Bottom + w);
+        parts.Back = Rect(area.Left, area.Bottom, area.Left + w, area.Bottom + w);
+        parts.Forward = Rect(area.Right - w, area.Bottom, area.Right, area.Bottom + w);
+        parts.Track = Rect(parts.Back.Right, area.Bottom, parts.Forward.Left, area.Bottom + w);
+    }
+    // The thumb's length shows the visible share of the items.
+    const int trackLength = parts.Vertical ? parts.Track.Height() : parts.Track.Width();
+    if (trackLength <= 0) return parts;
+    const int range = ScrollRange();
+    const int thumbLength = std::clamp(trackLength * ScrollPage() / std::max(1, range + ScrollPage()), 8, trackLength);
+    const int start = (range > 0 ? (trackLength - thumbLength) * ScrollPosition() / range : 0);
+    parts.Thumb = parts.Vertical
+                      ? Rect(parts.Track.Left, parts.Track.Top + start, parts.Track.Right, parts.Track.Top + start + thumbLength)
+                      : Rect(parts.Track.Left + start, parts.Track.Top, parts.Track.Left + start + thumbLength, parts.Track.Bottom);
+    return parts;
+}
+
+int TListBox::ScrollPosition() const { return FColumns > 0 ? FTopIndex / RowsPerColumn() : FTopIndex; }
+
+int TListBox::ScrollRange() const { return FColumns > 0 ? MaxTopIndex() / RowsPerColumn() : MaxTopIndex(); }
+
+int TListBox::ScrollPage() const { return FColumns > 0 ? FColumns : VisibleItemCount(); }
+
+void TListBox::ScrollTo(int position) { SetTopIndex(FColumns > 0 ? position * RowsPerColumn() : position); }
 
 TRect TListBox::ItemRect(int index) const {
     const TRect area = ItemsArea();
-    const int top = area.Top + (index - FTopIndex) * FItemHeight;
-    return Rect(area.Left, top, area.Right, top + FItemHeight);
+    if (FColumns == 0) {
+        const int top = area.Top + (index - FTopIndex) * FItemHeight;
+        return Rect(area.Left, top, area.Right, top + FItemHeight);
+    }
+    const int rows = RowsPerColumn(), width = ColumnWidth();
+    const int offset = index - FTopIndex;
+    const int column = offset >= 0 ? offset / rows : -((-offset + rows - 1) / rows);
+    const int row = offset - column * rows;
+    const int left = area.Left + column * width, top = area.Top + row * FItemHeight;
+    return Rect(left, top, left + width, top + FItemHeight);
 }
 
 int TListBox::ItemAtPos(TPoint p, bool existing) const {
     const TRect area = ItemsArea();
     if (!area.Contains(p)) return -1;
-    const int index = FTopIndex + (p.Y - area.Top) / FItemHeight;
+    int index = FTopIndex + (p.Y - area.Top) / FItemHeight;
+    if (FColumns > 0) {
+        const int rows = RowsPerColumn(), row = (p.Y - area.Top) / FItemHeight, column = (p.X - area.Left) / ColumnWidth();
+        if (row >= rows || column >= FColumns) return -1;
+        index = FTopIndex + column * rows + row;
+    }
     if (existing && index >= FItems->Count()) return -1;
     return index;
 }
 
 void TListBox::MakeVisible(int index) {
     if (index < FTopIndex) SetTopIndex(index);
-    else if (index >= FTopIndex + VisibleItemCount()) SetTopIndex(index - VisibleItemCount() + 1);
+    else if (index >= FTopIndex + VisibleItemCount()) {
+        // The item's column (or line) becomes the last one shown.
+        const int step = FColumns > 0 ? RowsPerColumn() : 1;
+        SetTopIndex(index - index % step - VisibleItemCount() + step);
+    }
 }
 
 // ---- painting
@@ -271,14 +386,14 @@ void TListBox::PaintWindow(HDC dc) {
         IntersectClipRect(dc, area.Left, area.Top, area.Right, area.Bottom);
         const bool focused = Focused();
         const int count = FItems->Count();
-        const int caret = FItemIndex >= 0 ? FItemIndex : 0;
+        const int caret = std::max(FItems->Current(), 0);
         if (count == 0 && focused) {
             // The focus position of an empty list.
             DrawOneItem(dc, -1, ItemRect(0), ODS_FOCUS);
         }
         for (int i = FTopIndex; i < count; ++i) {
             const TRect rect = ItemRect(i);
-            if (rect.Top >= area.Bottom) break;
+            if (rect.Top >= area.Bottom || rect.Left >= area.Right) break;
             UINT itemState = 0;
             if (Selected(i)) itemState |= ODS_SELECTED;
             if (focused && i == caret) itemState |= ODS_FOCUS;
@@ -314,13 +429,39 @@ void TListBox::DrawStandardItem(HDC dc, int index, const TRect& rect, UINT state
         if (UseRightToLeftAlignment()) text.Right -= 2;
         else text.Left += 2;
         const TColor color = !Enabled() ? clGrayText : selected ? clHighlightText : Font()->Color();
-        DrawCaptionText(dc, this, FItems->Strings(index), text,
-                        DrawTextBiDiModeFlags(DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX), color, true);
+        const unsigned flags = DrawTextBiDiModeFlags(DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        const std::string item = FItems->Strings(index);
+        if (FTabWidth == 0 || item.find('\t') == std::string::npos) {
+            DrawCaptionText(dc, this, item, text, flags, color, true);
+        } else {
+            // Each piece after a tab starts at the next stop: TabWidth dialog
+            // units, four to the font's average character width.
+            SelectObject(dc, Font()->Handle());
+            TEXTMETRIC metrics;
+            GetTextMetrics(dc, &metrics);
+            const int stop = std::max(1, FTabWidth * metrics.tmAveCharWidth / 4);
+            int x = text.Left;
+            std::size_t from = 0;
+            while (from <= item.size()) {
+                const std::size_t tab = std::min(item.find('\t', from), item.size());
+                const std::string piece = item.substr(from, tab - from);
+                TRect at = Rect(x, text.Top, text.Right, text.Bottom);
+                DrawCaptionText(dc, this, piece, at, flags, color, true);
+                TRect measured = at;
+                DrawText(dc, piece, measured, flags | DT_CALCRECT);
+                x = text.Left + ((measured.Right - text.Left) / stop + 1) * stop;
+                from = tab + 1;
+            }
+        }
     }
     if (state & ODS_FOCUS) DrawFocusRect(dc, rect);
 }
 
 void TListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
+    if (OnDrawItem) {
+        OnDrawItem(this, index, rect, state);
+        return;
+    }
     FCanvas->FillRect(rect);
     if (index >= FItems->Count()) return;
     if (UseRightToLeftAlignment()) rect.Right -= 2;
@@ -329,41 +470,32 @@ void TListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
 }
 
 void TListBox::DrawScrollBar(HDC dc) {
-    const TRect bar = ScrollBarRect();
-    TRect up = Rect(bar.Left, bar.Top, bar.Right, bar.Top + kScrollBarWidth);
-    TRect down = Rect(bar.Left, bar.Bottom - kScrollBarWidth, bar.Right, bar.Bottom);
-    const TRect track = Rect(bar.Left, up.Bottom, bar.Right, down.Top);
-    DrawTrack(dc, track);
-    const TRect upFace = up, downFace = down;
-    DrawFrameControl(dc, &up, DFC_BUTTON, DFCS_BUTTONPUSH);
-    DrawFrameControl(dc, &down, DFC_BUTTON, DFCS_BUTTONPUSH);
+    const TScrollBarParts parts = ScrollBarParts();
+    DrawTrack(dc, parts.Track);
+    TRect back = parts.Back, forward = parts.Forward;
+    DrawFrameControl(dc, &back, DFC_BUTTON, DFCS_BUTTONPUSH);
+    DrawFrameControl(dc, &forward, DFC_BUTTON, DFCS_BUTTONPUSH);
     const TColor arrow = Enabled() ? clBtnText : clGrayText;
-    DrawArrow(dc, upFace, true, arrow);
-    DrawArrow(dc, downFace, false, arrow);
-    // The thumb's length shows the visible share of the items.
-    const int trackLength = track.Height();
-    if (trackLength <= 0) return;
-    const int count = std::max(1, FItems->Count());
-    const int thumbLength = std::clamp(trackLength * VisibleItemCount() / count, 8, trackLength);
-    const int maxTop = MaxTopIndex();
-    const int thumbTop = track.Top + (maxTop > 0 ? (trackLength - thumbLength) * FTopIndex / maxTop : 0);
-    TRect thumb = Rect(track.Left, thumbTop, track.Right, thumbTop + thumbLength);
+    DrawArrow(dc, parts.Back, parts.Vertical ? TArrow::Up : TArrow::Left, arrow);
+    DrawArrow(dc, parts.Forward, parts.Vertical ? TArrow::Down : TArrow::Right, arrow);
+    if (parts.Thumb.IsEmpty()) return;
+    TRect thumb = parts.Thumb;
     DrawFrameControl(dc, &thumb, DFC_BUTTON, DFCS_BUTTONPUSH);
 }
 
 // ---- input
 
 void TListBox::HandleScroll(unsigned code, int position) {
-    const int page = VisibleItemCount();
+    const int at = ScrollPosition(), page = ScrollPage();
     switch (code) {
-        case SB_LINEUP: SetTopIndex(FTopIndex - 1); break;
-        case SB_LINEDOWN: SetTopIndex(FTopIndex + 1); break;
-        case SB_PAGEUP: SetTopIndex(FTopIndex - page); break;
-        case SB_PAGEDOWN: SetTopIndex(FTopIndex + page); break;
-        case SB_TOP: SetTopIndex(0); break;
-        case SB_BOTTOM: SetTopIndex(MaxTopIndex()); break;
+        case SB_LINEUP: ScrollTo(at - 1); break;
+        case SB_LINEDOWN: ScrollTo(at + 1); break;
+        case SB_PAGEUP: ScrollTo(at - page); break;
+        case SB_PAGEDOWN: ScrollTo(at + page); break;
+        case SB_TOP: ScrollTo(0); break;
+        case SB_BOTTOM: ScrollTo(ScrollRange()); break;
         case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: SetTopIndex(position); break;
+        case SB_THUMBTRACK: ScrollTo(position); break;
         default: break;
     }
 }
@@ -376,62 +508,59 @@ QWidget* TListBox::CreateWindowHandle(const TCreateParams& params) {
 
 void TListBox::SelectByUser(int index, TPick pick) {
     if (index < 0 || index >= FItems->Count()) return;
+    const int anchor = FItems->Anchor();
     if (FMultiSelect) {
-        if (pick == TPick::Extend && FAnchor >= 0 && FAnchor < FItems->Count()) {
-            FSelected.assign(FSelected.size(), false);
-            for (int i = std::min(FAnchor, index); i <= std::max(FAnchor, index); ++i) FSelected[std::size_t(i)] = true;
+        if (pick == TPick::Extend && anchor >= 0) {
+            FItems->SelectRange(std::min(anchor, index), std::max(anchor, index));
         } else if (pick == TPick::Toggle) {
-            FSelected[std::size_t(index)] = !FSelected[std::size_t(index)];
-        } else {
-            FSelected.assign(FSelected.size(), false);
-            FSelected[std::size_t(index)] = true;
+            FItems->SetSelected(index, !FItems->Selected(index));
+        } else if (pick == TPick::Single) {
+            FItems->SelectRange(index, index);
         }
     }
-    if (pick != TPick::Extend || FAnchor < 0) FAnchor = index;
-    FItemIndex = index;
+    if ((pick != TPick::Extend || anchor < 0) && pick != TPick::MoveFocus) FItems->SetAnchor(index);
+    FItems->SetCurrent(index);
     MakeVisible(index);
     Invalidate();
-    SendNotification(CN_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), 0);
+    // Moving only the focus rectangle changes no selection.
+    if (pick != TPick::MoveFocus) SendNotification(CN_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), 0);
 }
 
 void TListBox::HandleMouse(TMessage& message) {
     const TPoint p = MessagePoint(message);
-    const TRect bar = ScrollBarRect();
+    const TScrollBarParts bar = ScrollBarParts();
     TComponentGuard guard(this);
-    if (message.Msg == WM_LBUTTONDOWN && bar.Contains(p)) {
+    const UINT scroll = bar.Vertical ? WM_VSCROLL : WM_HSCROLL;
+    if (message.Msg == WM_LBUTTONDOWN && bar.Bar.Contains(p)) {
         // The scroll bar: like a non-client area, it neither focuses the
         // list nor selects; it sends scroll requests to the list.
-        const int trackTop = bar.Top + kScrollBarWidth, trackBottom = bar.Bottom - kScrollBarWidth;
-        if (p.Y < trackTop) Perform(WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), 0);
-        else if (p.Y >= trackBottom) Perform(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+        const int along = bar.Along(p);
+        const int thumbStart = bar.Vertical ? bar.Thumb.Top : bar.Thumb.Left;
+        const int thumbEnd = bar.Vertical ? bar.Thumb.Bottom : bar.Thumb.Right;
+        if (bar.Back.Contains(p)) Perform(scroll, MAKEWPARAM(SB_LINEUP, 0), 0);
+        else if (bar.Forward.Contains(p)) Perform(scroll, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+        else if (along < thumbStart) Perform(scroll, MAKEWPARAM(SB_PAGEUP, 0), 0);
+        else if (along >= thumbEnd) Perform(scroll, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
         else {
-            const int trackLength = trackBottom - trackTop;
-            const int thumbLength = std::clamp(trackLength * VisibleItemCount() / std::max(1, FItems->Count()), 8, trackLength);
-            const int maxTop = MaxTopIndex();
-            const int thumbTop = trackTop + (maxTop > 0 ? (trackLength - thumbLength) * FTopIndex / maxTop : 0);
-            if (p.Y < thumbTop) Perform(WM_VSCROLL, MAKEWPARAM(SB_PAGEUP, 0), 0);
-            else if (p.Y >= thumbTop + thumbLength) Perform(WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
-            else {
-                FThumbGrab = p.Y - thumbTop;
-                SetMouseCapture(true);
-            }
+            FThumbGrab = along - thumbStart;
+            SetMouseCapture(true);
         }
         return;
     }
     if (message.Msg == WM_MOUSEMOVE && FThumbGrab >= 0) {
-        const int trackTop = bar.Top + kScrollBarWidth, trackBottom = bar.Bottom - kScrollBarWidth;
-        const int trackLength = trackBottom - trackTop;
-        const int thumbLength = std::clamp(trackLength * VisibleItemCount() / std::max(1, FItems->Count()), 8, trackLength);
+        const int trackStart = bar.Vertical ? bar.Track.Top : bar.Track.Left;
+        const int trackLength = bar.Vertical ? bar.Track.Height() : bar.Track.Width();
+        const int thumbLength = bar.Vertical ? bar.Thumb.Height() : bar.Thumb.Width();
         const int span = std::max(1, trackLength - thumbLength);
-        const int position = (p.Y - FThumbGrab - trackTop) * MaxTopIndex() / span;
-        Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, unsigned(std::clamp(position, 0, MaxTopIndex()))), 0);
+        const int position = (bar.Along(p) - FThumbGrab - trackStart) * ScrollRange() / span;
+        Perform(scroll, MAKEWPARAM(SB_THUMBTRACK, unsigned(std::clamp(position, 0, ScrollRange()))), 0);
         return;
     }
     if (message.Msg == WM_LBUTTONUP && FThumbGrab >= 0) {
         FThumbGrab = -1;
         SetMouseCapture(false);
-        Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, unsigned(FTopIndex)), 0);
-        if (!guard.Destroyed()) Perform(WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+        Perform(scroll, MAKEWPARAM(SB_THUMBPOSITION, unsigned(ScrollPosition())), 0);
+        if (!guard.Destroyed()) Perform(scroll, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
         return;
     }
 
@@ -445,6 +574,7 @@ void TListBox::HandleMouse(TMessage& message) {
         const int index = ItemAtPos(p, true);
         if (index < 0) return;
         if (message.Msg == WM_LBUTTONDBLCLK) SendNotification(CN_COMMAND, MAKEWPARAM(0, LBN_DBLCLK), 0);
+        else if (FMultiSelect && !FExtendedSelect) SelectByUser(index, TPick::Toggle);
         else if (FMultiSelect && (message.WParam & MK_SHIFT)) SelectByUser(index, TPick::Extend);
         else if (FMultiSelect && (message.WParam & MK_CONTROL)) SelectByUser(index, TPick::Toggle);
         else SelectByUser(index, TPick::Single);
@@ -454,11 +584,20 @@ void TListBox::HandleMouse(TMessage& message) {
 void TListBox::HandleKey(TMessage& message) {
     const int count = FItems->Count();
     if (count == 0) return;
-    const int current = FItemIndex;
+    const int current = FItems->Current();
+    const int rows = RowsPerColumn();
     int next = current;
     switch (message.WParam) {
         case VK_UP: next = current - 1; break;
         case VK_DOWN: next = current + 1; break;
+        case VK_LEFT:
+            if (FColumns == 0) return;
+            next = current - rows;
+            break;
+        case VK_RIGHT:
+            if (FColumns == 0) return;
+            next = current + rows;
+            break;
         case VK_HOME: next = 0; break;
         case VK_END: next = count - 1; break;
         case VK_PRIOR: next = current - (VisibleItemCount() - 1); break;
@@ -473,8 +612,10 @@ void TListBox::HandleKey(TMessage& message) {
     }
     message.Result = 1;
     next = std::clamp(next, 0, count - 1);
-    const bool extend = FMultiSelect && KeyboardShiftState().Contains(ssShift);
-    if (next != current || extend) SelectByUser(next, extend ? TPick::Extend : TPick::Single);
+    TPick pick = TPick::Single;
+    if (FMultiSelect && !FExtendedSelect) pick = TPick::MoveFocus;
+    else if (FMultiSelect && KeyboardShiftState().Contains(ssShift)) pick = TPick::Extend;
+    if (next != current || pick == TPick::Extend) SelectByUser(next, pick);
 }
 
 void TListBox::HandleChar(TMessage& message) {
@@ -485,11 +626,12 @@ void TListBox::HandleChar(TMessage& message) {
     if (count == 0 || typed < 32) return;
     message.Result = 1;
     const int lowered = std::tolower(typed);
+    const int current = FItems->Current();
     for (int step = 1; step <= count; ++step) {
-        const int index = ((FItemIndex < 0 ? -1 : FItemIndex) + step) % count;
-        const std::string& text = FItems->Strings(index);
+        const int index = ((current < 0 ? -1 : current) + step) % count;
+        const std::string text = FItems->Strings(index);
         if (!text.empty() && std::tolower(static_cast<unsigned char>(text[0])) == lowered) {
-            if (index != FItemIndex || FMultiSelect) SelectByUser(index, TPick::Single);
+            if (index != current || FMultiSelect) SelectByUser(index, TPick::Single);
             return;
         }
     }
@@ -500,8 +642,9 @@ void TListBox::HandleWheel(TMessage& message) {
     FWheelRest += static_cast<std::int16_t>(HIWORD(message.WParam));
     const int notches = FWheelRest / kWheelNotch;
     FWheelRest -= notches * kWheelNotch;
-    // Turning the wheel away from the user (positive) shows earlier items.
-    if (notches != 0) SetTopIndex(FTopIndex - notches * kItemsPerNotch);
+    // Turning the wheel away from the user (positive) shows earlier items
+    // (with columns, earlier columns).
+    if (notches != 0) ScrollTo(ScrollPosition() - notches * (FColumns > 0 ? 1 : kItemsPerNotch));
 }
 
 void TListBox::WndProc(TMessage& message) {
@@ -524,7 +667,10 @@ void TListBox::WndProc(TMessage& message) {
             HandleWheel(message);
             return;
         case WM_VSCROLL:
-            HandleScroll(LOWORD(message.WParam), HIWORD(message.WParam));
+            if (FColumns == 0) HandleScroll(LOWORD(message.WParam), HIWORD(message.WParam));
+            return;
+        case WM_HSCROLL:
+            if (FColumns > 0) HandleScroll(LOWORD(message.WParam), HIWORD(message.WParam));
             return;
         case CN_COMMAND:
             switch (HIWORD(message.WParam)) {
@@ -559,9 +705,14 @@ void TListBox::WndProc(TMessage& message) {
             return;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-        case CM_CTL3DCHANGED:
         case CM_FONTCHANGED:
             TWinControl::WndProc(message);
+            Invalidate();
+            return;
+        case CM_CTL3DCHANGED:
+            TWinControl::WndProc(message);
+            // The border's width changes: whole items again.
+            if (FIntegralHeight) SetHeight(Height());
             Invalidate();
             return;
         default:
