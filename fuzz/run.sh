@@ -30,4 +30,6 @@ run() {
 
 run form_text_fuzz form -dict="$here/form.dict"
 run form_reader_fuzz form -dict="$here/form.dict"
+run form_library_fuzz library -dict="$here/library.dict"
+run orvoform_steps_fuzz steps -dict="$here/steps.dict"
 run bmp_decode_fuzz bmp

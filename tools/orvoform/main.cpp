@@ -13,6 +13,7 @@
 #include "host/qt/Automation.h"
 #include "host/framework/Forms.h"
 #include "host/framework/Streaming.h"
+#include "host/services/OutputFile.h"
 
 using namespace Orvo;
 
@@ -53,6 +54,12 @@ TWinControl* ControlToRender(TCustomForm* form, const std::string& name) {
 }
 
 int Run(const TCommandLine& line, const std::vector<TStep>& steps) {
+    // What stands at the output path is refused before any work is done
+    // (and again when the picture is written).
+    if (line.Command == TCommandLine::TCommand::Render)
+        if (const std::string why = OutputPathProblem(line.Output); !why.empty())
+            throw EToolError("cannot write " + line.Output + ": " + why);
+
     TExceptionLog exceptions;
     exceptions.Install();
 

@@ -79,6 +79,9 @@ struct LOGFONT {
     char lfFaceName[LF_FACESIZE] = {};  // form-description name, mapped by host/services/FontMapping.h
 };
 using LOGFONTA = LOGFONT;
+// The largest character or cell height a font is drawn at: an lfHeight
+// further from 0 either way is drawn at this height.
+constexpr int MaxFontPixelHeight = 2048;
 
 struct TEXTMETRIC {
     int tmHeight = 0;           // ascent + descent: the line (cell) height

@@ -822,7 +822,7 @@ const TClassInfo& TComboBox::StaticClassInfo() {
             .DefaultInt(0)
             .Bool("Sorted", &C::Sorted, &C::SetSorted)
             .Default(false)
-            .Str("Text", &C::Text, &C::SetText)
+            .WindowText("Text", &C::Text, &C::SetText)
             .DefaultStr("")
             .StoredWhen([](const C& c) { return c.Style() == csDropDown || c.Style() == csSimple; })
             .Object("Items", &C::Items)

@@ -1,0 +1,180 @@
+// Runs arbitrary orvoform step scripts on the demonstration form: one step a
+// line, as orvoform takes them on its command line (lines starting with # are
+// comments), through orvoform's own step parser and runner.
+//
+// A script runs as orvoform runs it: a malformed step refuses the whole
+// script before anything happens, a step that is refused (status 2) ends it,
+// and after every step the pending paints are done. Nothing may crash, trip a
+// sanitizer or raise from the form's own code (status 1), and the form must
+// still be written and read back afterwards.
+//
+// Making the demonstration form takes far longer than a script, so scripts
+// run in batches on one form, like the random input test: kScriptsPerForm
+// scripts, then the written form is read back and a fresh form is made. A
+// fault may therefore need the scripts before it on the same form: with
+// ORVO_STEPS_HISTORY=FILE every script since the form was made is kept in
+// FILE (the last one is the one that failed), so that their concatenation
+// replays it (run this target on that file).
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Step.h"
+#include "StepRunner.h"
+#include "ToolError.h"
+#include "Unit1.h"
+#include "host/framework/Streaming.h"
+#include "host/qt/Automation.h"
+#include "host/stdctrls/Dialogs.h"
+
+using namespace Orvo;
+
+namespace {
+
+constexpr int kScriptsPerForm = 64;
+
+[[noreturn]] void Broken(const std::string& what, const std::string& detail) {
+    std::fprintf(stderr, "orvoform steps: %s\n%s\n", what.c_str(), detail.c_str());
+    std::abort();
+}
+
+// The scripts run on the current form, appended to ORVO_STEPS_HISTORY.
+class THistory {
+public:
+    THistory() {
+        if (const char* path = std::getenv("ORVO_STEPS_HISTORY")) FPath = path;
+    }
+    void Restart() {
+        if (FPath.empty()) return;
+        if (FFd >= 0) close(FFd);
+        FFd = open(FPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    }
+    void Add(std::string_view script) {
+        if (FFd < 0) return;
+        std::string text = "# --- script\n" + std::string(script);
+        if (text.back() != '\n') text += '\n';
+        if (write(FFd, text.data(), text.size()) < 0) Broken("cannot keep the history", FPath);
+    }
+
+private:
+    std::string FPath;
+    int FFd = -1;
+};
+
+// The demonstration form, shown as orvoform shows it, with what its own code
+// raises collected.
+class TDemoStage {
+public:
+    TForm1& Form() {
+        if (!FForm) {
+            TColorDialog::ClearScriptedAnswers();
+            FForm = std::make_unique<TForm1>(nullptr);
+            FForm->AfterConstruction();
+            ShowFormForAutomation(FForm.get());
+            CheckRaised("making the form");
+            FScripts = 0;
+            FHistory.Restart();
+        }
+        return *FForm;
+    }
+
+    void Begin(std::string_view script) { FHistory.Add(script); }
+
+    // After a script: once a batch is done, the form must write and read back.
+    void End() {
+        TColorDialog::ClearScriptedAnswers();
+        if (++FScripts < kScriptsPerForm) return;
+        std::string text;
+        try {
+            text = WriteComponentText(FForm.get());
+            std::unique_ptr<TComponent> copy(ReadComponentFromText(text, "steps.form"));
+        } catch (const std::exception& e) {
+            Broken(std::string("the form the scripts left cannot be written and read back: ") + e.what(), text);
+        }
+        FForm.reset();
+        CheckRaised("freeing the form");
+    }
+
+    void CheckRaised(const std::string& during) {
+        if (FRaised.empty()) return;
+        const std::string what = FRaised.front();
+        FRaised.clear();
+        Broken(during + ": the form raised: " + what, "");
+    }
+
+    std::vector<std::string> FRaised;
+
+private:
+    std::unique_ptr<TForm1> FForm;
+    THistory FHistory;
+    int FScripts = 0;
+};
+
+// Never freed: the form must not outlive the application object at exit.
+TDemoStage& Stage() {
+    static TDemoStage* stage = new TDemoStage;
+    return *stage;
+}
+
+std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line[0] != '#') lines.emplace_back(line);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    UseOffscreenPlatform();
+    SilenceQtWarnings();
+    Application->Initialize(*argc, *argv);
+    DismissUnexpectedDialogs();
+    Application->OnException = [](TObject*, const std::exception& e) { Stage().FRaised.push_back(e.what()); };
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view script(reinterpret_cast<const char*>(data), size);
+    std::vector<TStep> steps;
+    try {
+        for (const std::string& line : Lines(script)) steps.push_back(ParseStep(line));
+    } catch (const EToolError&) {
+        return 0;  // orvoform refuses the command line before it makes the form
+    }
+    if (steps.empty()) return 0;
+
+    TDemoStage& stage = Stage();
+    TStepRunner runner(&stage.Form());
+    stage.Begin(script);
+    for (const TStep& step : steps) {
+        try {
+            runner.Run(step);
+        } catch (const EToolError&) {
+            break;  // refused with status 2: the run ends here
+        } catch (const std::exception& e) {
+            Broken("step '" + step.Text + "' failed with something other than a refusal", e.what());
+        }
+        ProcessPendingPaints();
+        stage.CheckRaised("step '" + step.Text + "'");
+        std::string dialog;
+        if (TakeDismissedDialog(dialog)) break;  // a dialog with no answer: refused
+    }
+    stage.End();
+    return 0;
+}
