@@ -17,12 +17,12 @@
 #include <string_view>
 #include <vector>
 
+#include "headless_application.h"
 #include "FormLoader.h"
 #include "ToolError.h"
 #include "host/framework/Forms.h"
 #include "host/framework/FormText.h"
 #include "host/framework/Streaming.h"
-#include "host/qt/Automation.h"
 
 using namespace Orvo;
 
@@ -31,12 +31,6 @@ namespace {
 [[noreturn]] void Broken(const char* what, const std::string& detail) {
     std::fprintf(stderr, "form library: %s\n%s\n", what, detail.c_str());
     std::abort();
-}
-
-// Exceptions the form's own code raised (OnCreate, a handler run by a setter).
-std::vector<std::string>& Raised() {
-    static std::vector<std::string> raised;
-    return raised;
 }
 
 // A library control appends HintSecondLine to Hint when it is read, so a form
@@ -81,20 +75,16 @@ void CheckReferencesKept(TComponent* form, TComponent* component, const TFormObj
 }
 
 TCustomForm* Load(std::string_view text, const std::string& fileName) {
-    Raised().clear();
+    RaisedByForms().clear();
     TCustomForm* form = LoadFormText(text, fileName);
-    if (!Raised().empty()) Broken("the form's code raised while it was loaded", Raised().front());
+    if (!RaisedByForms().empty()) Broken("the form's code raised while it was loaded", RaisedByForms().front());
     return form;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    UseOffscreenPlatform();
-    SilenceQtWarnings();
-    Application->Initialize(*argc, *argv);
-    DismissUnexpectedDialogs();
-    Application->OnException = [](TObject*, const std::exception& e) { Raised().push_back(e.what()); };
+    StartHeadlessApplication(*argc, *argv);
     return 0;
 }
 

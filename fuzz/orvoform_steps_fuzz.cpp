@@ -3,18 +3,22 @@
 // comments), through orvoform's own step parser and runner.
 //
 // A script runs as orvoform runs it: a malformed step refuses the whole
-// script before anything happens, a step that is refused (status 2) ends it,
-// and after every step the pending paints are done. Nothing may crash, trip a
-// sanitizer or raise from the form's own code (status 1), and the form must
-// still be written and read back afterwards.
+// script before anything happens, and a step that is refused (status 2)
+// ends it. Nothing may crash, trip a sanitizer or raise from the form's own
+// code (status 1), and the form must still be written and read back
+// afterwards.
 //
-// Making the demonstration form takes far longer than a script, so scripts
-// run in batches on one form, like the random input test: kScriptsPerForm
-// scripts, then the written form is read back and a fresh form is made. A
-// fault may therefore need the scripts before it on the same form: with
-// ORVO_STEPS_HISTORY=FILE every script since the form was made is kept in
-// FILE (the last one is the one that failed), so that their concatenation
-// replays it (run this target on that file).
+// Two things are done less often than orvoform does them, or the target
+// would run a few dozen scripts a second: the pending paints are done after
+// each script rather than after each step (the steps' events are still
+// handled one by one), and scripts run in batches on one form, like the
+// random input test: kScriptsPerForm scripts, then the written form is read
+// back and a fresh form is made. A fault may therefore need the scripts
+// before it on the same form: with ORVO_STEPS_HISTORY=FILE every script
+// since the form was made is kept in FILE (the last one is the one that
+// failed), and running this target on that file replays them one after the
+// other on one form. fuzz/run.sh keeps scripts to about ten steps
+// (-max_len=256) for the same reason.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -28,6 +32,7 @@
 #include <string_view>
 #include <vector>
 
+#include "headless_application.h"
 #include "Step.h"
 #include "StepRunner.h"
 #include "ToolError.h"
@@ -40,7 +45,10 @@ using namespace Orvo;
 
 namespace {
 
-constexpr int kScriptsPerForm = 64;
+constexpr int kScriptsPerForm = 256;
+
+// Between the scripts of a kept history.
+constexpr std::string_view kScriptSeparator = "\n# --- script\n";
 
 [[noreturn]] void Broken(const std::string& what, const std::string& detail) {
     std::fprintf(stderr, "orvoform steps: %s\n%s\n", what.c_str(), detail.c_str());
@@ -60,7 +68,7 @@ public:
     }
     void Add(std::string_view script) {
         if (FFd < 0) return;
-        std::string text = "# --- script\n" + std::string(script);
+        std::string text = std::string(kScriptSeparator) + std::string(script);
         if (text.back() != '\n') text += '\n';
         if (write(FFd, text.data(), text.size()) < 0) Broken("cannot keep the history", FPath);
     }
@@ -105,13 +113,11 @@ public:
     }
 
     void CheckRaised(const std::string& during) {
-        if (FRaised.empty()) return;
-        const std::string what = FRaised.front();
-        FRaised.clear();
+        if (RaisedByForms().empty()) return;
+        const std::string what = RaisedByForms().front();
+        RaisedByForms().clear();
         Broken(during + ": the form raised: " + what, "");
     }
-
-    std::vector<std::string> FRaised;
 
 private:
     std::unique_ptr<TForm1> FForm;
@@ -138,26 +144,14 @@ std::vector<std::string> Lines(std::string_view text) {
     return lines;
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    UseOffscreenPlatform();
-    SilenceQtWarnings();
-    Application->Initialize(*argc, *argv);
-    DismissUnexpectedDialogs();
-    Application->OnException = [](TObject*, const std::exception& e) { Stage().FRaised.push_back(e.what()); };
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view script(reinterpret_cast<const char*>(data), size);
+void RunScript(std::string_view script) {
     std::vector<TStep> steps;
     try {
         for (const std::string& line : Lines(script)) steps.push_back(ParseStep(line));
     } catch (const EToolError&) {
-        return 0;  // orvoform refuses the command line before it makes the form
+        return;  // orvoform refuses the command line before it makes the form
     }
-    if (steps.empty()) return 0;
+    if (steps.empty()) return;
 
     TDemoStage& stage = Stage();
     TStepRunner runner(&stage.Form());
@@ -170,11 +164,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const std::exception& e) {
             Broken("step '" + step.Text + "' failed with something other than a refusal", e.what());
         }
-        ProcessPendingPaints();
         stage.CheckRaised("step '" + step.Text + "'");
         std::string dialog;
         if (TakeDismissedDialog(dialog)) break;  // a dialog with no answer: refused
     }
+    ProcessPendingPaints();
+    stage.CheckRaised("painting after the script");
     stage.End();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    StartHeadlessApplication(*argc, *argv);
     return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // One script, or the scripts of a kept history one after the other.
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    while (true) {
+        const std::size_t separator = input.find(kScriptSeparator);
+        RunScript(input.substr(0, separator));
+        if (separator == std::string_view::npos) return 0;
+        input.remove_prefix(separator + kScriptSeparator.size());
+    }
 }

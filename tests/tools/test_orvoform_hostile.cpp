@@ -87,6 +87,9 @@ const THostileCase kCases[] = {
      kFirstCaseLine + 1, "Orvo1.Caption: #0 cannot"},
     {"StepCaptionWithNul", Form(""), {"set:CheckBox1.Caption='check'#0'box'"}, 2, 0, "CheckBox1.Caption: #0 cannot"},
     {"HintKeepsNul", Form("  object Edit2: TEdit\n    Hint = 'hi'#0'nt'\n  end\n"), {}, 0, 0, "Hint = 'hi'#0'nt'\n"},
+    // The item keeps it; the combo's text, the item up to its #0, reads back.
+    {"ComboItemWithNul", Form("  object Combo1: TComboBox\n    Items.Strings = (\n      'a'#0'b')\n    ItemIndex = 0\n  end\n"),
+     {}, 0, 0, "    Text = 'a'\n    Items.Strings = (\n      'a'#0'b')\n"},
 
     // References a property cannot hold.
     {"ActivePageOfAnotherPageControl", Form("  object Pages3: TPageControl\n    ActivePage = TabSheet2\n  end\n"), {}, 2,
