@@ -5,8 +5,9 @@
 // A script runs as orvoform runs it: a malformed step refuses the whole
 // script before anything happens, and a step that is refused (status 2)
 // ends it. Nothing may crash, trip a sanitizer or raise from the form's own
-// code (status 1), and the form must still be written and read back
-// afterwards.
+// code (status 1), a component reference a set: step was allowed to give
+// must be the one the property then holds, and the form must still be
+// written and read back afterwards.
 //
 // Two things are done less often than orvoform does them, or the target
 // would run a few dozen scripts a second: the pending paints are done after
@@ -23,6 +24,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -33,6 +35,7 @@
 #include <vector>
 
 #include "headless_application.h"
+#include "PropertyAssignment.h"
 #include "Step.h"
 #include "StepRunner.h"
 #include "ToolError.h"
@@ -144,6 +147,37 @@ std::vector<std::string> Lines(std::string_view text) {
     return lines;
 }
 
+bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    return true;
+}
+
+// A reference that a set: step gave and the property took must be what it
+// then holds: one it cannot hold is refused, never dropped or swapped.
+void CheckReferenceKept(TComponent* form, const TStep& step) {
+    if (step.Kind != TStepKind::Set) return;
+    TObject* target = FindFormComponent(form, step.Name);
+    std::string_view path = step.Property;
+    const TPropInfo* p = nullptr;
+    while (true) {
+        const std::size_t dot = path.find('.');
+        p = target->ClassInfo().FindPublished(path.substr(0, dot));
+        if (!p || dot == std::string_view::npos) break;
+        target = p->SubObject ? p->SubObject(*target) : nullptr;
+        if (!target) return;
+        path.remove_prefix(dot + 1);
+    }
+    if (!p || p->Kind != TPropKind::Component || !p->Get) return;
+    std::string_view given = step.Value;
+    while (!given.empty() && std::isspace(static_cast<unsigned char>(given.front()))) given.remove_prefix(1);
+    while (!given.empty() && std::isspace(static_cast<unsigned char>(given.back()))) given.remove_suffix(1);
+    const std::optional<TValue> held = p->Get(*target);
+    if (!SameText(held ? held->text : std::string("nil"), given))
+        Broken("a reference set: gave was taken but another is held", step.Text + " -> " + (held ? held->text : "nil"));
+}
+
 void RunScript(std::string_view script) {
     std::vector<TStep> steps;
     try {
@@ -164,6 +198,7 @@ void RunScript(std::string_view script) {
         } catch (const std::exception& e) {
             Broken("step '" + step.Text + "' failed with something other than a refusal", e.what());
         }
+        CheckReferenceKept(&stage.Form(), step);
         stage.CheckRaised("step '" + step.Text + "'");
         std::string dialog;
         if (TakeDismissedDialog(dialog)) break;  // a dialog with no answer: refused
