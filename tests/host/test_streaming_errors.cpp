@@ -126,6 +126,21 @@ TEST_P(StreamingBadInput, FailsWithOneErrorAndFreesWhatItCreated) {
 INSTANTIATE_TEST_SUITE_P(Streaming, StreamingBadInput, ::testing::ValuesIn(kBadInputs),
                          [](const ::testing::TestParamInfo<TBadInput>& info) { return std::string(info.param.Case); });
 
+TEST(StreamingErrors, AFormCannotTakeTheNameOfOneOfItsComponents) {
+    TTestForm form(nullptr);
+    form.SetName("Original");
+    auto* keeper = new TTestNonVisual(&form);
+    keeper->SetName("Keeper");
+    try {
+        ReadComponentText(&form, "object KEEPER: TStreamTestForm\nend\n", "renamed.form");
+        FAIL() << "the form took its component's name";
+    } catch (const EReadError& e) {
+        EXPECT_EQ(e.Line(), 1);
+        EXPECT_NE(e.Message().find("cannot take the name KEEPER"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(form.Name(), "Original");
+}
+
 TEST(StreamingErrors, LoadedThatThrowsFailsTheReadAtItsObject) {
     const int before = TStreamLog::Get().Live;
     {

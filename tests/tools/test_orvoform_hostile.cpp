@@ -108,13 +108,17 @@ const THostileCase kCases[] = {
      "ActiveControl = Edit1\n"},
 
     // Names: one for each of a form and its components, never nil.
-    {"ChildWithTheFormsName", Form("  object Form1: TCheckBox\n  end\n"), {}, 2, kFirstCaseLine, "name of its owner Form1"},
+    {"ChildWithTheFormsName", Form("  object Form1: TCheckBox\n  end\n"), {}, 2, kFirstCaseLine, "Form1 is the form's own name"},
     {"ChildWithTheFormsNameInOtherCase", Form("  object FORM1: TLabel\n  end\n"), {}, 2, kFirstCaseLine,
-     "name of its owner Form1"},
+     "FORM1 is the form's own name"},
     {"ComponentNamedNil", Form("  object nil: TCheckBox\n  end\n"), {}, 2, kFirstCaseLine, "nil cannot name a component"},
     {"ComponentNamedNilInCapitals", Form("  object NIL: TLabel\n  end\n"), {}, 2, kFirstCaseLine,
      "nil cannot name a component"},
     {"DuplicateName", Form("  object Label1: TLabel\n  end\n"), {}, 2, kFirstCaseLine, "Label1 already exists"},
+    // A radio group's buttons are its own (Button0...), reached as Button0.Button1.
+    {"PartNamedLikeItsOwner",
+     Form("  ActiveControl = Button0.Button1\n  object Button0: TOrvoRadioGroup\n    Items.Strings = (\n      'a'\n      'b')\n  end\n"),
+     {}, 0, 0, "ActiveControl = Button0.Button1\n"},
 };
 
 class OrvoformHostile : public ::testing::TestWithParam<THostileCase> {

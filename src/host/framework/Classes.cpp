@@ -64,11 +64,7 @@ void TComponent::SetName(const std::string& name) {
     if (FOwner && !name.empty()) {
         TComponent* other = FOwner->FindComponent(name);
         if (other && other != this) throw EComponentError("A component named " + name + " already exists");
-        if (EqualText(FOwner->FName, name))
-            throw EComponentError("A component cannot take the name of its owner " + FOwner->FName);
     }
-    if (TComponent* owned = FindComponent(name))
-        throw EComponentError("A component named " + name + " already exists (" + owned->ClassName() + ")");
     FName = name;
 }
 
@@ -94,7 +90,7 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
 
 void TComponent::InsertComponent(TComponent* component) {
     if (!component || component->FOwner == this) return;
-    if (!component->FName.empty() && (FindComponent(component->FName) || EqualText(component->FName, FName)))
+    if (!component->FName.empty() && FindComponent(component->FName))
         throw EComponentError("A component named " + component->FName + " already exists");
     if (component->FOwner) component->FOwner->RemoveComponent(component);
     FComponents.push_back(component);

@@ -91,11 +91,10 @@ public:
 
     const std::string& Name() const { return FName; }
     // Throws EComponentError for a name that is not an identifier, that is
-    // nil (which a reference reads as no component), or that another
-    // component of the same owner, the owner itself or one of this
-    // component's own components already has: a form and its components
-    // answer to one name each. The empty name is allowed (an unnamed
-    // component).
+    // nil (which a reference reads as no component) or that another
+    // component of the same owner already has. The empty name is allowed
+    // (an unnamed component). (The form reader also keeps a form's own name
+    // apart from its components'.)
     virtual void SetName(const std::string& name);
     int Tag() const { return FTag; }
     void SetTag(int tag) { FTag = tag; }

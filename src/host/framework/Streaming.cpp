@@ -177,6 +177,10 @@ private:
         FRoot->SetComponentStateFlag(csLoading, true);
         FLines[FRoot] = tree.Line;
         if (!tree.Name.empty() && tree.Name != FRoot->Name()) {
+            // A reference by that name would mean the component, a step
+            // the form: the form and its components answer to one name each.
+            if (FRoot->FindComponent(tree.Name))
+                Fail(tree.Line, "the form cannot take the name " + tree.Name + ", which a component of it has");
             try {
                 FRoot->SetName(tree.Name);
             } catch (const std::exception& e) {
@@ -197,6 +201,8 @@ private:
         if (!info->Create) Fail(object.Line, "the class " + info->Name + " cannot be created from a description");
         if (!object.Name.empty() && FRoot->FindComponent(object.Name))
             Fail(object.Line, "a component named " + object.Name + " already exists");
+        if (!object.Name.empty() && SameText(object.Name, FRoot->Name()))
+            Fail(object.Line, object.Name + " is the form's own name; a component of it needs another");
 
         TComponent* child = nullptr;
         try {
