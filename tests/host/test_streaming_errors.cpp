@@ -141,6 +141,25 @@ TEST(StreamingErrors, AFormCannotTakeTheNameOfOneOfItsComponents) {
     EXPECT_EQ(form.Name(), "Original");
 }
 
+// Memory running out is no fault of the description: the read passes it on as
+// it is, not as an error at a line, and still frees what it made.
+TEST(StreamingErrors, OutOfMemoryIsPassedOnAsItIsAndUndoesTheRead) {
+    const int before = TStreamLog::Get().Live;
+    {
+        TTestForm form(nullptr);
+        const std::string text = "object Form1: TStreamTestForm\n"
+                                 "  object Panel1: TStreamTestControl\n"
+                                 "    Fragile = " + std::to_string(TTestControl::OutOfMemoryFragile) + "\n"
+                                 "  end\n"
+                                 "end\n";
+        EXPECT_THROW(ReadComponentText(&form, text, "memory.form"), std::bad_alloc);
+        EXPECT_EQ(form.ComponentCount(), 0);
+        EXPECT_EQ(form.Panel1, nullptr);
+        EXPECT_FALSE(form.ComponentState().Contains(csLoading));
+    }
+    EXPECT_EQ(TStreamLog::Get().Live, before);
+}
+
 TEST(StreamingErrors, LoadedThatThrowsFailsTheReadAtItsObject) {
     const int before = TStreamLog::Get().Live;
     {

@@ -120,6 +120,9 @@ TCustomForm* LoadFormText(std::string_view text, const std::string& fileName) {
     } catch (const EReadError& e) {
         delete form;
         throw EFormLoadError(e.what());
+    } catch (...) {
+        delete form;
+        throw;
     }
     // What Application->CreateForm does after the constructor: OnCreate.
     form->AfterConstruction();

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <exception>
+#include <new>
 
 #include "ToolError.h"
 #include "host/framework/Classes.h"
@@ -87,6 +88,8 @@ void AssignPublishedProperty(TComponent* form, TComponent* component, const std:
         prop->Set(*target, value, &binding);
     } catch (const EPropertyError& e) {
         throw EToolError("invalid value '" + valueText + "' for " + what + ": " + e.what());
+    } catch (const std::bad_alloc&) {
+        throw;  // not the value's fault: the caller says what ran out of memory
     } catch (const std::exception& e) {
         throw EToolError("cannot set " + what + " to '" + valueText + "': " + e.what());
     }

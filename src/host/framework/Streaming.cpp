@@ -4,6 +4,7 @@
 #include <any>
 #include <cctype>
 #include <map>
+#include <new>
 #include <optional>
 #include <set>
 #include <vector>
@@ -166,6 +167,13 @@ private:
     };
 
     [[noreturn]] void Fail(int line, const std::string& message) const { throw EReadError(FFileName, line, message); }
+    // Fails at the line with what a setter, constructor or Loaded threw;
+    // except when memory ran out, which is no fault of the description: that
+    // goes up as it is, for the caller to report as what it is.
+    [[noreturn]] void FailFrom(const std::exception& cause, int line, const std::string& message) const {
+        if (dynamic_cast<const std::bad_alloc*>(&cause)) throw;
+        Fail(line, message);
+    }
 
     void ReadRoot(const TFormObject& tree) {
         const TClassInfo& rootClass = FRoot->ClassInfo();
@@ -184,7 +192,7 @@ private:
             try {
                 FRoot->SetName(tree.Name);
             } catch (const std::exception& e) {
-                Fail(tree.Line, e.what());
+                FailFrom(e, tree.Line, e.what());
             }
         }
         ReadComponent(FRoot, tree);
@@ -208,7 +216,7 @@ private:
         try {
             child = info->Create(FRoot);
         } catch (const std::exception& e) {
-            Fail(object.Line, "creating " + Describe(object) + " failed: " + e.what());
+            FailFrom(e, object.Line, "creating " + Describe(object) + " failed: " + e.what());
         }
         if (!child) Fail(object.Line, "the class " + info->Name + " created nothing");
         FCreated.Add(child);
@@ -219,14 +227,14 @@ private:
         try {
             child->SetName(object.Name);
         } catch (const std::exception& e) {
-            Fail(object.Line, e.what());
+            FailFrom(e, object.Line, e.what());
         }
         BindField(object, child);
         if (child->HasParent()) {
             try {
                 child->SetParentComponent(parent);
             } catch (const std::exception& e) {
-                Fail(object.Line, Describe(object) + " cannot be placed on " + Describe(parent) + ": " + e.what());
+                FailFrom(e, object.Line, Describe(object) + " cannot be placed on " + Describe(parent) + ": " + e.what());
             }
             // A parent that does not take the child (a button inside a label)
             // would leave it nowhere, and one that takes it but does not
@@ -272,7 +280,7 @@ private:
             throw;
         } catch (const std::exception& e) {
             // An override of ReadState threw on its own account.
-            Fail(object.Line, Describe(object) + ": " + e.what());
+            FailFrom(e, object.Line, Describe(object) + ": " + e.what());
         } catch (...) {
             Fail(object.Line, Describe(object) + ": an unknown error");
         }
@@ -312,7 +320,7 @@ private:
         } catch (const EReadError&) {
             throw;
         } catch (const std::exception& e) {
-            Fail(stored.Line, where + ": " + e.what());
+            FailFrom(e, stored.Line, where + ": " + e.what());
         } catch (...) {
             Fail(stored.Line, where + ": an unknown error");
         }
@@ -334,7 +342,7 @@ private:
             try {
                 c->Loaded();
             } catch (const std::exception& e) {
-                Fail(LineOf(c), Describe(c) + ": finishing the load failed: " + e.what());
+                FailFrom(e, LineOf(c), Describe(c) + ": finishing the load failed: " + e.what());
             }
             // The base Loaded clears csLoading; an override that forgets to
             // call it must not leave the component marked as loading.
@@ -431,6 +439,8 @@ TComponent* ReadComponentFromText(std::string_view text, const std::string& file
     TComponent* root = nullptr;
     try {
         root = info->Create(owner);
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (const std::exception& e) {
         throw EReadError(fileName, tree.Line, "creating " + tree.ClassName + " failed: " + e.what());
     }
