@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config dpkg-dev
   qt6-base-dev libgl-dev
   # The X client library: the Qt glue asks the X server which keys are held.
   libxcb1-dev

@@ -232,11 +232,16 @@ public:
     void CreateForm(T*& ref) {
         T* form = new T(this);
         ref = form;
+        AdoptForm(form);
+        form->AfterConstruction();
+    }
+    // A form the application owns that was made another way (LoadFormFile):
+    // it becomes the main form when there is none yet, as with CreateForm.
+    void AdoptForm(TCustomForm* form) {
         if (!FMainForm) {
             FMainForm = form;
             FTerminated = false;  // a new main form starts a new run
         }
-        form->AfterConstruction();
     }
 
     // Shows the main form and handles events until the application is
