@@ -186,6 +186,7 @@ protected:
 private:
     void ShowWindowNow();
     void PlaceOnScreen();
+    void WarnOfControlsWithoutParent() const;
     void ApplyWindowFlags();
 
     TFormBorderStyle FBorderStyle = bsSizeable;
