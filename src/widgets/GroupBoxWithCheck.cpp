@@ -1,0 +1,88 @@
+#include "widgets/GroupBoxWithCheck.h"
+
+#include <QChildEvent>
+#include <QEvent>
+
+#include "orvo/OrvoGroupBoxWithCheck.h"
+#include "widgets/GroupBox.h"
+#include "widgets/WidgetProperty.h"
+
+namespace Orvo {
+
+namespace {
+
+const TOrvoGroupBoxWithCheck& GroupOf(const ControlWidget& widget) {
+    return *static_cast<const TOrvoGroupBoxWithCheck*>(widget.control());
+}
+
+}  // namespace
+
+GroupBoxWithCheck::GroupBoxWithCheck(QWidget* parent)
+    : WindowedControlWidget(new TOrvoGroupBoxWithCheck(nullptr), parent) {
+    watch(GroupOf(*this).Heading());
+    FChecked = GroupOf(*this).Checked();
+    KeepLayoutInsideFrame(this);
+}
+
+GroupBoxWithCheck::GroupBoxWithCheck(const QString& title, QWidget* parent) : GroupBoxWithCheck(parent) {
+    setTitle(title);
+}
+
+GroupBoxWithCheck::~GroupBoxWithCheck() = default;
+
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QString, title, setTitle, "Caption")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, isChecked, setChecked, "Checked")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QColor, checkColor, setCheckColor, "CheckColor")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, ControlWidget::CheckStyle, checkStyle, setCheckStyle, "CheckStyle")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, ControlWidget::CheckType, checkType, setCheckType, "CheckType")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, ctl3D, setCtl3D, "Ctl3D")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, parentCtl3D, setParentCtl3D, "ParentCtl3D")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, parentShowHint, setParentShowHint, "ParentShowHint")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, focusHighlight, setFocusHighlight, "FocusHighlight")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QColor, highlightColor, setHighlightColor, "HighlightColor")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, hotTrack, setHotTrack, "HotTrack")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QColor, hotTrackFontColor, setHotTrackFontColor, "HotTrackFontColor")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QString, hintSecondLine, setHintSecondLine, "HintSecondLine")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, readOnly, setReadOnly, "ReadOnly")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, transparent, setTransparent, "Transparent")
+ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, transparentCenter, setTransparentCenter, "TransparentCenter")
+
+ControlWidget::TextAlignment GroupBoxWithCheck::alignment() const {
+    return TextAlignment(libraryValue("Alignment").toInt());
+}
+
+void GroupBoxWithCheck::setAlignment(TextAlignment alignment) {
+    setLibraryValue("Alignment", alignment == LeftJustify ? LeftJustify : RightJustify);
+}
+
+void GroupBoxWithCheck::BringChildrenInLine() {
+    const QWidget* own = control() ? static_cast<const TWinControl*>(control())->Widget() : nullptr;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != own && !child->isWindow()) child->setEnabled(FChecked);
+}
+
+void GroupBoxWithCheck::libraryStateChanged(TControl* changed) {
+    const TOrvoGroupCheck* heading = GroupOf(*this).Heading();
+    if (!heading || changed != heading) return;
+    // The title's press shows at once; it counts when the click completes.
+    if (!heading->ClickDone() || heading->Checked() == FChecked) return;
+    FChecked = heading->Checked();
+    BringChildrenInLine();
+    emit toggled(FChecked);
+}
+
+void GroupBoxWithCheck::changeEvent(QEvent* event) {
+    WindowedControlWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) KeepLayoutInsideFrame(this);
+}
+
+void GroupBoxWithCheck::childEvent(QChildEvent* event) {
+    WindowedControlWidget::childEvent(event);
+    // A widget placed in an unchecked box is disabled with the others.
+    if (event->type() != QEvent::ChildPolished || FChecked) return;
+    auto* child = qobject_cast<QWidget*>(event->child());
+    const QWidget* own = static_cast<const TWinControl*>(control())->Widget();
+    if (child && child != own && !child->isWindow()) child->setEnabled(false);
+}
+
+}  // namespace Orvo

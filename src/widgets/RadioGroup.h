@@ -1,0 +1,111 @@
+#pragma once
+// Orvo::RadioGroup: the library's radio group (TOrvoRadioGroup) as a Qt
+// widget: a framed, titled box with one radio button for each of its items,
+// in 1 to 16 columns. currentIndex is the checked item (-1 for none).
+//
+// currentIndexChanged(int) comes once for every change of currentIndex,
+// whichever way it came: a click on a button, Space, its accelerator, an
+// arrow key (which moves to the previous or next item and checks it),
+// setCurrentIndex, or new items that leave the index beyond the last one.
+// The buttons take their look (every property below but columns, items and
+// title) from the group.
+
+#include <QStringList>
+
+#include "widgets/WindowedControlWidget.h"
+
+namespace Orvo {
+
+class RadioGroup : public WindowedControlWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString title READ title WRITE setTitle)
+    Q_PROPERTY(QStringList items READ items WRITE setItems)
+    // -1..count - 1 (a value outside is clamped).
+    Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentIndexChanged USER true)
+    // 1..16 (clamped).
+    Q_PROPERTY(int columns READ columns WRITE setColumns)
+    // The captions' side: LeftJustify puts the rings right; Center is taken
+    // as RightJustify.
+    Q_PROPERTY(TextAlignment alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+    Q_PROPERTY(Border border READ border WRITE setBorder)
+    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
+    Q_PROPERTY(BorderVisibility borderVisible READ borderVisible WRITE setBorderVisible)
+    Q_PROPERTY(QColor checkColor READ checkColor WRITE setCheckColor)
+    Q_PROPERTY(CheckStyle checkStyle READ checkStyle WRITE setCheckStyle)
+    // Etched (true) or flat frame, and the buttons' rings.
+    Q_PROPERTY(bool ctl3D READ ctl3D WRITE setCtl3D)
+    Q_PROPERTY(bool parentCtl3D READ parentCtl3D WRITE setParentCtl3D)
+    Q_PROPERTY(bool parentShowHint READ parentShowHint WRITE setParentShowHint)
+    Q_PROPERTY(bool focusHighlight READ focusHighlight WRITE setFocusHighlight)
+    Q_PROPERTY(QColor highlightColor READ highlightColor WRITE setHighlightColor)
+    Q_PROPERTY(bool hotTrack READ hotTrack WRITE setHotTrack)
+    Q_PROPERTY(QColor hotTrackFontColor READ hotTrackFontColor WRITE setHotTrackFontColor)
+    Q_PROPERTY(bool raised READ raised WRITE setRaised)
+    Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly)
+    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+    Q_PROPERTY(bool transparentCenter READ transparentCenter WRITE setTransparentCenter)
+
+public:
+    explicit RadioGroup(QWidget* parent = nullptr);
+    ~RadioGroup() override;
+
+    QString title() const;
+    void setTitle(const QString& title);
+    QStringList items() const;
+    void setItems(const QStringList& items);
+    int count() const;
+    int currentIndex() const;
+    int columns() const;
+    void setColumns(int columns);
+    TextAlignment alignment() const;
+    void setAlignment(TextAlignment alignment);
+    bool autoSize() const;
+    void setAutoSize(bool autoSize);
+    Border border() const;
+    void setBorder(Border border);
+    QColor borderColor() const;
+    void setBorderColor(const QColor& color);
+    BorderVisibility borderVisible() const;
+    void setBorderVisible(BorderVisibility visibility);
+    QColor checkColor() const;
+    void setCheckColor(const QColor& color);
+    CheckStyle checkStyle() const;
+    void setCheckStyle(CheckStyle style);
+    bool ctl3D() const;
+    void setCtl3D(bool ctl3D);
+    bool parentCtl3D() const;
+    void setParentCtl3D(bool parent);
+    bool parentShowHint() const;
+    void setParentShowHint(bool parent);
+    bool focusHighlight() const;
+    void setFocusHighlight(bool highlight);
+    QColor highlightColor() const;
+    void setHighlightColor(const QColor& color);
+    bool hotTrack() const;
+    void setHotTrack(bool hotTrack);
+    QColor hotTrackFontColor() const;
+    void setHotTrackFontColor(const QColor& color);
+    bool raised() const;
+    void setRaised(bool raised);
+    bool readOnly() const;
+    void setReadOnly(bool readOnly);
+    bool transparent() const;
+    void setTransparent(bool transparent);
+    bool transparentCenter() const;
+    void setTransparentCenter(bool transparentCenter);
+
+public slots:
+    void setCurrentIndex(int index);
+
+signals:
+    void currentIndexChanged(int index);
+
+protected:
+    void libraryStateChanged(TControl* control) override;
+
+private:
+    int FIndex = -1;  // as currentIndexChanged() last told
+};
+
+}  // namespace Orvo
