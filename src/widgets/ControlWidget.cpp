@@ -227,9 +227,7 @@ ControlWidget::ControlWidget(TControl* control, QWidget* parent)
     // Tab reaches the widget, which hands the focus to its control; a click
     // reaches the control's window directly.
     setFocusPolicy(Qt::TabFocus);
-    resize(d->Preferred);
     d->Root->SetParentWindow(d->Site.Window());
-    d->Fit();
     d->ApplyFont();
     d->ApplyPalette();
     d->ApplyDirection();
@@ -237,6 +235,9 @@ ControlWidget::ControlWidget(TControl* control, QWidget* parent)
     // The window exists from the start, as a Qt widget's children do: its
     // text and state changes are reported even before it is shown.
     ForLibrary(d->Root, [this] { d->Root->HandleNeeded(); });
+    // The size the constructor gave, or the one the font gave since (AutoSize).
+    resize(d->Preferred);
+    d->Fit();
     d->Mnemonics.Refresh(d->Root);
 }
 
@@ -339,7 +340,10 @@ void ControlWidget::focusInEvent(QFocusEvent* event) {
 }
 
 bool ControlWidget::focusNextPrevChild(bool next) {
-    return d->Site.FocusNextPrevChild(next) || QWidget::focusNextPrevChild(next);
+    // Tab while the widget itself has the focus (its control took none);
+    // from a Qt widget it holds, Qt's own chain goes on.
+    if (hasFocus() && d->Site.FocusNextPrevChild(next)) return true;
+    return QWidget::focusNextPrevChild(next);
 }
 
 }  // namespace Orvo
