@@ -10,8 +10,22 @@ RadioGroup::RadioGroup(QWidget* parent) : WindowedControlWidget(new TOrvoRadioGr
 RadioGroup::~RadioGroup() = default;
 
 ORVO_WIDGET_PROPERTY(RadioGroup, QString, title, setTitle, "Caption")
-ORVO_WIDGET_PROPERTY(RadioGroup, QStringList, items, setItems, "Items")
-ORVO_WIDGET_PROPERTY(RadioGroup, int, currentIndex, setCurrentIndex, "ItemIndex")
+QStringList RadioGroup::items() const { return libraryValue("Items").toStringList(); }
+
+void RadioGroup::setItems(const QStringList& items) {
+    setLibraryValue("Items", items);
+    if (FPendingIndex < 0 || count() == 0) return;
+    const int index = FPendingIndex;
+    FPendingIndex = -1;
+    setCurrentIndex(index);
+}
+
+int RadioGroup::currentIndex() const { return libraryValue("ItemIndex").toInt(); }
+
+void RadioGroup::setCurrentIndex(int index) {
+    FPendingIndex = count() == 0 && index >= 0 ? index : -1;
+    setLibraryValue("ItemIndex", index);
+}
 ORVO_WIDGET_PROPERTY(RadioGroup, int, columns, setColumns, "Columns")
 ORVO_WIDGET_PROPERTY(RadioGroup, bool, autoSize, setAutoSize, "AutoSize")
 ORVO_WIDGET_PROPERTY(RadioGroup, ControlWidget::Border, border, setBorder, "Border")

@@ -9,6 +9,11 @@
 // setCurrentIndex, or new items that leave the index beyond the last one.
 // The buttons take their look (every property below but columns, items and
 // title) from the group.
+//
+// A current index given while the group has no items yet is kept until
+// items come and then applied (clamped), as a form description of the
+// library is read: code generated from a .ui file sets the index before the
+// items, which it sets with the other translatable texts.
 
 #include <QStringList>
 
@@ -105,7 +110,8 @@ protected:
     void libraryStateChanged(TControl* control) override;
 
 private:
-    int FIndex = -1;  // as currentIndexChanged() last told
+    int FIndex = -1;         // as currentIndexChanged() last told
+    int FPendingIndex = -1;  // given before there were items
 };
 
 }  // namespace Orvo

@@ -193,6 +193,11 @@ TEST(WidgetPropertyLimits, RefusedValuesLeaveTheControlAsItWas) {
     group.setItems({"a", "b"});
     group.setCurrentIndex(9);
     EXPECT_EQ(group.currentIndex(), 1);  // clamped to the last line
+    // Given before any items (as code from a .ui file does), kept for them.
+    RadioGroup early;
+    early.setCurrentIndex(2);
+    early.setItems({"a", "b", "c", "d"});
+    EXPECT_EQ(early.currentIndex(), 2);
     Panel panel;
     panel.setTransparency(250);
     EXPECT_EQ(panel.transparency(), 100);  // stored as 100
