@@ -20,9 +20,10 @@ class Button : public WindowedControlWidget {
     Q_PROPERTY(QString text READ text WRITE setText)
     Q_PROPERTY(Shape shape READ shape WRITE setShape)
     Q_PROPERTY(TextAlignment alignment READ alignment WRITE setAlignment)
-    // Escape presses it while the focus is in its window's library controls.
+    // The library's Cancel and Default: on a form of the library Escape and
+    // Enter press such a button from anywhere on the form; a widget has no
+    // form around it, so they act only while the button has the focus.
     Q_PROPERTY(bool cancel READ isCancel WRITE setCancel)
-    // Enter presses it while the focus is in its window's library controls.
     Q_PROPERTY(bool default READ isDefault WRITE setDefault)
     Q_PROPERTY(int modalResult READ modalResult WRITE setModalResult)
     Q_PROPERTY(bool ctl3D READ ctl3D WRITE setCtl3D)

@@ -5,6 +5,7 @@
 // QApplication::quit() with library forms and widgets open.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLineEdit>
@@ -292,6 +293,23 @@ TEST(WidgetTransparency, ATransparentControlShowsTheContainerBeneath) {
     background->setGradientEndColor(QColor(0, 0, 200));
     ProcessPendingPaints();
     EXPECT_EQ(QColor(w.Window->grab().toImage().pixel(40 + 100, 40 + 9)), QColor(0, 0, 200));
+}
+
+// A screen reader learns of a control in a widget what it learns on a form,
+// and finds it inside the widget's window.
+TEST(WidgetAccessibility, TheControlAnswersAsOnAForm) {
+    TShownWindow w;
+    auto* box = new CheckBox("&Send a copy", w.Window.get());
+    box->setChecked(true);
+    w.Show();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(static_cast<TWinControl*>(box->control())->Widget());
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::CheckBox);
+    EXPECT_EQ(face->text(QAccessible::Name), "Send a copy");
+    EXPECT_TRUE(face->state().checked);
+    bool inWindow = false;
+    for (QAccessibleInterface* p = face->parent(); p; p = p->parent()) inWindow |= p->object() == w.Window.get();
+    EXPECT_TRUE(inWindow);
 }
 
 // QApplication::quit() while a library form is shown as a window of its own
