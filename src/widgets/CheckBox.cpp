@@ -5,7 +5,7 @@
 
 namespace Orvo {
 
-CheckBox::CheckBox(QWidget* parent) : WindowedControlWidget(new TOrvoCheckBox(nullptr), parent) {
+CheckBox::CheckBox(QWidget* parent) : CheckControlWidget(new TOrvoCheckBox(nullptr), parent) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setSizedByPainting(true);
 }
@@ -20,32 +20,15 @@ ORVO_WIDGET_PROPERTY(CheckBox, bool, autoSize, setAutoSize, "AutoSize")
 ORVO_WIDGET_PROPERTY(CheckBox, ControlWidget::Border, border, setBorder, "Border")
 ORVO_WIDGET_PROPERTY(CheckBox, QColor, borderColor, setBorderColor, "BorderColor")
 ORVO_WIDGET_PROPERTY(CheckBox, ControlWidget::BorderVisibility, borderVisible, setBorderVisible, "BorderVisible")
-ORVO_WIDGET_PROPERTY(CheckBox, QColor, checkColor, setCheckColor, "CheckColor")
-ORVO_WIDGET_PROPERTY(CheckBox, ControlWidget::CheckStyle, checkStyle, setCheckStyle, "CheckStyle")
 ORVO_WIDGET_PROPERTY(CheckBox, ControlWidget::CheckType, checkType, setCheckType, "CheckType")
-ORVO_WIDGET_PROPERTY(CheckBox, bool, ctl3D, setCtl3D, "Ctl3D")
-ORVO_WIDGET_PROPERTY(CheckBox, bool, focusHighlight, setFocusHighlight, "FocusHighlight")
-ORVO_WIDGET_PROPERTY(CheckBox, QColor, highlightColor, setHighlightColor, "HighlightColor")
-ORVO_WIDGET_PROPERTY(CheckBox, bool, hotTrack, setHotTrack, "HotTrack")
-ORVO_WIDGET_PROPERTY(CheckBox, QColor, hotTrackFontColor, setHotTrackFontColor, "HotTrackFontColor")
 ORVO_WIDGET_PROPERTY(CheckBox, QString, hintSecondLine, setHintSecondLine, "HintSecondLine")
-ORVO_WIDGET_PROPERTY(CheckBox, bool, readOnly, setReadOnly, "ReadOnly")
-ORVO_WIDGET_PROPERTY(CheckBox, bool, transparent, setTransparent, "Transparent")
-ORVO_WIDGET_PROPERTY(CheckBox, bool, transparentCenter, setTransparentCenter, "TransparentCenter")
 ORVO_WIDGET_PROPERTY(CheckBox, bool, wordWrap, setWordWrap, "WordWrap")
-
-ControlWidget::TextAlignment CheckBox::alignment() const { return TextAlignment(libraryValue("Alignment").toInt()); }
-
-void CheckBox::setAlignment(TextAlignment alignment) {
-    // The square stands on one side or the other: Center is RightJustify.
-    setLibraryValue("Alignment", alignment == LeftJustify ? LeftJustify : RightJustify);
-}
 
 void CheckBox::toggle() { setChecked(!isChecked()); }
 
 QSize CheckBox::minimumSizeHint() const {
     // An AutoSize box is as wide as its caption.
-    return autoSize() ? sizeHint() : WindowedControlWidget::minimumSizeHint();
+    return autoSize() ? sizeHint() : CheckControlWidget::minimumSizeHint();
 }
 
 void CheckBox::libraryStateChanged(TControl* changed) {

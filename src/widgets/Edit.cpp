@@ -8,7 +8,7 @@
 
 namespace Orvo {
 
-Edit::Edit(QWidget* parent) : WindowedControlWidget(new TOrvoEdit(nullptr), parent) {
+Edit::Edit(QWidget* parent) : FocusFieldWidget(new TOrvoEdit(nullptr), parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     ConnectWindow();
 }
@@ -18,20 +18,11 @@ Edit::Edit(const QString& text, QWidget* parent) : Edit(parent) { setText(text);
 Edit::~Edit() = default;
 
 ORVO_WIDGET_PROPERTY(Edit, QString, text, setText, "Text")
-ORVO_WIDGET_PROPERTY(Edit, ControlWidget::TextAlignment, alignment, setAlignment, "Alignment")
 ORVO_WIDGET_PROPERTY(Edit, bool, autoSelect, setAutoSelect, "AutoSelect")
 ORVO_WIDGET_PROPERTY(Edit, bool, autoSize, setAutoSize, "AutoSize")
-ORVO_WIDGET_PROPERTY(Edit, ControlWidget::BorderStyle, borderStyle, setBorderStyle, "BorderStyle")
-ORVO_WIDGET_PROPERTY(Edit, bool, ctl3D, setCtl3D, "Ctl3D")
-ORVO_WIDGET_PROPERTY(Edit, bool, parentCtl3D, setParentCtl3D, "ParentCtl3D")
-ORVO_WIDGET_PROPERTY(Edit, bool, parentShowHint, setParentShowHint, "ParentShowHint")
 ORVO_WIDGET_PROPERTY(Edit, int, maxLength, setMaxLength, "MaxLength")
 ORVO_WIDGET_PROPERTY(Edit, QChar, passwordChar, setPasswordChar, "PasswordChar")
 ORVO_WIDGET_PROPERTY(Edit, bool, readOnly, setReadOnly, "ReadOnly")
-ORVO_WIDGET_PROPERTY(Edit, bool, focusHighlight, setFocusHighlight, "FocusHighlight")
-ORVO_WIDGET_PROPERTY(Edit, QColor, highlightColor, setHighlightColor, "HighlightColor")
-ORVO_WIDGET_PROPERTY(Edit, bool, transparent, setTransparent, "Transparent")
-ORVO_WIDGET_PROPERTY(Edit, int, transparency, setTransparency, "Transparency")
 
 void Edit::clear() { setText(QString()); }
 

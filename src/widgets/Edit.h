@@ -9,33 +9,22 @@
 // or setText), textEdited for the user's typing only, returnPressed for
 // Enter.
 
-#include "widgets/WindowedControlWidget.h"
+#include "widgets/FocusFieldWidget.h"
 
 namespace Orvo {
 
-class Edit : public WindowedControlWidget {
+class Edit : public FocusFieldWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged USER true)
-    Q_PROPERTY(TextAlignment alignment READ alignment WRITE setAlignment)
     // The whole text is selected when the edit gets the focus by Tab.
     Q_PROPERTY(bool autoSelect READ autoSelect WRITE setAutoSelect)
     // The height follows the font.
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
-    Q_PROPERTY(BorderStyle borderStyle READ borderStyle WRITE setBorderStyle)
-    // A sunken (true) or flat border.
-    Q_PROPERTY(bool ctl3D READ ctl3D WRITE setCtl3D)
-    Q_PROPERTY(bool parentCtl3D READ parentCtl3D WRITE setParentCtl3D)
-    Q_PROPERTY(bool parentShowHint READ parentShowHint WRITE setParentShowHint)
     // 0 for no limit.
     Q_PROPERTY(int maxLength READ maxLength WRITE setMaxLength)
     // Shown for every character typed (a null character shows the text).
     Q_PROPERTY(QChar passwordChar READ passwordChar WRITE setPasswordChar)
     Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly)
-    Q_PROPERTY(bool focusHighlight READ focusHighlight WRITE setFocusHighlight)
-    Q_PROPERTY(QColor highlightColor READ highlightColor WRITE setHighlightColor)
-    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
-    // 0..100 (above 100 is taken as 100).
-    Q_PROPERTY(int transparency READ transparency WRITE setTransparency)
 
 public:
     explicit Edit(QWidget* parent = nullptr);
@@ -43,34 +32,16 @@ public:
     ~Edit() override;
 
     QString text() const;
-    TextAlignment alignment() const;
-    void setAlignment(TextAlignment alignment);
     bool autoSelect() const;
     void setAutoSelect(bool select);
     bool autoSize() const;
     void setAutoSize(bool autoSize);
-    BorderStyle borderStyle() const;
-    void setBorderStyle(BorderStyle style);
-    bool ctl3D() const;
-    void setCtl3D(bool ctl3D);
-    bool parentCtl3D() const;
-    void setParentCtl3D(bool parent);
-    bool parentShowHint() const;
-    void setParentShowHint(bool parent);
     int maxLength() const;
     void setMaxLength(int length);
     QChar passwordChar() const;
     void setPasswordChar(QChar ch);
     bool readOnly() const;
     void setReadOnly(bool readOnly);
-    bool focusHighlight() const;
-    void setFocusHighlight(bool highlight);
-    QColor highlightColor() const;
-    void setHighlightColor(const QColor& color);
-    bool transparent() const;
-    void setTransparent(bool transparent);
-    int transparency() const;
-    void setTransparency(int percent);
 
 public slots:
     void setText(const QString& text);

@@ -18,7 +18,7 @@ const TOrvoGroupBoxWithCheck& GroupOf(const ControlWidget& widget) {
 }  // namespace
 
 GroupBoxWithCheck::GroupBoxWithCheck(QWidget* parent)
-    : WindowedControlWidget(new TOrvoGroupBoxWithCheck(nullptr), parent) {
+    : CheckControlWidget(new TOrvoGroupBoxWithCheck(nullptr), parent) {
     watch(GroupOf(*this).Heading());
     FChecked = GroupOf(*this).Checked();
     KeepLayoutInsideFrame(this);
@@ -32,28 +32,10 @@ GroupBoxWithCheck::~GroupBoxWithCheck() = default;
 
 ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QString, title, setTitle, "Caption")
 ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, isChecked, setChecked, "Checked")
-ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QColor, checkColor, setCheckColor, "CheckColor")
-ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, ControlWidget::CheckStyle, checkStyle, setCheckStyle, "CheckStyle")
 ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, ControlWidget::CheckType, checkType, setCheckType, "CheckType")
-ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, ctl3D, setCtl3D, "Ctl3D")
 ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, parentCtl3D, setParentCtl3D, "ParentCtl3D")
 ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, parentShowHint, setParentShowHint, "ParentShowHint")
-ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, focusHighlight, setFocusHighlight, "FocusHighlight")
-ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QColor, highlightColor, setHighlightColor, "HighlightColor")
-ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, hotTrack, setHotTrack, "HotTrack")
-ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QColor, hotTrackFontColor, setHotTrackFontColor, "HotTrackFontColor")
 ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QString, hintSecondLine, setHintSecondLine, "HintSecondLine")
-ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, readOnly, setReadOnly, "ReadOnly")
-ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, transparent, setTransparent, "Transparent")
-ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, transparentCenter, setTransparentCenter, "TransparentCenter")
-
-ControlWidget::TextAlignment GroupBoxWithCheck::alignment() const {
-    return TextAlignment(libraryValue("Alignment").toInt());
-}
-
-void GroupBoxWithCheck::setAlignment(TextAlignment alignment) {
-    setLibraryValue("Alignment", alignment == LeftJustify ? LeftJustify : RightJustify);
-}
 
 void GroupBoxWithCheck::BringChildrenInLine() {
     const QWidget* own = control() ? static_cast<const TWinControl*>(control())->Widget() : nullptr;
@@ -72,12 +54,12 @@ void GroupBoxWithCheck::libraryStateChanged(TControl* changed) {
 }
 
 void GroupBoxWithCheck::changeEvent(QEvent* event) {
-    WindowedControlWidget::changeEvent(event);
+    CheckControlWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) KeepLayoutInsideFrame(this);
 }
 
 void GroupBoxWithCheck::childEvent(QChildEvent* event) {
-    WindowedControlWidget::childEvent(event);
+    CheckControlWidget::childEvent(event);
     // A widget placed in an unchecked box is disabled with the others.
     if (event->type() != QEvent::ChildPolished || FChecked) return;
     auto* child = qobject_cast<QWidget*>(event->child());

@@ -9,31 +9,18 @@
 // title, Space or Enter while it has the focus, its accelerator, or
 // setChecked. A press dragged off the title changes nothing.
 
-#include "widgets/WindowedControlWidget.h"
+#include "widgets/CheckControlWidget.h"
 
 namespace Orvo {
 
-class GroupBoxWithCheck : public WindowedControlWidget {
+class GroupBoxWithCheck : public CheckControlWidget {
     Q_OBJECT
     Q_PROPERTY(QString title READ title WRITE setTitle)
     Q_PROPERTY(bool checked READ isChecked WRITE setChecked NOTIFY toggled USER true)
-    // The title check box's caption side; Center is taken as RightJustify.
-    Q_PROPERTY(TextAlignment alignment READ alignment WRITE setAlignment)
-    Q_PROPERTY(QColor checkColor READ checkColor WRITE setCheckColor)
-    Q_PROPERTY(CheckStyle checkStyle READ checkStyle WRITE setCheckStyle)
     Q_PROPERTY(CheckType checkType READ checkType WRITE setCheckType)
-    // Etched (true) or flat frame, and the title's square.
-    Q_PROPERTY(bool ctl3D READ ctl3D WRITE setCtl3D)
     Q_PROPERTY(bool parentCtl3D READ parentCtl3D WRITE setParentCtl3D)
     Q_PROPERTY(bool parentShowHint READ parentShowHint WRITE setParentShowHint)
-    Q_PROPERTY(bool focusHighlight READ focusHighlight WRITE setFocusHighlight)
-    Q_PROPERTY(QColor highlightColor READ highlightColor WRITE setHighlightColor)
-    Q_PROPERTY(bool hotTrack READ hotTrack WRITE setHotTrack)
-    Q_PROPERTY(QColor hotTrackFontColor READ hotTrackFontColor WRITE setHotTrackFontColor)
     Q_PROPERTY(QString hintSecondLine READ hintSecondLine WRITE setHintSecondLine)
-    Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly)
-    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
-    Q_PROPERTY(bool transparentCenter READ transparentCenter WRITE setTransparentCenter)
 
 public:
     explicit GroupBoxWithCheck(QWidget* parent = nullptr);
@@ -43,36 +30,14 @@ public:
     QString title() const;
     void setTitle(const QString& title);
     bool isChecked() const;
-    TextAlignment alignment() const;
-    void setAlignment(TextAlignment alignment);
-    QColor checkColor() const;
-    void setCheckColor(const QColor& color);
-    CheckStyle checkStyle() const;
-    void setCheckStyle(CheckStyle style);
     CheckType checkType() const;
     void setCheckType(CheckType type);
-    bool ctl3D() const;
-    void setCtl3D(bool ctl3D);
     bool parentCtl3D() const;
     void setParentCtl3D(bool parent);
     bool parentShowHint() const;
     void setParentShowHint(bool parent);
-    bool focusHighlight() const;
-    void setFocusHighlight(bool highlight);
-    QColor highlightColor() const;
-    void setHighlightColor(const QColor& color);
-    bool hotTrack() const;
-    void setHotTrack(bool hotTrack);
-    QColor hotTrackFontColor() const;
-    void setHotTrackFontColor(const QColor& color);
     QString hintSecondLine() const;
     void setHintSecondLine(const QString& line);
-    bool readOnly() const;
-    void setReadOnly(bool readOnly);
-    bool transparent() const;
-    void setTransparent(bool transparent);
-    bool transparentCenter() const;
-    void setTransparentCenter(bool transparentCenter);
 
 public slots:
     void setChecked(bool checked);

@@ -13,7 +13,7 @@ TOrvoListBox& ListOf(const ControlWidget& widget) { return *static_cast<TOrvoLis
 
 }  // namespace
 
-ListBox::ListBox(QWidget* parent) : WindowedControlWidget(new TOrvoListBox(nullptr), parent) {
+ListBox::ListBox(QWidget* parent) : FocusFieldWidget(new TOrvoListBox(nullptr), parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -21,18 +21,9 @@ ListBox::~ListBox() = default;
 
 ORVO_WIDGET_PROPERTY(ListBox, QStringList, items, setItems, "Items")
 ORVO_WIDGET_PROPERTY(ListBox, ControlWidget::ListStyle, listStyle, setListStyle, "Style")
-ORVO_WIDGET_PROPERTY(ListBox, ControlWidget::TextAlignment, alignment, setAlignment, "Alignment")
 ORVO_WIDGET_PROPERTY(ListBox, int, itemHeight, setItemHeight, "ItemHeight")
 ORVO_WIDGET_PROPERTY(ListBox, bool, multiSelect, setMultiSelect, "MultiSelect")
 ORVO_WIDGET_PROPERTY(ListBox, bool, sorted, setSorted, "Sorted")
-ORVO_WIDGET_PROPERTY(ListBox, ControlWidget::BorderStyle, borderStyle, setBorderStyle, "BorderStyle")
-ORVO_WIDGET_PROPERTY(ListBox, bool, ctl3D, setCtl3D, "Ctl3D")
-ORVO_WIDGET_PROPERTY(ListBox, bool, parentCtl3D, setParentCtl3D, "ParentCtl3D")
-ORVO_WIDGET_PROPERTY(ListBox, bool, parentShowHint, setParentShowHint, "ParentShowHint")
-ORVO_WIDGET_PROPERTY(ListBox, bool, focusHighlight, setFocusHighlight, "FocusHighlight")
-ORVO_WIDGET_PROPERTY(ListBox, QColor, highlightColor, setHighlightColor, "HighlightColor")
-ORVO_WIDGET_PROPERTY(ListBox, bool, transparent, setTransparent, "Transparent")
-ORVO_WIDGET_PROPERTY(ListBox, int, transparency, setTransparency, "Transparency")
 
 int ListBox::count() const { return ListOf(*this).Items()->Count(); }
 

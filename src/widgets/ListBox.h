@@ -14,31 +14,21 @@
 
 #include <vector>
 
-#include "widgets/WindowedControlWidget.h"
+#include "widgets/FocusFieldWidget.h"
 
 namespace Orvo {
 
-class ListBox : public WindowedControlWidget {
+class ListBox : public FocusFieldWidget {
     Q_OBJECT
     Q_PROPERTY(QStringList items READ items WRITE setItems)
     // -1 for none; not stored (the library does not store it either).
     Q_PROPERTY(int currentRow READ currentRow WRITE setCurrentRow NOTIFY currentRowChanged USER true STORED false)
     Q_PROPERTY(ListStyle listStyle READ listStyle WRITE setListStyle)
-    Q_PROPERTY(TextAlignment alignment READ alignment WRITE setAlignment)
     // 1..255 (clamped).
     Q_PROPERTY(int itemHeight READ itemHeight WRITE setItemHeight)
     // Ctrl and Shift pick several items.
     Q_PROPERTY(bool multiSelect READ multiSelect WRITE setMultiSelect)
     Q_PROPERTY(bool sorted READ sorted WRITE setSorted)
-    Q_PROPERTY(BorderStyle borderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(bool ctl3D READ ctl3D WRITE setCtl3D)
-    Q_PROPERTY(bool parentCtl3D READ parentCtl3D WRITE setParentCtl3D)
-    Q_PROPERTY(bool parentShowHint READ parentShowHint WRITE setParentShowHint)
-    Q_PROPERTY(bool focusHighlight READ focusHighlight WRITE setFocusHighlight)
-    Q_PROPERTY(QColor highlightColor READ highlightColor WRITE setHighlightColor)
-    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
-    // 0..100 (above 100 is taken as 100).
-    Q_PROPERTY(int transparency READ transparency WRITE setTransparency)
 
 public:
     explicit ListBox(QWidget* parent = nullptr);
@@ -52,30 +42,12 @@ public:
     void setRowSelected(int row, bool selected);
     ListStyle listStyle() const;
     void setListStyle(ListStyle style);
-    TextAlignment alignment() const;
-    void setAlignment(TextAlignment alignment);
     int itemHeight() const;
     void setItemHeight(int height);
     bool multiSelect() const;
     void setMultiSelect(bool multi);
     bool sorted() const;
     void setSorted(bool sorted);
-    BorderStyle borderStyle() const;
-    void setBorderStyle(BorderStyle style);
-    bool ctl3D() const;
-    void setCtl3D(bool ctl3D);
-    bool parentCtl3D() const;
-    void setParentCtl3D(bool parent);
-    bool parentShowHint() const;
-    void setParentShowHint(bool parent);
-    bool focusHighlight() const;
-    void setFocusHighlight(bool highlight);
-    QColor highlightColor() const;
-    void setHighlightColor(const QColor& color);
-    bool transparent() const;
-    void setTransparent(bool transparent);
-    int transparency() const;
-    void setTransparency(int percent);
 
 public slots:
     void setCurrentRow(int row);

@@ -6,27 +6,18 @@
 
 namespace Orvo {
 
-Memo::Memo(QWidget* parent) : WindowedControlWidget(new TOrvoMemo(nullptr), parent) {
+Memo::Memo(QWidget* parent) : FocusFieldWidget(new TOrvoMemo(nullptr), parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 Memo::~Memo() = default;
 
-ORVO_WIDGET_PROPERTY(Memo, ControlWidget::TextAlignment, alignment, setAlignment, "Alignment")
-ORVO_WIDGET_PROPERTY(Memo, ControlWidget::BorderStyle, borderStyle, setBorderStyle, "BorderStyle")
-ORVO_WIDGET_PROPERTY(Memo, bool, ctl3D, setCtl3D, "Ctl3D")
-ORVO_WIDGET_PROPERTY(Memo, bool, parentCtl3D, setParentCtl3D, "ParentCtl3D")
-ORVO_WIDGET_PROPERTY(Memo, bool, parentShowHint, setParentShowHint, "ParentShowHint")
 ORVO_WIDGET_PROPERTY(Memo, int, maxLength, setMaxLength, "MaxLength")
 ORVO_WIDGET_PROPERTY(Memo, bool, readOnly, setReadOnly, "ReadOnly")
 ORVO_WIDGET_PROPERTY(Memo, ControlWidget::ScrollBars, scrollBars, setScrollBars, "ScrollBars")
 ORVO_WIDGET_PROPERTY(Memo, bool, wantReturns, setWantReturns, "WantReturns")
 ORVO_WIDGET_PROPERTY(Memo, bool, wantTabs, setWantTabs, "WantTabs")
 ORVO_WIDGET_PROPERTY(Memo, bool, wordWrap, setWordWrap, "WordWrap")
-ORVO_WIDGET_PROPERTY(Memo, bool, focusHighlight, setFocusHighlight, "FocusHighlight")
-ORVO_WIDGET_PROPERTY(Memo, QColor, highlightColor, setHighlightColor, "HighlightColor")
-ORVO_WIDGET_PROPERTY(Memo, bool, transparent, setTransparent, "Transparent")
-ORVO_WIDGET_PROPERTY(Memo, int, transparency, setTransparency, "Transparency")
 
 // The memo's Lines, one per line of the text: "a\nb\n" is "a", "b" and an
 // empty last line, so that the text comes back as it was given.

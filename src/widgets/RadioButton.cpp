@@ -5,7 +5,7 @@
 
 namespace Orvo {
 
-RadioButton::RadioButton(QWidget* parent) : WindowedControlWidget(new TOrvoRadioButton(nullptr), parent) {
+RadioButton::RadioButton(QWidget* parent) : CheckControlWidget(new TOrvoRadioButton(nullptr), parent) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setSizedByPainting(true);
 }
@@ -21,28 +21,12 @@ ORVO_WIDGET_PROPERTY(RadioButton, bool, autoSize, setAutoSize, "AutoSize")
 ORVO_WIDGET_PROPERTY(RadioButton, ControlWidget::Border, border, setBorder, "Border")
 ORVO_WIDGET_PROPERTY(RadioButton, QColor, borderColor, setBorderColor, "BorderColor")
 ORVO_WIDGET_PROPERTY(RadioButton, ControlWidget::BorderVisibility, borderVisible, setBorderVisible, "BorderVisible")
-ORVO_WIDGET_PROPERTY(RadioButton, QColor, checkColor, setCheckColor, "CheckColor")
-ORVO_WIDGET_PROPERTY(RadioButton, ControlWidget::CheckStyle, checkStyle, setCheckStyle, "CheckStyle")
-ORVO_WIDGET_PROPERTY(RadioButton, bool, ctl3D, setCtl3D, "Ctl3D")
-ORVO_WIDGET_PROPERTY(RadioButton, bool, focusHighlight, setFocusHighlight, "FocusHighlight")
-ORVO_WIDGET_PROPERTY(RadioButton, QColor, highlightColor, setHighlightColor, "HighlightColor")
-ORVO_WIDGET_PROPERTY(RadioButton, bool, hotTrack, setHotTrack, "HotTrack")
-ORVO_WIDGET_PROPERTY(RadioButton, QColor, hotTrackFontColor, setHotTrackFontColor, "HotTrackFontColor")
 ORVO_WIDGET_PROPERTY(RadioButton, QString, hintSecondLine, setHintSecondLine, "HintSecondLine")
 ORVO_WIDGET_PROPERTY(RadioButton, bool, raised, setRaised, "Raised")
-ORVO_WIDGET_PROPERTY(RadioButton, bool, readOnly, setReadOnly, "ReadOnly")
-ORVO_WIDGET_PROPERTY(RadioButton, bool, transparent, setTransparent, "Transparent")
-ORVO_WIDGET_PROPERTY(RadioButton, bool, transparentCenter, setTransparentCenter, "TransparentCenter")
 ORVO_WIDGET_PROPERTY(RadioButton, bool, wordWrap, setWordWrap, "WordWrap")
 
-ControlWidget::TextAlignment RadioButton::alignment() const { return TextAlignment(libraryValue("Alignment").toInt()); }
-
-void RadioButton::setAlignment(TextAlignment alignment) {
-    setLibraryValue("Alignment", alignment == LeftJustify ? LeftJustify : RightJustify);
-}
-
 QSize RadioButton::minimumSizeHint() const {
-    return autoSize() ? sizeHint() : WindowedControlWidget::minimumSizeHint();
+    return autoSize() ? sizeHint() : CheckControlWidget::minimumSizeHint();
 }
 
 void RadioButton::UncheckSiblings() {

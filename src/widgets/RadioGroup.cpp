@@ -5,7 +5,7 @@
 
 namespace Orvo {
 
-RadioGroup::RadioGroup(QWidget* parent) : WindowedControlWidget(new TOrvoRadioGroup(nullptr), parent) {}
+RadioGroup::RadioGroup(QWidget* parent) : CheckControlWidget(new TOrvoRadioGroup(nullptr), parent) {}
 
 RadioGroup::~RadioGroup() = default;
 
@@ -31,25 +31,9 @@ ORVO_WIDGET_PROPERTY(RadioGroup, bool, autoSize, setAutoSize, "AutoSize")
 ORVO_WIDGET_PROPERTY(RadioGroup, ControlWidget::Border, border, setBorder, "Border")
 ORVO_WIDGET_PROPERTY(RadioGroup, QColor, borderColor, setBorderColor, "BorderColor")
 ORVO_WIDGET_PROPERTY(RadioGroup, ControlWidget::BorderVisibility, borderVisible, setBorderVisible, "BorderVisible")
-ORVO_WIDGET_PROPERTY(RadioGroup, QColor, checkColor, setCheckColor, "CheckColor")
-ORVO_WIDGET_PROPERTY(RadioGroup, ControlWidget::CheckStyle, checkStyle, setCheckStyle, "CheckStyle")
-ORVO_WIDGET_PROPERTY(RadioGroup, bool, ctl3D, setCtl3D, "Ctl3D")
 ORVO_WIDGET_PROPERTY(RadioGroup, bool, parentCtl3D, setParentCtl3D, "ParentCtl3D")
 ORVO_WIDGET_PROPERTY(RadioGroup, bool, parentShowHint, setParentShowHint, "ParentShowHint")
-ORVO_WIDGET_PROPERTY(RadioGroup, bool, focusHighlight, setFocusHighlight, "FocusHighlight")
-ORVO_WIDGET_PROPERTY(RadioGroup, QColor, highlightColor, setHighlightColor, "HighlightColor")
-ORVO_WIDGET_PROPERTY(RadioGroup, bool, hotTrack, setHotTrack, "HotTrack")
-ORVO_WIDGET_PROPERTY(RadioGroup, QColor, hotTrackFontColor, setHotTrackFontColor, "HotTrackFontColor")
 ORVO_WIDGET_PROPERTY(RadioGroup, bool, raised, setRaised, "Raised")
-ORVO_WIDGET_PROPERTY(RadioGroup, bool, readOnly, setReadOnly, "ReadOnly")
-ORVO_WIDGET_PROPERTY(RadioGroup, bool, transparent, setTransparent, "Transparent")
-ORVO_WIDGET_PROPERTY(RadioGroup, bool, transparentCenter, setTransparentCenter, "TransparentCenter")
-
-ControlWidget::TextAlignment RadioGroup::alignment() const { return TextAlignment(libraryValue("Alignment").toInt()); }
-
-void RadioGroup::setAlignment(TextAlignment alignment) {
-    setLibraryValue("Alignment", alignment == LeftJustify ? LeftJustify : RightJustify);
-}
 
 int RadioGroup::count() const { return static_cast<const TOrvoRadioGroup*>(control())->Items()->Count(); }
 

@@ -17,11 +17,11 @@
 
 #include <QStringList>
 
-#include "widgets/WindowedControlWidget.h"
+#include "widgets/CheckControlWidget.h"
 
 namespace Orvo {
 
-class RadioGroup : public WindowedControlWidget {
+class RadioGroup : public CheckControlWidget {
     Q_OBJECT
     Q_PROPERTY(QString title READ title WRITE setTitle)
     Q_PROPERTY(QStringList items READ items WRITE setItems)
@@ -29,27 +29,13 @@ class RadioGroup : public WindowedControlWidget {
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentIndexChanged USER true)
     // 1..16 (clamped).
     Q_PROPERTY(int columns READ columns WRITE setColumns)
-    // The captions' side: LeftJustify puts the rings right; Center is taken
-    // as RightJustify.
-    Q_PROPERTY(TextAlignment alignment READ alignment WRITE setAlignment)
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
     Q_PROPERTY(Border border READ border WRITE setBorder)
     Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
     Q_PROPERTY(BorderVisibility borderVisible READ borderVisible WRITE setBorderVisible)
-    Q_PROPERTY(QColor checkColor READ checkColor WRITE setCheckColor)
-    Q_PROPERTY(CheckStyle checkStyle READ checkStyle WRITE setCheckStyle)
-    // Etched (true) or flat frame, and the buttons' rings.
-    Q_PROPERTY(bool ctl3D READ ctl3D WRITE setCtl3D)
     Q_PROPERTY(bool parentCtl3D READ parentCtl3D WRITE setParentCtl3D)
     Q_PROPERTY(bool parentShowHint READ parentShowHint WRITE setParentShowHint)
-    Q_PROPERTY(bool focusHighlight READ focusHighlight WRITE setFocusHighlight)
-    Q_PROPERTY(QColor highlightColor READ highlightColor WRITE setHighlightColor)
-    Q_PROPERTY(bool hotTrack READ hotTrack WRITE setHotTrack)
-    Q_PROPERTY(QColor hotTrackFontColor READ hotTrackFontColor WRITE setHotTrackFontColor)
     Q_PROPERTY(bool raised READ raised WRITE setRaised)
-    Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly)
-    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
-    Q_PROPERTY(bool transparentCenter READ transparentCenter WRITE setTransparentCenter)
 
 public:
     explicit RadioGroup(QWidget* parent = nullptr);
@@ -63,8 +49,6 @@ public:
     int currentIndex() const;
     int columns() const;
     void setColumns(int columns);
-    TextAlignment alignment() const;
-    void setAlignment(TextAlignment alignment);
     bool autoSize() const;
     void setAutoSize(bool autoSize);
     Border border() const;
@@ -73,32 +57,12 @@ public:
     void setBorderColor(const QColor& color);
     BorderVisibility borderVisible() const;
     void setBorderVisible(BorderVisibility visibility);
-    QColor checkColor() const;
-    void setCheckColor(const QColor& color);
-    CheckStyle checkStyle() const;
-    void setCheckStyle(CheckStyle style);
-    bool ctl3D() const;
-    void setCtl3D(bool ctl3D);
     bool parentCtl3D() const;
     void setParentCtl3D(bool parent);
     bool parentShowHint() const;
     void setParentShowHint(bool parent);
-    bool focusHighlight() const;
-    void setFocusHighlight(bool highlight);
-    QColor highlightColor() const;
-    void setHighlightColor(const QColor& color);
-    bool hotTrack() const;
-    void setHotTrack(bool hotTrack);
-    QColor hotTrackFontColor() const;
-    void setHotTrackFontColor(const QColor& color);
     bool raised() const;
     void setRaised(bool raised);
-    bool readOnly() const;
-    void setReadOnly(bool readOnly);
-    bool transparent() const;
-    void setTransparent(bool transparent);
-    bool transparentCenter() const;
-    void setTransparentCenter(bool transparentCenter);
 
 public slots:
     void setCurrentIndex(int index);
