@@ -17,145 +17,107 @@ QSize ConstructorSize() {
     return QSize(probe.Width(), probe.Height());
 }
 
+// One widget: its class and header, Designer's first name for it, the tip
+// of its entry, its caption's property and a new one's caption (none for
+// no caption), whether it holds widgets, and how its icon dresses it.
 template <class W, class T>
-TWidgetDescription Describe(const char* name, const char* header, const char* objectName, const char* toolTip) {
+TWidgetDescription Describe(const char* name, const char* objectName, const char* toolTip, const char* captionProperty,
+                            const char* caption, bool container, std::function<void(W*)> dress) {
     TWidgetDescription d;
     d.ClassName = QString::fromLatin1(name);
-    d.Header = QString::fromLatin1(header);
+    d.Header = "widgets/" + d.ClassName.mid(6) + ".h";
     d.ObjectName = QString::fromLatin1(objectName);
     d.ToolTip = QString::fromLatin1(toolTip);
+    d.CaptionProperty = QString::fromLatin1(captionProperty);
+    d.Caption = QString::fromLatin1(caption);
+    d.Container = container;
     d.Size = ConstructorSize<T>();
     d.Create = [](QWidget* parent) { return new W(parent); };
+    d.DressForIcon = [dress](ControlWidget* w) { dress(static_cast<W*>(w)); };
     return d;
 }
 
 QList<TWidgetDescription> Descriptions() {
-    QList<TWidgetDescription> all;
-
-    auto check = Describe<CheckBox, TOrvoCheckBox>("Orvo::CheckBox", "widgets/CheckBox.h", "checkBox",
-                                                   "A check box drawn by the library, with glyphs, borders and transparency");
-    check.CaptionProperty = "text";
-    check.Caption = "CheckBox";
-    check.DressForIcon = [](ControlWidget* w) {
-        auto* box = static_cast<CheckBox*>(w);
-        box->setAutoSize(false);
-        box->setChecked(true);
-        box->resize(20, 19);
+    return {
+        Describe<CheckBox, TOrvoCheckBox>("Orvo::CheckBox", "checkBox",
+                                          "A check box drawn by the library, with glyphs, borders and transparency",
+                                          "text", "CheckBox", false,
+                                          [](CheckBox* box) {
+                                              box->setAutoSize(false);
+                                              box->setChecked(true);
+                                              box->resize(20, 19);
+                                          }),
+        Describe<RadioButton, TOrvoRadioButton>("Orvo::RadioButton", "radioButton",
+                                                "A radio button drawn by the library", "text", "RadioButton", false,
+                                                [](RadioButton* button) {
+                                                    button->setAutoSize(false);
+                                                    button->setChecked(true);
+                                                    button->resize(20, 19);
+                                                }),
+        Describe<RadioGroup, TOrvoRadioGroup>("Orvo::RadioGroup", "radioGroup",
+                                              "A framed group of radio buttons, one per item", "title", "RadioGroup",
+                                              false,
+                                              [](RadioGroup* group) {
+                                                  group->setItems({"", ""});
+                                                  group->setCurrentIndex(0);
+                                                  group->resize(40, 52);
+                                              }),
+        Describe<GroupBox, TOrvoGroupBox>("Orvo::GroupBox", "groupBox",
+                                          "A framed, titled container drawn by the library", "title", "GroupBox", true,
+                                          [](GroupBox* box) {
+                                              box->setTitle("Ab");
+                                              box->resize(32, 28);
+                                          }),
+        Describe<GroupBoxWithCheck, TOrvoGroupBoxWithCheck>(
+            "Orvo::GroupBoxWithCheck", "groupBoxWithCheck",
+            "A group box whose title is a check box that enables what it holds", "title", "GroupBoxWithCheck", true,
+            [](GroupBoxWithCheck* box) { box->resize(32, 30); }),
+        Describe<Panel, TOrvoPanel>("Orvo::Panel", "panel", "A bevelled container that can be partly transparent", "",
+                                    "", true, [](Panel* panel) { panel->resize(32, 24); }),
+        Describe<Edit, TOrvoEdit>("Orvo::Edit", "edit", "A one-line text box, transparent while it has no focus", "", "",
+                                  false,
+                                  [](Edit* edit) {
+                                      edit->setText("ab");
+                                      edit->resize(32, edit->height());
+                                  }),
+        Describe<Memo, TOrvoMemo>("Orvo::Memo", "memo", "A text box of several lines", "", "", false,
+                                  [](Memo* memo) {
+                                      memo->setPlainText("ab\ncd");
+                                      memo->resize(32, 32);
+                                  }),
+        Describe<ListBox, TOrvoListBox>("Orvo::ListBox", "listBox",
+                                        "A list of items, transparent while it has no focus", "", "", false,
+                                        [](ListBox* list) {
+                                            list->setItems({"ab", "cd"});
+                                            list->setCurrentRow(0);
+                                            list->resize(40, 40);
+                                        }),
+        Describe<StaticText, TOrvoStaticText>("Orvo::StaticText", "staticText",
+                                              "A label drawn by the library, with borders and transparency", "text",
+                                              "StaticText", false,
+                                              [](StaticText* label) {
+                                                  label->setAutoSize(false);
+                                                  label->setText("Ab");
+                                                  label->setAlignment(ControlWidget::Center);
+                                                  label->setBorder(ControlWidget::SimpleBorder);
+                                                  label->resize(32, 20);
+                                              }),
+        Describe<Button, TOrvoButton>("Orvo::Button", "button",
+                                      "A push button in one of six shapes, with glyphs and pictures", "text", "Button",
+                                      false,
+                                      [](Button* button) {
+                                          button->setShape(ControlWidget::Ellipse);
+                                          button->setColor(QColor(120, 170, 240));
+                                          button->resize(32, 22);
+                                      }),
+        Describe<Background, TOrvoBackground>("Orvo::Background", "background",
+                                              "A gradient or tiled picture to place widgets on", "", "", true,
+                                              [](Background* background) {
+                                                  background->setGradientStartColor(QColor(255, 255, 255));
+                                                  background->setGradientEndColor(QColor(240, 176, 96));
+                                                  background->resize(32, 32);
+                                              }),
     };
-    all.append(check);
-
-    auto radio = Describe<RadioButton, TOrvoRadioButton>("Orvo::RadioButton", "widgets/RadioButton.h", "radioButton",
-                                                         "A radio button drawn by the library");
-    radio.CaptionProperty = "text";
-    radio.Caption = "RadioButton";
-    radio.DressForIcon = [](ControlWidget* w) {
-        auto* button = static_cast<RadioButton*>(w);
-        button->setAutoSize(false);
-        button->setChecked(true);
-        button->resize(20, 19);
-    };
-    all.append(radio);
-
-    auto group = Describe<RadioGroup, TOrvoRadioGroup>("Orvo::RadioGroup", "widgets/RadioGroup.h", "radioGroup",
-                                                       "A framed group of radio buttons, one per item");
-    group.CaptionProperty = "title";
-    group.Caption = "RadioGroup";
-    group.DressForIcon = [](ControlWidget* w) {
-        auto* radios = static_cast<RadioGroup*>(w);
-        radios->setItems({"", ""});
-        radios->setCurrentIndex(0);
-        radios->resize(40, 52);
-    };
-    all.append(group);
-
-    auto box = Describe<GroupBox, TOrvoGroupBox>("Orvo::GroupBox", "widgets/GroupBox.h", "groupBox",
-                                                 "A framed, titled container drawn by the library");
-    box.CaptionProperty = "title";
-    box.Caption = "GroupBox";
-    box.Container = true;
-    box.DressForIcon = [](ControlWidget* w) {
-        static_cast<GroupBox*>(w)->setTitle("Ab");
-        w->resize(32, 28);
-    };
-    all.append(box);
-
-    auto checked = Describe<GroupBoxWithCheck, TOrvoGroupBoxWithCheck>(
-        "Orvo::GroupBoxWithCheck", "widgets/GroupBoxWithCheck.h", "groupBoxWithCheck",
-        "A group box whose title is a check box that enables what it holds");
-    checked.CaptionProperty = "title";
-    checked.Caption = "GroupBoxWithCheck";
-    checked.Container = true;
-    checked.DressForIcon = [](ControlWidget* w) { w->resize(32, 30); };
-    all.append(checked);
-
-    auto panel = Describe<Panel, TOrvoPanel>("Orvo::Panel", "widgets/Panel.h", "panel",
-                                             "A bevelled container that can be partly transparent");
-    panel.Container = true;
-    panel.DressForIcon = [](ControlWidget* w) { w->resize(32, 24); };
-    all.append(panel);
-
-    auto edit = Describe<Edit, TOrvoEdit>("Orvo::Edit", "widgets/Edit.h", "edit",
-                                          "A one-line text box, transparent while it has no focus");
-    edit.DressForIcon = [](ControlWidget* w) {
-        static_cast<Edit*>(w)->setText("ab");
-        w->resize(32, w->height());
-    };
-    all.append(edit);
-
-    auto memo = Describe<Memo, TOrvoMemo>("Orvo::Memo", "widgets/Memo.h", "memo", "A text box of several lines");
-    memo.DressForIcon = [](ControlWidget* w) {
-        static_cast<Memo*>(w)->setPlainText("ab\ncd");
-        w->resize(32, 32);
-    };
-    all.append(memo);
-
-    auto list = Describe<ListBox, TOrvoListBox>("Orvo::ListBox", "widgets/ListBox.h", "listBox",
-                                                "A list of items, transparent while it has no focus");
-    list.DressForIcon = [](ControlWidget* w) {
-        auto* items = static_cast<ListBox*>(w);
-        items->setItems({"ab", "cd"});
-        items->setCurrentRow(0);
-        items->resize(40, 40);
-    };
-    all.append(list);
-
-    auto text = Describe<StaticText, TOrvoStaticText>("Orvo::StaticText", "widgets/StaticText.h", "staticText",
-                                                      "A label drawn by the library, with borders and transparency");
-    text.CaptionProperty = "text";
-    text.Caption = "StaticText";
-    text.DressForIcon = [](ControlWidget* w) {
-        auto* label = static_cast<StaticText*>(w);
-        label->setAutoSize(false);
-        label->setText("Ab");
-        label->setAlignment(ControlWidget::Center);
-        label->setBorder(ControlWidget::SimpleBorder);
-        label->resize(32, 20);
-    };
-    all.append(text);
-
-    auto button = Describe<Button, TOrvoButton>("Orvo::Button", "widgets/Button.h", "button",
-                                                "A push button in one of six shapes, with glyphs and pictures");
-    button.CaptionProperty = "text";
-    button.Caption = "Button";
-    button.DressForIcon = [](ControlWidget* w) {
-        auto* shaped = static_cast<Button*>(w);
-        shaped->setShape(ControlWidget::Ellipse);
-        shaped->setColor(QColor(120, 170, 240));
-        shaped->resize(32, 22);
-    };
-    all.append(button);
-
-    auto background = Describe<Background, TOrvoBackground>("Orvo::Background", "widgets/Background.h", "background",
-                                                            "A gradient or tiled picture to place widgets on");
-    background.Container = true;
-    background.DressForIcon = [](ControlWidget* w) {
-        auto* b = static_cast<Background*>(w);
-        b->setGradientStartColor(QColor(255, 255, 255));
-        b->setGradientEndColor(QColor(240, 176, 96));
-        b->resize(32, 32);
-    };
-    all.append(background);
-    return all;
 }
 
 }  // namespace

@@ -5,31 +5,16 @@
 
 namespace Orvo {
 
-CheckBox::CheckBox(QWidget* parent) : CheckControlWidget(new TOrvoCheckBox(nullptr), parent) {
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    setSizedByPainting(true);
-}
+CheckBox::CheckBox(QWidget* parent) : CheckButtonWidget(new TOrvoCheckBox(nullptr), parent) {}
 
 CheckBox::CheckBox(const QString& text, QWidget* parent) : CheckBox(parent) { setText(text); }
 
 CheckBox::~CheckBox() = default;
 
-ORVO_WIDGET_PROPERTY(CheckBox, QString, text, setText, "Caption")
 ORVO_WIDGET_PROPERTY(CheckBox, bool, isChecked, setChecked, "Checked")
-ORVO_WIDGET_PROPERTY(CheckBox, bool, autoSize, setAutoSize, "AutoSize")
-ORVO_WIDGET_PROPERTY(CheckBox, ControlWidget::Border, border, setBorder, "Border")
-ORVO_WIDGET_PROPERTY(CheckBox, QColor, borderColor, setBorderColor, "BorderColor")
-ORVO_WIDGET_PROPERTY(CheckBox, ControlWidget::BorderVisibility, borderVisible, setBorderVisible, "BorderVisible")
 ORVO_WIDGET_PROPERTY(CheckBox, ControlWidget::CheckType, checkType, setCheckType, "CheckType")
-ORVO_WIDGET_PROPERTY(CheckBox, QString, hintSecondLine, setHintSecondLine, "HintSecondLine")
-ORVO_WIDGET_PROPERTY(CheckBox, bool, wordWrap, setWordWrap, "WordWrap")
 
 void CheckBox::toggle() { setChecked(!isChecked()); }
-
-QSize CheckBox::minimumSizeHint() const {
-    // An AutoSize box is as wide as its caption.
-    return autoSize() ? sizeHint() : CheckControlWidget::minimumSizeHint();
-}
 
 void CheckBox::libraryStateChanged(TControl* changed) {
     const auto* box = static_cast<const TOrvoCheckBox*>(control());

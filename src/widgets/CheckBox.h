@@ -10,49 +10,25 @@
 // the change counts when the click is complete: a press dragged off the box
 // and released elsewhere changes nothing and sends nothing.
 
-#include "widgets/CheckControlWidget.h"
+#include "widgets/CheckButtonWidget.h"
 
 namespace Orvo {
 
-class CheckBox : public CheckControlWidget {
+class CheckBox : public CheckButtonWidget {
     Q_OBJECT
-    Q_PROPERTY(QString text READ text WRITE setText)
     Q_PROPERTY(bool checked READ isChecked WRITE setChecked NOTIFY toggled USER true)
-    // The width follows the caption each time the box is painted.
-    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
-    Q_PROPERTY(Border border READ border WRITE setBorder)
-    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
-    Q_PROPERTY(BorderVisibility borderVisible READ borderVisible WRITE setBorderVisible)
     Q_PROPERTY(CheckType checkType READ checkType WRITE setCheckType)
-    Q_PROPERTY(QString hintSecondLine READ hintSecondLine WRITE setHintSecondLine)
-    Q_PROPERTY(bool wordWrap READ wordWrap WRITE setWordWrap)
 
 public:
     explicit CheckBox(QWidget* parent = nullptr);
     explicit CheckBox(const QString& text, QWidget* parent = nullptr);
     ~CheckBox() override;
 
-    QString text() const;
     bool isChecked() const;
-    bool autoSize() const;
-    void setAutoSize(bool autoSize);
-    Border border() const;
-    void setBorder(Border border);
-    QColor borderColor() const;
-    void setBorderColor(const QColor& color);
-    BorderVisibility borderVisible() const;
-    void setBorderVisible(BorderVisibility visibility);
     CheckType checkType() const;
     void setCheckType(CheckType type);
-    QString hintSecondLine() const;
-    void setHintSecondLine(const QString& line);
-    bool wordWrap() const;
-    void setWordWrap(bool wrap);
-
-    QSize minimumSizeHint() const override;
 
 public slots:
-    void setText(const QString& text);
     void setChecked(bool checked);
     void toggle();
 

@@ -5,29 +5,15 @@
 
 namespace Orvo {
 
-RadioButton::RadioButton(QWidget* parent) : CheckControlWidget(new TOrvoRadioButton(nullptr), parent) {
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    setSizedByPainting(true);
-}
+RadioButton::RadioButton(QWidget* parent) : CheckButtonWidget(new TOrvoRadioButton(nullptr), parent) {}
 
 RadioButton::RadioButton(const QString& text, QWidget* parent) : RadioButton(parent) { setText(text); }
 
 RadioButton::~RadioButton() = default;
 
-ORVO_WIDGET_PROPERTY(RadioButton, QString, text, setText, "Caption")
 ORVO_WIDGET_PROPERTY(RadioButton, bool, isChecked, setChecked, "Checked")
 ORVO_WIDGET_PROPERTY(RadioButton, int, groupIndex, setGroupIndex, "GroupIndex")
-ORVO_WIDGET_PROPERTY(RadioButton, bool, autoSize, setAutoSize, "AutoSize")
-ORVO_WIDGET_PROPERTY(RadioButton, ControlWidget::Border, border, setBorder, "Border")
-ORVO_WIDGET_PROPERTY(RadioButton, QColor, borderColor, setBorderColor, "BorderColor")
-ORVO_WIDGET_PROPERTY(RadioButton, ControlWidget::BorderVisibility, borderVisible, setBorderVisible, "BorderVisible")
-ORVO_WIDGET_PROPERTY(RadioButton, QString, hintSecondLine, setHintSecondLine, "HintSecondLine")
 ORVO_WIDGET_PROPERTY(RadioButton, bool, raised, setRaised, "Raised")
-ORVO_WIDGET_PROPERTY(RadioButton, bool, wordWrap, setWordWrap, "WordWrap")
-
-QSize RadioButton::minimumSizeHint() const {
-    return autoSize() ? sizeHint() : CheckControlWidget::minimumSizeHint();
-}
 
 void RadioButton::UncheckSiblings() {
     QWidget* parent = parentWidget();
