@@ -38,9 +38,19 @@ ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, bool, parentShowHint, setParentShowHint,
 ORVO_WIDGET_PROPERTY(GroupBoxWithCheck, QString, hintSecondLine, setHintSecondLine, "HintSecondLine")
 
 void GroupBoxWithCheck::BringChildrenInLine() {
-    const QWidget* own = control() ? static_cast<const TWinControl*>(control())->Widget() : nullptr;
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child != own && !child->isWindow()) child->setEnabled(FChecked);
+    const QWidget* own = static_cast<const TWinControl*>(control())->Widget();
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child == own || child->isWindow()) continue;
+        // As QGroupBox does: a widget the program disabled itself stays
+        // disabled when the box is checked again (Qt::WA_ForceDisabled marks
+        // it; the box's own disabling clears the mark).
+        if (FChecked) {
+            if (!child->testAttribute(Qt::WA_ForceDisabled)) child->setEnabled(true);
+        } else if (child->isEnabled()) {
+            child->setEnabled(false);
+            child->setAttribute(Qt::WA_ForceDisabled, false);
+        }
+    }
 }
 
 void GroupBoxWithCheck::libraryStateChanged(TControl* changed) {
@@ -64,7 +74,9 @@ void GroupBoxWithCheck::childEvent(QChildEvent* event) {
     if (event->type() != QEvent::ChildPolished || FChecked) return;
     auto* child = qobject_cast<QWidget*>(event->child());
     const QWidget* own = static_cast<const TWinControl*>(control())->Widget();
-    if (child && child != own && !child->isWindow()) child->setEnabled(false);
+    if (!child || child == own || child->isWindow() || !child->isEnabled()) return;
+    child->setEnabled(false);
+    child->setAttribute(Qt::WA_ForceDisabled, false);
 }
 
 }  // namespace Orvo

@@ -3,7 +3,9 @@
 // (TOrvoGroupBoxWithCheck) as a Qt widget: a group box whose title is a
 // live check box. Ticking it enables what the box holds, clearing it
 // disables it: the Qt widgets and library widgets placed in it (also one
-// placed later) are enabled exactly when the box is enabled and checked.
+// placed later) are enabled exactly when the box is enabled and checked,
+// but for one the program disabled itself, which stays so (as in a
+// checkable QGroupBox).
 //
 // toggled(bool) comes once for every change of `checked`: a click on the
 // title, Space or Enter while it has the focus, its accelerator, or

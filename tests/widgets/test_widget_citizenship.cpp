@@ -123,6 +123,27 @@ TEST(WidgetLayouts, ContainersHoldQtWidgetsAndLibraryWidgetsInTheirLayouts) {
     EXPECT_NE(frame, nullptr);
 }
 
+// A library control given a container widget's control as its parent lies
+// in the container as on a form: inside its window, over its picture.
+TEST(WidgetLayouts, ContainersHoldLibraryControlsToo) {
+    TShownWindow w;
+    auto* panel = new Panel(w.Window.get());
+    panel->setGeometry(0, 0, 200, 60);
+    panel->setColor(QColor(0, 0, 160));
+    auto* container = static_cast<TWinControl*>(panel->control());
+    auto* raw = new TOrvoCheckBox(container);  // freed with the panel's control
+    raw->SetParent(container);
+    raw->SetBounds(10, 20, 150, 19);
+    raw->SetAutoSize(false);
+    raw->SetTransparent(true);
+    w.Show();
+    ASSERT_NE(raw->Widget(), nullptr);
+    EXPECT_TRUE(panel->isAncestorOf(raw->Widget()));
+    EXPECT_TRUE(raw->Widget()->isVisible());
+    const QImage shot = w.Window->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(10 + 120, 20 + 9)), QColor(0, 0, 160));
+}
+
 TEST(WidgetEnabling, ADisabledAncestorDisablesTheControls) {
     TShownWindow w;
     auto* panel = new QWidget(w.Window.get());

@@ -180,6 +180,12 @@ TEST(GroupBoxWithCheckSignals, ToggledOnceAndWhatItHoldsFollows) {
     later->show();
     ProcessPendingPaints();
     EXPECT_FALSE(later->isEnabled()) << "a widget placed in an unchecked box";
+    // A widget the program disabled itself stays so when the box is checked.
+    inner->setEnabled(false);
+    group->setChecked(true);
+    EXPECT_FALSE(inner->isEnabled());
+    EXPECT_TRUE(later->isEnabled());
+    EXPECT_TRUE(innerBox->isEnabled());
 }
 
 TEST(EditSignals, TypingEditsAndCodeChanges) {
