@@ -8,7 +8,7 @@ include(CMakePackageConfigHelpers)
 
 
 # Qt makes every consumer position-independent, so the objects already are.
-set(ORVO_PACKAGE_OBJECTS $<TARGET_OBJECTS:orvocontrols>)
+set(ORVO_PACKAGE_OBJECTS $<TARGET_OBJECTS:orvocontrols> $<TARGET_OBJECTS:orvowidgets>)
 foreach(layer IN LISTS ORVO_HOST_LAYERS)
   list(APPEND ORVO_PACKAGE_OBJECTS $<TARGET_OBJECTS:orvohost_${layer}>)
 endforeach()
@@ -39,6 +39,9 @@ install(TARGETS OrvoControls EXPORT OrvoControlsTargets
 install(DIRECTORY src/host src/orvo
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OrvoControls
   FILES_MATCHING PATTERN "*.h")
+# The Qt widgets' public headers ("widgets/CheckBox.h"...); the helpers
+# their sources share stay inside.
+install(FILES ${ORVO_WIDGET_PUBLIC_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OrvoControls/widgets)
 
 set(ORVO_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/OrvoControls)
 install(EXPORT OrvoControlsTargets NAMESPACE OrvoControls:: DESTINATION ${ORVO_CMAKE_DIR})

@@ -2,8 +2,10 @@
 # Installs the built project into a staging prefix, then configures, builds
 # and runs each example against that installed package only (headless):
 # examples/hello (a form of the library), examples/embed (Qt widgets and
-# library controls in one window) and examples/loadform (a form read from a
-# file at run time), the last also built with pkg-config's flags alone.
+# library controls in one window), examples/loadform (a form read from a
+# file at run time, also built with pkg-config's flags alone) and
+# examples/designer (a .ui window of the library's Qt widgets, also loaded
+# through the installed Designer plugin).
 # Usage: examples/run.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,12 +15,15 @@ rm -rf "$stage" "$build"/example-*
 cmake --install "$build" --prefix "$stage" >/dev/null
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-for example in hello embed loadform; do
+for example in hello embed loadform designer; do
   cmake -S "$here/examples/$example" -B "$build/example-$example" -G Ninja "${launcher[@]}" \
     -DCMAKE_PREFIX_PATH="$stage" >/dev/null
   cmake --build "$build/example-$example"
-  "$build/example-$example/orvo_$example" --check "$build/example-$example/$example.png"
 done
+"$build/example-hello/orvo_hello" --check "$build/example-hello/hello.png"
+"$build/example-embed/orvo_embed" --check "$build/example-embed/embed.png"
+"$build/example-designer/orvo_designer_example" --check "$build/example-designer/designer.png"
+"$build/example-loadform/orvo_loadform" --check "$build/example-loadform/loadform.png"
 
 # The same run-time form program built from pkg-config's flags alone.
 pc_build=$build/example-loadform-pkgconfig

@@ -491,6 +491,7 @@ TModalResult TCustomForm::ShowModal() {
 }
 
 void TCustomForm::Release() {
+    FReleasing = true;
     TComponentGuard guard(this);
     QTimer::singleShot(0, qApp, [this, guard] {
         if (guard.Destroyed()) return;

@@ -136,9 +136,13 @@ public:
     // form is closed); answers ModalResult.
     TModalResult ShowModal();
     TModalResult ModalResult() const { return FModalResult; }
+    // ShowModal is running for this form.
+    bool Modal() const { return FInModal; }
     void SetModalResult(TModalResult result) { FModalResult = result; }
     // Frees the form once the events being handled now are done.
     void Release();
+    // Release was called and the form is about to be freed.
+    bool Releasing() const { return FReleasing; }
     TCanvas* Canvas() const { return FCanvas.get(); }
 
     // Runs OnCreate when OldCreateOrder is False (once), then shows the form
@@ -206,6 +210,7 @@ private:
     bool FCreatePending = true;
     bool FPlaced = false;
     bool FInModal = false;
+    bool FReleasing = false;
     std::unique_ptr<TControlCanvas> FCanvas;
 };
 
