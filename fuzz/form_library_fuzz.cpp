@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "headless_application.h"
+#include "same_text.h"
 #include "FormLoader.h"
 #include "ToolError.h"
 #include "host/framework/Forms.h"
@@ -44,13 +45,6 @@ bool ChangesWhenReadAgain(const TComponent& form) {
         if (value && !value->text.empty()) return true;
     }
     return false;
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-    return true;
 }
 
 // Every component reference the description gave still names what it named

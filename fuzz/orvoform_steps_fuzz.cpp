@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "headless_application.h"
+#include "same_text.h"
 #include "PropertyAssignment.h"
 #include "Step.h"
 #include "StepRunner.h"
@@ -145,13 +146,6 @@ std::vector<std::string> Lines(std::string_view text) {
         text.remove_prefix(end + 1);
     }
     return lines;
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-    return true;
 }
 
 // A reference that a set: step gave and the property took must be what it
