@@ -76,6 +76,8 @@ public:
     Q_ENUM(Bevel)
     enum ScrollBars { NoScrollBars, HorizontalScrollBar, VerticalScrollBar, BothScrollBars };
     Q_ENUM(ScrollBars)
+    enum CharCase { NormalCase, UpperCase, LowerCase };
+    Q_ENUM(CharCase)
     enum ListStyle { StandardItems, OwnerDrawFixed, OwnerDrawVariable };
     Q_ENUM(ListStyle)
     enum Shape { Rectangle, Square, RoundRect, RoundSquare, Ellipse, Circle };
