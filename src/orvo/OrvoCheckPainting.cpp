@@ -9,31 +9,7 @@
 
 namespace Orvo {
 
-// ---------------------------------------------------------------- per-paint choices
-
-TColor BackgroundPaintColor(bool focused, bool focusHighlight, TColor highlightColor, TColor color) {
-    return focused && focusHighlight ? highlightColor : color;
-}
-
-TColor CaptionPaintColor(bool hot, TColor hotTrackFontColor, TColor fontColor) {
-    return hot ? hotTrackFontColor : fontColor;
-}
-
-TOrvoBorder EffectiveBorder(TOrvoBorder border, TOrvoBorderVisible visible, bool focused) {
-    return !focused && visible == bvWhenFocused ? obNone : border;
-}
-
 // ---------------------------------------------------------------- background and border
-
-void PaintCheckBackground(TControl* control, TCanvas* canvas, const TRect& clientRect, const TBackgroundPainting& how) {
-    if (how.Transparent) {
-        CopyParentBackground(control, canvas);
-    } else {
-        canvas->Brush()->SetColor(how.Color);
-        canvas->FillRect(clientRect);
-    }
-    if (how.Hot) BlendColor(canvas, clBtnHighlight, 50);
-}
 
 void DrawOrvoBorder(TCanvas* canvas, TRect& rect, TOrvoBorder border, TColor borderColor) {
     if (border == obNone) return;
@@ -134,39 +110,6 @@ void AutoSizeToCaption(TControl& control, TCanvas* canvas, std::string_view meas
     control.SetWidth(newWidth);
 }
 
-// ---------------------------------------------------------------- hot tracking
-
-void TOrvoHotTracking::HandleMouseEnter(TControl& control, bool hotTrack, const TOnMouseOverEvent& onEnter) {
-    if (!control.Enabled()) return;
-    if (hotTrack) {
-        FMouseOver = true;
-        control.Repaint();
-    }
-    // A copy: the handler may free the control, and the event with it.
-    const TOnMouseOverEvent handler = onEnter;
-    handler(&control);
-}
-
-void TOrvoHotTracking::HandleMouseLeave(TControl& control, bool hotTrack, const std::function<void()>& settlePress,
-                                        const TOnMouseOutEvent& onExit) {
-    if (!control.Enabled()) return;
-    if (hotTrack) {
-        FMouseOver = false;
-        control.Repaint();
-    }
-    if (settlePress) settlePress();
-    const TOnMouseOutEvent handler = onExit;
-    handler(&control);
-}
-
-// ---------------------------------------------------------------- hint
-
-void AppendHintSecondLine(TControl& control, const std::string& secondLine) {
-    if (control.ComponentState().Contains(csDesigning)) return;
-    if (control.Hint().empty() || secondLine.empty()) return;
-    control.SetHint(control.Hint() + '\r' + secondLine);
-}
-
 // ---------------------------------------------------------------- glyphs
 
 std::string CheckBoxGlyphName(TOrvoCheckStyle style, TOrvoCheckType type) {
@@ -231,55 +174,6 @@ void LoadColorizedGlyph(TBitmap& glyph, std::string_view resourceName, TColor ch
         return;
     }
     ColorizeGlyph(glyph, checkColor);
-}
-
-std::string StoredHint(const std::string& hint, const std::string& secondLine) {
-    if (secondLine.empty()) return hint;
-    const std::string appended = "\r" + secondLine;
-    if (hint.size() > appended.size() && hint.compare(hint.size() - appended.size(), appended.size(), appended) == 0)
-        return hint.substr(0, hint.size() - appended.size());
-    return hint;
-}
-
-bool HandleSharedCheckMessage(TControl& control, TMessage& message, bool transparent,
-                              const std::function<void(TMessage&)>& inherited) {
-    switch (message.Msg) {
-        case CM_ENABLEDCHANGED:
-        case CM_PARENTCOLORCHANGED:
-        case CM_FONTCHANGED:
-        case CM_TEXTCHANGED:
-        case CM_VISIBLECHANGED:
-            inherited(message);
-            control.Invalidate();
-            return true;
-        case WM_MOVE:
-            inherited(message);
-            // The parent's picture under the control is another one now.
-            if (transparent) control.Invalidate();
-            return true;
-        case WM_ERASEBKGND:
-            if (!transparent) return false;
-            // Paint copies the parent's picture; erasing first would flicker.
-            message.Result = 1;
-            return true;
-        case WM_LBUTTONDBLCLK: {
-            // The inherited handling raises the double click and passes the
-            // second press to MouseDown; the click of that press is raised here.
-            TComponentGuard guard(&control);
-            inherited(message);
-            if (!guard.Destroyed()) control.Click();
-            return true;
-        }
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS: {
-            TComponentGuard guard(&control);
-            inherited(message);
-            if (!guard.Destroyed()) control.Repaint();
-            return true;
-        }
-        default:
-            return false;
-    }
 }
 
 }  // namespace Orvo

@@ -1,21 +1,17 @@
 #pragma once
-// Painting and behaviour pieces shared by the check controls (check box,
-// radio button, the heading of the group box with check): the border kinds,
-// the caption layout and its plain and embossed drawing, the per-paint colour
-// choices, hot tracking with its mouse enter/exit events, the two-line hint
-// and the recoloured check glyphs.
+// Painting pieces shared by the check controls (check box, radio button, the
+// heading of the group box with check): the border kinds, the caption layout
+// and its plain and embossed drawing, and the recoloured check glyphs.
 //
 // Each piece is a small function of the values it needs, so a control's
 // Paint reads as the list of its steps and two controls that follow the same
 // rule call the same code.
 
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "host/services/Colors.h"
 #include "host/services/Gdi.h"
-#include "host/services/Messages.h"
 #include "host/services/Types.h"
 #include "orvo/OrvoClasses.h"
 
@@ -26,31 +22,7 @@ class TCanvas;
 class TControl;
 class TFont;
 
-// ---------------------------------------------------------------- per-paint choices
-
-// The background colour of a paint: the highlight colour while focused with
-// FocusHighlight on, otherwise the control's colour.
-TColor BackgroundPaintColor(bool focused, bool focusHighlight, TColor highlightColor, TColor color);
-
-// The caption colour of a paint: the hot-track colour while the control
-// shows its hot look, otherwise the font's colour.
-TColor CaptionPaintColor(bool hot, TColor hotTrackFontColor, TColor fontColor);
-
-// The border drawn in a paint: none while unfocused with bvWhenFocused,
-// otherwise the control's border.
-TOrvoBorder EffectiveBorder(TOrvoBorder border, TOrvoBorderVisible visible, bool focused);
-
 // ---------------------------------------------------------------- background and border
-
-struct TBackgroundPainting {
-    bool Transparent = false;  // the parent's picture instead of a fill
-    TColor Color = clWindow;   // the fill colour when not transparent
-    bool Hot = false;          // wash the result halfway toward clBtnHighlight
-};
-
-// Paints the background of `clientRect`: the parent's picture or a fill,
-// then, while hot, the wash over the canvas's clip box.
-void PaintCheckBackground(TControl* control, TCanvas* canvas, const TRect& clientRect, const TBackgroundPainting& how);
 
 // Frames `rect` for the border kind with Frame3D:
 //
@@ -126,60 +98,6 @@ void DrawDisabledCaption(TCanvas* canvas, const TCaptionDrawing& caption);
 // height unchanged. With taLeftJustify (the mark at the right) it first
 // moves left by the growth, so that its right edge stays where it was.
 void AutoSizeToCaption(TControl& control, TCanvas* canvas, std::string_view measuringText, TLeftRight alignment);
-
-// ---------------------------------------------------------------- hot tracking
-
-// Whether the pointer is over the control with hot tracking on, and the
-// rules for CM_MOUSEENTER and CM_MOUSELEAVE:
-//
-//   message         control   HotTrack   action
-//   CM_MOUSEENTER   enabled   on         mouse over := True, Repaint, OnMouseEnter
-//   CM_MOUSEENTER   enabled   off        OnMouseEnter
-//   CM_MOUSELEAVE   enabled   on         mouse over := False, Repaint, settle a
-//                                        pending press, OnMouseExit
-//   CM_MOUSELEAVE   enabled   off        settle a pending press, OnMouseExit
-//   either          disabled  any        nothing, no event
-//
-// A paint shows the hot look only while both the mouse-over flag and
-// HotTrack are on.
-class TOrvoHotTracking {
-public:
-    bool MouseOver() const { return FMouseOver; }
-    bool ShowsHot(bool hotTrack) const { return FMouseOver && hotTrack; }
-
-    void HandleMouseEnter(TControl& control, bool hotTrack, const TOnMouseOverEvent& onEnter);
-    // `settlePress` (may be empty) runs after the repaint and before the event.
-    void HandleMouseLeave(TControl& control, bool hotTrack, const std::function<void()>& settlePress,
-                          const TOnMouseOutEvent& onExit);
-
-private:
-    bool FMouseOver = false;
-};
-
-// ---------------------------------------------------------------- hint
-
-// The HintSecondLine rule, after the caller stored the new text: outside a
-// designer, when both the control's Hint and the text are not empty, Hint
-// gets a carriage return (character 13) and the text appended. Every such
-// assignment appends once more (a third line, not a replaced second one).
-void AppendHintSecondLine(TControl& control, const std::string& secondLine);
-// The Hint a form description stores for a control with a second hint line:
-// the hint without the line that HintSecondLine appended, so that reading the
-// description back (Hint first, then HintSecondLine) gives the same hint
-// again instead of appending the line once more.
-std::string StoredHint(const std::string& hint, const std::string& secondLine);
-
-// ---------------------------------------------------------------- shared messages
-
-// The handling the check box and the radio button give the same messages,
-// each after the inherited handling (`inherited`, the control's inherited
-// WndProc): notifications that only repaint (enabled, parent colour, font,
-// text, visible), a move that repaints a transparent control, an erase that a
-// transparent control skips, the double click's Click for its second press,
-// and focus changes that repaint at once. Answers false for other messages
-// (and for an erase while opaque), which the control passes on itself.
-bool HandleSharedCheckMessage(TControl& control, TMessage& message, bool transparent,
-                              const std::function<void(TMessage&)>& inherited);
 
 // ---------------------------------------------------------------- glyphs
 
