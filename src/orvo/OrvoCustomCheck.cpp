@@ -4,7 +4,7 @@
 #include "host/services/Colors.h"
 #include "host/framework/Graphics.h"
 #include "host/services/Messages.h"
-#include "orvo/OrvoCheckPainting.h"
+#include "orvo/OrvoGlyphColoring.h"
 
 namespace Orvo {
 

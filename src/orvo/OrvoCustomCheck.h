@@ -23,7 +23,7 @@
 #include <string>
 
 #include "host/framework/Controls.h"
-#include "orvo/OrvoCheckPainting.h"
+#include "orvo/OrvoCaptionPainting.h"
 #include "orvo/OrvoClasses.h"
 
 namespace Orvo {

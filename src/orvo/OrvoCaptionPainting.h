@@ -1,7 +1,9 @@
 #pragma once
-// Painting pieces shared by the check controls (check box, radio button, the
-// heading of the group box with check): the border kinds, the caption layout
-// and its plain and embossed drawing, and the recoloured check glyphs.
+// Caption and border painting shared by the library's captioned controls:
+// the border kinds (check controls, static text), the caption layout beside
+// a check mark and its focus frame (check box, radio button, the heading of
+// the group box with check), and the caption's plain and embossed drawing
+// (those and the static text and the button).
 //
 // Each piece is a small function of the values it needs, so a control's
 // Paint reads as the list of its steps and two controls that follow the same
@@ -17,7 +19,6 @@
 
 namespace Orvo {
 
-class TBitmap;
 class TCanvas;
 class TControl;
 class TFont;
@@ -98,30 +99,5 @@ void DrawDisabledCaption(TCanvas* canvas, const TCaptionDrawing& caption);
 // height unchanged. With taLeftJustify (the mark at the right) it first
 // moves left by the growth, so that its right edge stays where it was.
 void AutoSizeToCaption(TControl& control, TCanvas* canvas, std::string_view measuringText, TLeftRight alignment);
-
-// ---------------------------------------------------------------- glyphs
-
-// The check box glyph's resource name: "CB_", then "" / "3D_" / "GLOSSY_" by
-// style, then "CHECK" / "CROSS" / "CIRCLE" by type ("CB_3D_CROSS").
-std::string CheckBoxGlyphName(TOrvoCheckStyle style, TOrvoCheckType type);
-
-// The three colours a glyph's marker colours become for a check colour.
-struct TGlyphShades {
-    COLORREF Body;    // pure red becomes the check colour itself
-    COLORREF Shadow;  // dark red: each channel halved (shifted right one bit)
-    COLORREF Light;   // yellow: 255 from 128 up, else 255 - trunc((255 - c) * 0.25)
-};
-TGlyphShades GlyphShadesFor(TColor checkColor);
-
-// Recolours a glyph's marker pixels in place, column by column from the
-// left and each column from the top; each pixel is tested once, so a pixel
-// already replaced is never replaced again. Other colours (the magenta key,
-// white) stay.
-void ColorizeGlyph(TBitmap& glyph, TColor checkColor);
-
-// Loads the pristine bitmap resource into `glyph` (so colourings never build
-// on one another) and recolours it. A missing or unreadable resource leaves
-// the glyph empty: there is simply no mark to draw.
-void LoadColorizedGlyph(TBitmap& glyph, std::string_view resourceName, TColor checkColor);
 
 }  // namespace Orvo

@@ -1,4 +1,4 @@
-#include "orvo/OrvoCheckControls.h"
+#include "orvo/OrvoCheckBox.h"
 
 #include "host/framework/Classes.h"
 #include "host/services/Colors.h"
@@ -38,6 +38,21 @@ TCheckSquarePlace CheckSquarePlace(TLeftRight alignment, int width, int height) 
 }
 
 }  // namespace
+
+std::string CheckBoxGlyphName(TOrvoCheckStyle style, TOrvoCheckType type) {
+    std::string name = "CB_";
+    switch (style) {
+        case osFlat: break;
+        case os3D: name += "3D_"; break;
+        case os3DJumbo: name += "GLOSSY_"; break;
+    }
+    switch (type) {
+        case ocCheck: name += "CHECK"; break;
+        case ocCross: name += "CROSS"; break;
+        case ocCircle: name += "CIRCLE"; break;
+    }
+    return name;
+}
 
 TOrvoCheckBox::TOrvoCheckBox(TComponent* owner) : TOrvoCustomCheck(owner, clRed) { LoadGlyph(); }
 
