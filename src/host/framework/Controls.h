@@ -358,6 +358,9 @@ protected:
 
 private:
     friend class TWinControl;
+    // When `control` is the control under the pointer, there is none from
+    // now on; nobody is told (the control is leaving its parent).
+    static void ForgetMouseControl(const TControl* control);
     void HandleMouseMessage(TMessage& message);
     void FontChanged(TObject* sender);
     void ConstraintsChanged(TObject* sender);

@@ -1,4 +1,12 @@
 // The list box (painted by the framework) and the combo box (a QComboBox).
+//
+//   ---- TListBox    properties (items, selection, columns, heights);
+//                    ---- geometry (items area, columns, scroll bar, item
+//                    rectangles); ---- painting (items, scroll bar);
+//                    ---- input (scrolling, mouse, keys, characters, wheel);
+//                    WndProc
+//   ---- TComboBox   its look (TComboBoxLook); properties; the Qt combo box
+//                    and its signals; WndProc
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
