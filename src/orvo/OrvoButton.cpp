@@ -38,29 +38,6 @@ namespace Orvo {
 
 namespace {
 
-// The button's canvas on the item's device context for one drawing. The
-// device context's state is saved first and restored last, and the canvas is
-// detached and unlocked again, also when the drawing raises.
-class TItemDrawing {
-public:
-    TItemDrawing(TCanvas* canvas, HDC dc) : FCanvas(canvas), FDC(dc), FSavedLevel(SaveDC(dc)) {
-        FCanvas->Lock();
-        FCanvas->SetHandle(dc);
-    }
-    ~TItemDrawing() {
-        FCanvas->SetHandle(nullptr);
-        FCanvas->Unlock();
-        if (FSavedLevel) RestoreDC(FDC, FSavedLevel);
-    }
-    TItemDrawing(const TItemDrawing&) = delete;
-    TItemDrawing& operator=(const TItemDrawing&) = delete;
-
-private:
-    TCanvas* FCanvas;
-    HDC FDC;
-    int FSavedLevel;
-};
-
 constexpr unsigned kAlignmentFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};  // by TAlignment
 
 }  // namespace
@@ -303,7 +280,10 @@ void TOrvoButton::HandleDrawItem(TMessage& message) {
     message.Result = 1;
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
     if (!item || !item->hDC) return;
-    TItemDrawing drawing(FCanvas.get(), item->hDC);
+    // The item's device context as it was once the canvas has let go of it,
+    // also when the drawing raises.
+    TSavedDC saved(item->hDC);
+    TCanvasOnDC attach(FCanvas.get(), item->hDC);
     FCanvas->SetFont(Font());
     FCanvas->SetBrush(Brush());
     DrawButton(item->rcItem, item->itemState);

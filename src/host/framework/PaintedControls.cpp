@@ -16,28 +16,6 @@ namespace Orvo {
 
 // ---------------------------------------------------------------- canvases
 
-namespace {
-
-// Attaches a canvas to a paint's device context for one Paint call.
-class TCanvasAttachment {
-public:
-    TCanvasAttachment(TCanvas* canvas, HDC dc) : FCanvas(canvas) {
-        FCanvas->Lock();
-        FCanvas->SetHandle(dc);
-    }
-    ~TCanvasAttachment() {
-        FCanvas->SetHandle(nullptr);
-        FCanvas->Unlock();
-    }
-    TCanvasAttachment(const TCanvasAttachment&) = delete;
-    TCanvasAttachment& operator=(const TCanvasAttachment&) = delete;
-
-private:
-    TCanvas* FCanvas;
-};
-
-}  // namespace
-
 
 // Outside a paint a control's canvas draws on a scratch image of the
 // control's size, there for measuring text and for ClipRect: what is drawn
@@ -102,7 +80,7 @@ const TClassInfo& TCustomControl::StaticClassInfo() {
 const TClassInfo& TCustomControl::ClassInfo() const { return StaticClassInfo(); }
 
 void TCustomControl::PaintWindow(HDC dc) {
-    TCanvasAttachment attach(FCanvas.get(), dc);
+    TCanvasOnDC attach(FCanvas.get(), dc);
     Paint();
 }
 
@@ -125,7 +103,7 @@ void TGraphicControl::WndProc(TMessage& message) {
     if (message.Msg == WM_PAINT) {
         if (HDC dc = reinterpret_cast<HDC>(message.WParam)) {
             if (!IsDestroying()) {
-                TCanvasAttachment attach(FCanvas.get(), dc);
+                TCanvasOnDC attach(FCanvas.get(), dc);
                 Paint();
             }
         } else {

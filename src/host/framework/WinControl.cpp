@@ -19,26 +19,6 @@
 
 namespace Orvo {
 
-namespace {
-
-// Restores a device context's state when a painting step is left, also by
-// an exception.
-class TSavedDC {
-public:
-    explicit TSavedDC(HDC dc) : FDC(dc), FLevel(SaveDC(dc)) {}
-    ~TSavedDC() {
-        if (FLevel) RestoreDC(FDC, FLevel);
-    }
-    TSavedDC(const TSavedDC&) = delete;
-    TSavedDC& operator=(const TSavedDC&) = delete;
-
-private:
-    HDC FDC;
-    int FLevel;
-};
-
-}  // namespace
-
 // ---------------------------------------------------------------- TWinControl
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
@@ -371,8 +351,8 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
         TRect area;
         if (!IntersectRect(area, c->BoundsRect(), clip)) continue;
         TSavedDC saved(dc);
-        OffsetViewportOrgEx(dc, c->Left(), c->Top(), nullptr);
-        IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
+        saved.ShiftOrigin(c->Left(), c->Top());
+        saved.ClipTo(0, 0, c->Width(), c->Height());
         c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     }
 }
