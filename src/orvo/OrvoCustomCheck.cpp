@@ -213,6 +213,7 @@ void TOrvoCustomCheck::SetChecked(bool value) {
     FChecked = value;
     CheckedAssigned(was);
     Invalidate();
+    NotifyStateChanged();
 }
 
 void TOrvoCustomCheck::ShowChecked(bool value) {
@@ -281,6 +282,7 @@ void TOrvoCustomCheck::SetWordWrap(bool value) {
 
 void TOrvoCustomCheck::Click() {
     FClickDone = true;
+    NotifyStateChanged();  // a pending press is settled
     if (!FReadOnly) TCustomControl::Click();
 }
 
@@ -291,6 +293,7 @@ void TOrvoCustomCheck::MouseDown(TMouseButton button, TShiftState shift, int x, 
     if (guard.Destroyed()) return;
     ShowPress();
     FClickDone = false;
+    NotifyStateChanged();  // pending until the release settles it
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
@@ -298,6 +301,7 @@ void TOrvoCustomCheck::SettlePendingPress() {
     if (FClickDone) return;
     UndoPress();
     FClickDone = true;
+    NotifyStateChanged();  // the press is settled
 }
 
 void TOrvoCustomCheck::HandleDialogChar(TMessage& message) {

@@ -1,6 +1,7 @@
 // TControl, its size constraints, and what every control shares: the
 // control under the pointer and the mouse capture, the keyboard's shift
-// state, cursor names and accelerators. The windowed control is in
+// state, cursor names and accelerators, the user-input scope and the
+// picture behind a control in an outside window. The windowed control is in
 // WinControl.cpp (its alignment and anchors in ControlAlignment.cpp), the
 // canvas and the controls painted through it in PaintedControls.cpp.
 
@@ -15,6 +16,7 @@
 
 #include "host/framework/ControlWidgets.h"
 #include "host/framework/Forms.h"
+#include "host/framework/WindowBackend.h"
 
 namespace Orvo {
 
@@ -501,6 +503,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     FWidth = width;
     FHeight = height;
     BoundsChanged(moved, resized);
+    if (FObserver) FObserver->ControlBoundsChanged(this);
 }
 
 void TControl::BoundsChanged(bool moved, bool resized) {
@@ -556,6 +559,7 @@ void TControl::SetEnabled(bool enabled) {
     if (enabled == FEnabled) return;
     FEnabled = enabled;
     Perform(CM_ENABLEDCHANGED, 0, 0);
+    NotifyStateChanged();
 }
 
 void TControl::SetColor(TColor color) {
@@ -592,6 +596,7 @@ void TControl::SetText(const std::string& text) {
     if (GetText() == text) return;
     Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     Perform(CM_TEXTCHANGED, 0, 0);
+    NotifyStateChanged();
 }
 
 void TControl::SetShowHint(bool v) {
@@ -721,10 +726,35 @@ void TControl::SendToBack() {
     }
 }
 
-void TControl::Click() { OnClick(this); }
+void TControl::Click() {
+    if (!FObserver) {
+        OnClick(this);
+        return;
+    }
+    TComponentGuard guard(this);
+    OnClick(this);
+    if (!guard.Destroyed() && FObserver) FObserver->ControlClicked(this);
+}
+
 void TControl::DblClick() { OnDblClick(this); }
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) { OnMouseDown(this, button, shift, x, y); }
 void TControl::MouseMove(TShiftState shift, int x, int y) { OnMouseMove(this, shift, x, y); }
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) { OnMouseUp(this, button, shift, x, y); }
+
+bool PaintOutsideBackground(TControl* control, HDC dc) {
+    auto* root = dynamic_cast<TWinControl*>(control);
+    if (!root || !dc || root->Parent() || !root->ParentWindow() || !root->HandleAllocated()) return false;
+    return WindowBackend().PaintOutsideBackground(root, dc);
+}
+
+// ---------------------------------------------------------------- user input
+
+namespace {
+TControl* gUserInputTarget = nullptr;
+}  // namespace
+
+TUserInputScope::TUserInputScope(TControl* target) : FPrevious(gUserInputTarget) { gUserInputTarget = target; }
+TUserInputScope::~TUserInputScope() { gUserInputTarget = FPrevious; }
+TControl* TUserInputScope::Target() { return gUserInputTarget; }
 
 }  // namespace Orvo

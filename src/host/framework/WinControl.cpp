@@ -82,6 +82,10 @@ void TWinControl::InsertControl(TControl* control) {
         for (TWinControl* sibling : FWinControls) next = std::max(next, sibling->FTabOrder + 1);
         FWinControls.push_back(w);
         w->FTabOrder = next;
+        // A window made while the control had no parent (a radio group that
+        // laid its buttons out before it was placed) is a window of its own,
+        // or lies in an outside window: it is made again under this one.
+        if (w->HandleAllocated()) w->DestroyHandle();
         if (HandleAllocated()) w->CreateHandle();
     } else {
         FControls.push_back(control);
@@ -231,6 +235,9 @@ void TWinControl::CreateWnd() {
     FWidget = widget;
     RegisterWidget(widget, this);
     WindowBackend().ConnectWidget(widget);
+    // In an outside window the program's own widgets there stay above the
+    // control, whenever its window is made again.
+    if (!Parent() && FParentWindow) widget->lower();
     ApplyWindowState();
 }
 
@@ -283,6 +290,7 @@ void TWinControl::CreateHandle() {
     for (TWinControl* child : std::vector<TWinControl*>(FWinControls)) child->CreateHandle();
     CreateWindowDone();
     UpdateWindowVisibility();
+    if (Observer()) Observer()->ControlWindowCreated(this);
 }
 
 void TWinControl::DestroyHandle() {
