@@ -108,7 +108,6 @@ private:
     void DrawFrame3D(const TRect& rect, unsigned frameFlags);
     void PrepareGlyph();
     void DrawCaption();
-    void DrawDisabledCaption(unsigned flags);
     void DrawGlyph();
     unsigned CaptionFlags() const;
 

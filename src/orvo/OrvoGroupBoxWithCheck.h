@@ -15,7 +15,7 @@
 #include <string>
 
 #include "host/stdctrls/StdCtrls.h"
-#include "orvo/OrvoCheckControls.h"
+#include "orvo/OrvoCheckBox.h"
 #include "orvo/OrvoClasses.h"
 
 namespace Orvo {

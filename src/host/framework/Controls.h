@@ -410,6 +410,9 @@ protected:
 
 private:
     friend class TWinControl;
+    // When `control` is the control under the pointer, there is none from
+    // now on; nobody is told (the control is leaving its parent).
+    static void ForgetMouseControl(const TControl* control);
     void HandleMouseMessage(TMessage& message);
     void FontChanged(TObject* sender);
     void ConstraintsChanged(TObject* sender);
@@ -499,6 +502,9 @@ public:
     // The style bits the window has now (GetWindowLong answers these).
     std::uint32_t WindowStyle() const { return FWindowStyle; }
     std::uint32_t WindowExStyle() const { return FWindowExStyle; }
+    // The window's class style: with CS_DBLCLKS a second press soon after
+    // the first comes as a double click, otherwise as another press.
+    std::uint32_t WindowClassStyle() const { return FWindowClassStyle; }
     void SetWindowStyle(std::uint32_t style);
     void SetWindowExStyle(std::uint32_t style) { FWindowExStyle = style; }
 
@@ -611,7 +617,6 @@ protected:
 
 private:
     friend class TControl;
-    friend class THostEvents;
     void ApplyWindowState();
     void AdjustAnchors(int oldWidth, int oldHeight);
     std::vector<TWinControl*> TabList() const;

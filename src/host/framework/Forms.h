@@ -256,8 +256,6 @@ public:
     void Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }
-    // Handles the events that are waiting, then returns.
-    void ProcessMessages();
     // Waits for an event and handles it.
     void HandleMessage();
 

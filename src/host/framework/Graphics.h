@@ -277,6 +277,27 @@ private:
     int FLockCount = 0;
 };
 
+// Attaches a canvas to a device context for one drawing and detaches it
+// again when the drawing is left, also by an exception; the canvas is
+// locked meanwhile. The device context stays its owner's (save its state
+// with TSavedDC where the drawing changes it).
+class TCanvasOnDC {
+public:
+    TCanvasOnDC(TCanvas* canvas, HDC dc) : FCanvas(canvas) {
+        FCanvas->Lock();
+        FCanvas->SetHandle(dc);
+    }
+    ~TCanvasOnDC() {
+        FCanvas->SetHandle(nullptr);
+        FCanvas->Unlock();
+    }
+    TCanvasOnDC(const TCanvasOnDC&) = delete;
+    TCanvasOnDC& operator=(const TCanvasOnDC&) = delete;
+
+private:
+    TCanvas* FCanvas;
+};
+
 // ---------------------------------------------------------------- pictures
 
 // A picture that can be sized, drawn and streamed.

@@ -78,7 +78,6 @@ struct LOGFONT {
     std::uint8_t lfPitchAndFamily = 0;
     char lfFaceName[LF_FACESIZE] = {};  // form-description name, mapped by host/services/FontMapping.h
 };
-using LOGFONTA = LOGFONT;
 
 struct TEXTMETRIC {
     int tmHeight = 0;           // ascent + descent: the line (cell) height
@@ -102,7 +101,6 @@ struct TEXTMETRIC {
     std::uint8_t tmPitchAndFamily = 0;
     std::uint8_t tmCharSet = DEFAULT_CHARSET;
 };
-using TEXTMETRICA = TEXTMETRIC;
 
 // Brush styles (LOGBRUSH lbStyle) and pen styles.
 constexpr unsigned BS_SOLID = 0;
@@ -179,11 +177,8 @@ constexpr int SYSTEM_FONT = 13;
 constexpr int DEFAULT_GUI_FONT = 17;
 // The stock object, or null for an unknown index.
 HGDIOBJ GetStockObject(int index);
-// A stock brush of a system colour (COLOR_*), following the palette.
-HBRUSH GetSysColorBrush(int index);
 
 HFONT CreateFontIndirect(const LOGFONT* log);
-inline HFONT CreateFontIndirectA(const LOGFONT* log) { return CreateFontIndirect(log); }
 HBRUSH CreateSolidBrush(TColor color);
 HPEN CreatePen(int style, int width, TColor color);
 // A 32-bit bitmap of that size, filled black. Answers null for a negative
@@ -220,15 +215,12 @@ constexpr int RGN_DIFF = 4;
 constexpr int RGN_COPY = 5;
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom);
-HRGN CreateRectRgnIndirect(const TRect* rect);
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom);
-HRGN CreateEllipticRgnIndirect(const TRect* rect);
 // dest := src1 <mode> src2 (RGN_COPY uses src1 only). Answers the complexity
 // of the result, or ERROR_REGION.
 int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode);
 bool PtInRegion(HRGN region, int x, int y);
-bool RectInRegion(HRGN region, const TRect* rect);
 int OffsetRgn(HRGN region, int dx, int dy);
 int GetRgnBox(HRGN region, TRect* box);
 bool EqualRgn(HRGN a, HRGN b);
@@ -289,12 +281,6 @@ bool PatBlt(HDC dc, int x, int y, int width, int height, std::uint32_t rop);
 // Negative sizes draw nothing.
 bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource,
                 int widthSource, int heightSource, std::uint32_t rop);
-constexpr int BLACKONWHITE = 1;
-constexpr int WHITEONBLACK = 2;
-constexpr int COLORONCOLOR = 3;
-constexpr int HALFTONE = 4;
-// Accepted for compatibility; scaling is always nearest-pixel.
-int SetStretchBltMode(HDC dc, int mode);
 
 // ---------------------------------------------------------------- text
 // Text is UTF-8. The selected font is used, in the DC's text colour; with
@@ -302,17 +288,12 @@ int SetStretchBltMode(HDC dc, int mode);
 // background colour.
 
 bool GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
-inline bool GetTextMetricsA(HDC dc, TEXTMETRIC* metrics) { return GetTextMetrics(dc, metrics); }
 // Width of the text and the font's cell height (also for empty text).
 bool GetTextExtentPoint32(HDC dc, const char* text, int count, TSize* size);
-inline bool GetTextExtentPoint32A(HDC dc, const char* text, int count, TSize* size) {
-    return GetTextExtentPoint32(dc, text, count, size);
-}
 TSize TextExtent(HDC dc, std::string_view text);
 
 // TextOut draws with its top-left at (x, y).
 bool TextOut(HDC dc, int x, int y, const char* text, int count);
-inline bool TextOutA(HDC dc, int x, int y, const char* text, int count) { return TextOut(dc, x, y, text, count); }
 bool TextOut(HDC dc, int x, int y, std::string_view text);
 constexpr unsigned ETO_OPAQUE = 0x0002;
 constexpr unsigned ETO_CLIPPED = 0x0004;

@@ -35,8 +35,6 @@ inline bool InflateRect(TRect& r, int dx, int dy) { r.Left -= dx; r.Right += dx;
 inline bool IsRectEmpty(const TRect& r) { return r.IsEmpty(); }
 // Intersection; an empty result is normalised to (0,0,0,0) and answers false.
 bool IntersectRect(TRect& dst, const TRect& a, const TRect& b);
-bool UnionRect(TRect& dst, const TRect& a, const TRect& b);
-bool PtInRect(const TRect& r, TPoint p);
 
 // A colour value: $00BBGGRR for plain colours; system colours have the top
 // byte $FF and the system colour index in the low byte (see Colors.h).
