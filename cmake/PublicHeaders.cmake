@@ -28,6 +28,7 @@ set(ORVO_INTERNAL_HEADERS
   host/stdctrls/SharedPalettes.h
   host/stdctrls/StdCtrlsSupport.h
   orvo/OrvoBlendKernel.h
+  orvo/OrvoGlyphColoring.h
   orvo/OrvoGlyphs.h)
 
 file(GLOB ORVO_LIBRARY_HEADERS RELATIVE ${PROJECT_SOURCE_DIR}/src CONFIGURE_DEPENDS

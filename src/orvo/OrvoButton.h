@@ -22,6 +22,7 @@
 
 namespace Orvo {
 
+/// A push button of any shape (rectangle, round rectangle, ellipse, or a picture's outline) with glyphs for its states.
 class TOrvoButton : public TButton {
 public:
     explicit TOrvoButton(TComponent* owner);

@@ -49,7 +49,7 @@ void FrameOrvoBorder(TCanvas* canvas, TRect& rect, TOrvoBorder border, TColor bo
 // "A&&B" measures as "A&B", which is how the text drawing shows it).
 std::string CaptionMeasuringText(std::string_view caption);
 
-// Where the caption goes in a paint.
+/// Where the caption goes in a paint.
 struct TCaptionLayout {
     std::string MeasuringText;
     TSize TextSize;     // w and h of the measuring text
@@ -71,6 +71,7 @@ void SelectCaptionFont(TCanvas* canvas, const TFont* font, TColor paintFontColor
 // The dotted focus frame round the caption, one pixel outside it.
 void DrawCaptionFocusRect(TCanvas* canvas, const TRect& captionRect);
 
+/// Draws a control's caption: measured, wrapped, aligned, embossed when disabled.
 struct TCaptionDrawing {
     std::string_view Caption;     // drawn with its "&" marks
     TRect Rect;                   // the caption rectangle

@@ -17,6 +17,7 @@ namespace Orvo {
 // style, then "CHECK" / "CROSS" / "CIRCLE" by type ("CB_3D_CROSS").
 std::string CheckBoxGlyphName(TOrvoCheckStyle style, TOrvoCheckType type);
 
+/// A check box with a recoloured check mark, an optional border, hot-tracking, a focus colour and transparency.
 class TOrvoCheckBox : public TOrvoCustomCheck {
 public:
     explicit TOrvoCheckBox(TComponent* owner);

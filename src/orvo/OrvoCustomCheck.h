@@ -28,19 +28,19 @@
 
 namespace Orvo {
 
-// Whether the pointer is over the control with hot tracking on, and the
-// rules for CM_MOUSEENTER and CM_MOUSELEAVE:
-//
-//   message         control   HotTrack   action
-//   CM_MOUSEENTER   enabled   on         mouse over := True, Repaint, OnMouseEnter
-//   CM_MOUSEENTER   enabled   off        OnMouseEnter
-//   CM_MOUSELEAVE   enabled   on         mouse over := False, Repaint, settle a
-//                                        pending press, OnMouseExit
-//   CM_MOUSELEAVE   enabled   off        settle a pending press, OnMouseExit
-//   either          disabled  any        nothing, no event
-//
-// A paint shows the hot look only while both the mouse-over flag and
-// HotTrack are on.
+/// Whether the pointer is over the control with hot tracking on, and the
+/// rules for CM_MOUSEENTER and CM_MOUSELEAVE:
+///
+///   message         control   HotTrack   action
+///   CM_MOUSEENTER   enabled   on         mouse over := True, Repaint, OnMouseEnter
+///   CM_MOUSEENTER   enabled   off        OnMouseEnter
+///   CM_MOUSELEAVE   enabled   on         mouse over := False, Repaint, settle a
+///                                        pending press, OnMouseExit
+///   CM_MOUSELEAVE   enabled   off        settle a pending press, OnMouseExit
+///   either          disabled  any        nothing, no event
+///
+/// A paint shows the hot look only while both the mouse-over flag and
+/// HotTrack are on.
 class TOrvoHotTracking {
 public:
     bool MouseOver() const { return FMouseOver; }
@@ -55,6 +55,7 @@ private:
     bool FMouseOver = false;
 };
 
+/// What the check box and the radio button share: caption, mark, border, hot-tracking, focus colour, transparency, press and paint.
 class TOrvoCustomCheck : public TCustomControl {
 public:
     ~TOrvoCustomCheck() override;

@@ -26,6 +26,7 @@ std::string RadioGlyphName(TOrvoCheckStyle style);
 // (x0, y0)-(x1, y1), at the right edge for taLeftJustify, else at x 3.
 TRect RadioRingBox(TLeftRight alignment, int width, int height);
 
+/// A radio button with a recoloured mark, an optional border, hot-tracking, a focus colour and transparency.
 class TOrvoRadioButton : public TOrvoCustomCheck {
 public:
     explicit TOrvoRadioButton(TComponent* owner);

@@ -46,6 +46,7 @@ namespace Orvo {
 class TControl;
 class TWinControl;
 
+/// The base of the Qt widgets: a QWidget that owns one of the library's controls and shows it.
 class ControlWidget : public QWidget {
     Q_OBJECT
     // The library's hint: shown by the library's hint window (two lines with

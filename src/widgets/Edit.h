@@ -13,6 +13,7 @@
 
 namespace Orvo {
 
+/// The library's edit as a QWidget, with textChanged(), textEdited() and returnPressed() signals.
 class Edit : public FocusFieldWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged USER true)

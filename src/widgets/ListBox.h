@@ -18,6 +18,7 @@
 
 namespace Orvo {
 
+/// The library's list box as a QWidget, with currentRowChanged() and itemSelectionChanged() signals.
 class ListBox : public FocusFieldWidget {
     Q_OBJECT
     Q_PROPERTY(QStringList items READ items WRITE setItems)

@@ -10,6 +10,7 @@
 
 namespace Orvo {
 
+/// The library's memo as a QWidget, with a textChanged() signal.
 class Memo : public FocusFieldWidget {
     Q_OBJECT
     // The lines, separated by "\n".

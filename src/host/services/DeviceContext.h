@@ -92,19 +92,19 @@ TPoint GetDCImageSize(HDC dc);
 using TPixelSpanVisitor = std::function<void(std::uint8_t* pixels, int count)>;
 bool ForEachPaintableSpan(HDC dc, const TRect& rect, const TPixelSpanVisitor& visit);
 
-// The one guard of a device context's state: saves it (origin, clip region,
-// selected objects, colours, modes) when made and restores it when it goes,
-// also when an exception leaves the scope. A painting step that shifts the
-// origin or narrows the clip does it through the guard:
-//
-//     TSavedDC saved(dc);
-//     saved.ShiftOrigin(child->Left(), child->Top());
-//     saved.ClipTo(0, 0, child->Width(), child->Height());
-//     child->Perform(WM_PAINT, ...);
-//
-// Saved() is false for a device context whose state could not be saved; the
-// guard then restores nothing, and a step whose changes must not outlive it
-// had better not make them.
+/// The one guard of a device context's state: saves it (origin, clip region,
+/// selected objects, colours, modes) when made and restores it when it goes,
+/// also when an exception leaves the scope. A painting step that shifts the
+/// origin or narrows the clip does it through the guard:
+///
+///     TSavedDC saved(dc);
+///     saved.ShiftOrigin(child->Left(), child->Top());
+///     saved.ClipTo(0, 0, child->Width(), child->Height());
+///     child->Perform(WM_PAINT, ...);
+///
+/// Saved() is false for a device context whose state could not be saved; the
+/// guard then restores nothing, and a step whose changes must not outlive it
+/// had better not make them.
 class TSavedDC {
 public:
     explicit TSavedDC(HDC dc) : FDC(dc), FLevel(SaveDC(dc)) {}

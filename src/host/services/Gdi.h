@@ -45,6 +45,7 @@ using HRGN = TGdiRegion*;
 using HINSTANCE = void*;
 inline HINSTANCE HInstance = nullptr;
 
+/// A width and a height.
 struct TSize {
     int cx = 0;
     int cy = 0;
@@ -62,6 +63,7 @@ constexpr std::uint8_t DEFAULT_CHARSET = 1;
 constexpr std::uint8_t SYMBOL_CHARSET = 2;
 constexpr std::uint8_t OEM_CHARSET = 255;
 
+/// The description a font is made from: height, weight, italic, underline, strike-out and face name.
 struct LOGFONT {
     int lfHeight = 0;  // < 0: character (em) height in pixels; > 0: cell height; 0: default
     int lfWidth = 0;
@@ -79,6 +81,7 @@ struct LOGFONT {
     char lfFaceName[LF_FACESIZE] = {};  // form-description name, mapped by host/services/FontMapping.h
 };
 
+/// The measures of a font as selected into a device context: height, ascent, descent, average and largest width.
 struct TEXTMETRIC {
     int tmHeight = 0;           // ascent + descent: the line (cell) height
     int tmAscent = 0;
@@ -114,8 +117,8 @@ constexpr int PS_DASHDOTDOT = 4;
 constexpr int PS_NULL = 5;
 constexpr int PS_INSIDEFRAME = 6;
 
-// The object records. Code outside the host uses handles and the functions
-// below; the fields are the host's.
+/// The object records. Code outside the host uses handles and the functions
+/// below; the fields are the host's.
 struct TGdiObject : std::enable_shared_from_this<TGdiObject> {
     enum class TKind : std::uint8_t { Font, Brush, Pen, Bitmap, Region };
     explicit TGdiObject(TKind kind);
@@ -130,6 +133,7 @@ struct TGdiFontData;    // host-internal: the rasteriser's font
 struct TGdiBitmapData;  // host-internal: the pixel image
 struct TGdiRegionData;  // host-internal: the region's area
 
+/// A font object of the drawing services.
 struct TGdiFont final : TGdiObject {
     explicit TGdiFont(const LOGFONT& log);
     ~TGdiFont() override;
@@ -137,12 +141,14 @@ struct TGdiFont final : TGdiObject {
     std::unique_ptr<TGdiFontData> Data;
 };
 
+/// A brush object of the drawing services.
 struct TGdiBrush final : TGdiObject {
     TGdiBrush(unsigned style, TColor color) : TGdiObject(TKind::Brush), Style(style), Color(color) {}
     unsigned Style;  // BS_SOLID or BS_NULL
     TColor Color;
 };
 
+/// A pen object of the drawing services.
 struct TGdiPen final : TGdiObject {
     TGdiPen(int style, int width, TColor color) : TGdiObject(TKind::Pen), Style(style), Width(width), Color(color) {}
     int Style;
@@ -150,12 +156,14 @@ struct TGdiPen final : TGdiObject {
     TColor Color;
 };
 
+/// A bitmap object of the drawing services: a 32-bit picture a device context can draw into.
 struct TGdiBitmap final : TGdiObject {
     TGdiBitmap(int width, int height);
     ~TGdiBitmap() override;
     std::unique_ptr<TGdiBitmapData> Data;
 };
 
+/// A region object of the drawing services: an area made of rectangles.
 struct TGdiRegion final : TGdiObject {
     TGdiRegion();
     ~TGdiRegion() override;

@@ -6,12 +6,14 @@
 
 namespace Orvo {
 
+/// A point in pixels.
 struct TPoint {
     int X = 0;
     int Y = 0;
     friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
+/// A rectangle in pixels; Right and Bottom lie just outside it.
 struct TRect {
     int Left = 0;
     int Top = 0;
