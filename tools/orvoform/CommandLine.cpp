@@ -73,8 +73,8 @@ Examples:
 
 Exit status:
   0  done
-  1  the tool could not finish: the picture could not be written, or the
-     form's own code raised
+  1  the tool could not finish: the picture could not be written, the
+     form's own code raised, or memory ran out ("out of memory while ...")
   2  bad input, with a message naming the culprit (FILE:LINE: message for a
      form): an unknown command, option, step, component or property, a value
      out of range, a colour dialog left unanswered, or a picture the steps left

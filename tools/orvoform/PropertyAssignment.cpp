@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <exception>
+#include <new>
 
 #include "ToolError.h"
 #include "host/framework/Classes.h"
@@ -104,6 +105,8 @@ void AssignPublishedProperty(TComponent* form, TComponent* component, const std:
         prop->Set(*target, value, &binding);
     } catch (const EPropertyError& e) {
         throw EToolError("invalid value '" + valueText + "' for " + what + ": " + e.what());
+    } catch (const std::bad_alloc&) {
+        throw;  // the machine's limit, not the value's fault: the caller says so
     } catch (const std::exception& e) {
         throw EToolError("cannot set " + what + " to '" + valueText + "': " + e.what());
     }

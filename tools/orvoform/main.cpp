@@ -1,7 +1,10 @@
 // orvoform: loads a form description headless, drives it with scripted
 // input and writes what a user would see (PNG) or the form's description.
 #include <iostream>
+#include <new>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CommandLine.h"
@@ -26,23 +29,34 @@ int ReportBadInput(const EToolError& e) {
     return ExitBadInput;
 }
 
+// A run that ran out of memory failed; its input was not wrong.
+std::runtime_error OutOfMemory(const std::string& during) {
+    return std::runtime_error("out of memory while " + during);
+}
+
 // Exceptions that the form's own code raises while it handles input end up
 // in the application's handler; the run fails on them after the step.
 class TExceptionLog {
 public:
     void Install() {
-        Application->OnException = [this](TObject*, const std::exception& e) { FMessages.push_back(e.what()); };
+        Application->OnException = [this](TObject*, const std::exception& e) {
+            FMessages.push_back(e.what());
+            FOutOfMemory = FOutOfMemory || dynamic_cast<const std::bad_alloc*>(&e);
+        };
     }
     // Throws when the form's code raised something since the last check.
     void Check(const std::string& during) {
         if (FMessages.empty()) return;
         const std::string message = FMessages.front();
+        const bool outOfMemory = std::exchange(FOutOfMemory, false);
         FMessages.clear();
+        if (outOfMemory) throw OutOfMemory(during);
         throw std::runtime_error(during + ": the form raised: " + message);
     }
 
 private:
     std::vector<std::string> FMessages;
+    bool FOutOfMemory = false;
 };
 
 TWinControl* ControlToRender(TCustomForm* form, const std::string& name) {
@@ -69,6 +83,8 @@ int Run(const TCommandLine& line, const std::vector<TStep>& steps) {
             runner.Run(step);
         } catch (const EToolError& e) {
             throw EToolError("step '" + step.Text + "': " + e.what());
+        } catch (const std::bad_alloc&) {
+            throw OutOfMemory("running step '" + step.Text + "'");
         }
         ProcessPendingPaints();
         std::string dialog;
@@ -126,6 +142,9 @@ int main(int argc, char** argv) {
         status = Run(line, steps);
     } catch (const EToolError& e) {
         status = ReportBadInput(e);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "orvoform: " << OutOfMemory("loading, showing or rendering the form").what() << "\n";
+        status = ExitFailure;
     } catch (const std::exception& e) {
         std::cerr << "orvoform: " << e.what() << "\n";
         status = ExitFailure;
