@@ -6,6 +6,11 @@
 #     include names its layer folder ("host/framework/Controls.h").
 #   - Nothing in src/orvo, demo or tools includes a Qt header, directly or
 #     through a project header it includes.
+#   - src/widgets (the Qt widgets) lies above the library and the host: it
+#     may include Qt, src/orvo and the host's public headers, never a
+#     host-internal one (a header that says "Only src/host and its tests
+#     include this header"); nothing in src/host, src/orvo, demo or tools
+#     includes a header of src/widgets.
 # Usage: check-layering.sh [SOURCE_ROOT]   (default: this checkout)
 # Prints one line per fault, FILE:LINE: what is wrong, and exits 1 if any.
 set -uo pipefail
@@ -109,6 +114,20 @@ while IFS= read -r file; do
     [[ -n $REPLY ]] && fault "$file:$line: includes \"$header\", which brings in the Qt header ${REPLY#* } (${REPLY%% *})"
   done < <(project_includes "$file")
 done < <(find src/orvo demo tools -type f \( -name '*.h' -o -name '*.cpp' \) 2>/dev/null | sort)
+
+# ---- the Qt widgets above everything else
+while IFS= read -r file; do
+  while read -r line header; do
+    [[ $header == widgets/* ]] && fault "$file:$line: includes \"$header\" of the Qt widgets, a layer above it"
+  done < <(project_includes "$file")
+done < <(find src/host src/orvo demo tools -type f \( -name '*.h' -o -name '*.cpp' \) 2>/dev/null | sort)
+while IFS= read -r file; do
+  while read -r line header; do
+    [[ $header == host/* && -f src/$header ]] || continue
+    grep -q 'Only src/host and its tests include this header' "src/$header" &&
+      fault "$file:$line: the Qt widgets include \"$header\", which is internal to the host"
+  done < <(project_includes "$file")
+done < <(find src/widgets -type f \( -name '*.h' -o -name '*.cpp' \) 2>/dev/null | sort)
 
 if ((faults > 0)); then
   echo "$faults layering fault(s)"

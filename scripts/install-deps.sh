@@ -4,10 +4,14 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config dpkg-dev
   qt6-base-dev libgl-dev
   # The X client library: the Qt glue asks the X server which keys are held.
   libxcb1-dev
+  # The Qt Designer plugin and .ui files of the Qt widgets: Qt's Designer and
+  # UiTools CMake packages, which on Debian 12 also need the OpenGL and
+  # xkbcommon development files; designer itself to try the plugin.
+  qt6-tools-dev designer-qt6 libqt6opengl6-dev libxkbcommon-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth ccache

@@ -151,6 +151,7 @@ void TOrvoCheckBox::SetBorderVisible(TOrvoBorderVisible value) {
 void TOrvoCheckBox::SetChecked(bool value) {
     FChecked = value;
     Invalidate();
+    NotifyStateChanged();
 }
 
 void TOrvoCheckBox::SetCheckColor(TColor value) {
@@ -221,6 +222,7 @@ void TOrvoCheckBox::SetWordWrap(bool value) {
 
 void TOrvoCheckBox::Click() {
     FClickDone = true;
+    NotifyStateChanged();  // a pending press is settled
     if (!FReadOnly) TCustomControl::Click();
 }
 
@@ -234,6 +236,7 @@ void TOrvoCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int
     FChecked = !FChecked;
     Repaint();
     FClickDone = false;
+    NotifyStateChanged();  // pending until the release settles it
     TCustomControl::MouseDown(button, shift, x, y);
 }
 

@@ -39,9 +39,14 @@ const std::vector<std::string>& GradStyleNames() {
 void CopyParentBackground(TControl* control, TCanvas* canvas) {
     if (!control || !canvas) return;
     TWinControl* parent = control->Parent();
-    if (!parent) return;
     HDC dc = canvas->Handle();
     if (!dc) return;
+    // A control placed in a window of the program around the library (a Qt
+    // widget) has no parent: that program supplies the picture.
+    if (!parent) {
+        PaintOutsideBackground(control, dc);
+        return;
+    }
     // Without a saved state the shift and the clipping could not be undone,
     // so the canvas is better left alone.
     const int savedLevel = SaveDC(dc);

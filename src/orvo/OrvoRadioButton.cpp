@@ -152,6 +152,7 @@ void TOrvoRadioButton::SetChecked(bool value) {
     FChecked = value;
     if (value && Parent() && !ComponentState().Contains(csLoading)) UncheckSiblings();
     Invalidate();
+    NotifyStateChanged();
 }
 
 void TOrvoRadioButton::Loaded() {
@@ -264,6 +265,7 @@ void TOrvoRadioButton::MouseDown(TMouseButton button, TShiftState shift, int x, 
         Repaint();
     }
     FClickDone = false;
+    NotifyStateChanged();  // pending until the release settles it
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
@@ -282,6 +284,7 @@ void TOrvoRadioButton::SettlePendingPress() {
         FWasChecked = false;
     }
     FClickDone = true;
+    NotifyStateChanged();  // the press is settled
 }
 
 void TOrvoRadioButton::HandleDialogChar(TMessage& message) {

@@ -211,6 +211,7 @@ void TOrvoRadioGroup::SetItemIndex(int value) {
     if (FItemIndex >= 0 && FItemIndex < FButtonList.Count()) FButtonList[FItemIndex]->SetChecked(false);
     FItemIndex = value;
     if (FItemIndex >= 0) FButtonList[FItemIndex]->SetChecked(true);
+    NotifyStateChanged();
 }
 
 // ---------------------------------------------------------------- buttons
@@ -295,6 +296,7 @@ void TOrvoRadioGroup::HandleItemsChange(TObject*) {
     if (FStreaming) return;
     if (FItemIndex >= FItems->Count()) FItemIndex = FItems->Count() - 1;
     RefreshButtons();
+    NotifyStateChanged();  // the lines, and maybe ItemIndex
 }
 
 void TOrvoRadioGroup::SelectNeighbour(TOrvoGroupButton* from, bool forward) {
@@ -319,6 +321,8 @@ void TOrvoRadioGroup::HandleButtonClick(TObject* sender) {
     // The button's click has already checked it and unchecked the others.
     FItemIndex = FButtonList.IndexOf(static_cast<TOrvoGroupButton*>(sender));
     TComponentGuard guard(this);
+    NotifyStateChanged();
+    if (guard.Destroyed()) return;
     Changed();
     if (!guard.Destroyed()) Click();
 }
@@ -338,6 +342,7 @@ void TOrvoRadioGroup::ReadState(const TReadStateProc& readProperties) {
     // a hand-edited description may: it gets the setter's clamp.
     FItemIndex = std::clamp(FItemIndex, -1, FItems->Count() - 1);
     RefreshButtons();
+    NotifyStateChanged();
 }
 
 void TOrvoRadioGroup::Loaded() {

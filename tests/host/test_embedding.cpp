@@ -371,3 +371,27 @@ TEST(Embedding, ReleasedControlKeepsItsOwnerAndLosesItsParent) {
     child.SetParent(&parent);
     EXPECT_THROW(host.SetForm(&child), EComponentError);
 }
+
+TEST(Embedding, HostIsAQObjectAndHostsAFormOrControlOnlyOnce) {
+    TEmbeddedHost first, second;
+    QWidget* asWidget = &first;
+    EXPECT_EQ(qobject_cast<TEmbeddedHost*>(asWidget), &first);
+    EXPECT_STREQ(first.metaObject()->className(), "Orvo::TEmbeddedHost");
+
+    auto* form = new TForm(first.Owner());
+    first.SetForm(form);
+    EXPECT_THROW(second.SetForm(form), EComponentError);
+    EXPECT_EQ(first.Form(), form);
+    EXPECT_EQ(second.Form(), nullptr);
+    first.SetForm(form);  // the same host again is no second host
+    EXPECT_EQ(first.Form(), form);
+
+    TOrvoCheckBox* box = NewCheckBox(first.Owner(), nullptr, "Box", 0);
+    first.SetControl(box);
+    EXPECT_THROW(second.SetControl(box), EComponentError);
+    EXPECT_EQ(first.Control(), box);
+    first.Release();
+    second.SetControl(box);  // let go: another host may take it
+    EXPECT_EQ(second.Control(), box);
+    second.Release();
+}

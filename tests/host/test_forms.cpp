@@ -411,3 +411,30 @@ TEST(ApplicationExceptions, NotificationFromAWindowGoesToTheHandler) {
     // Perform itself lets the exception travel to the caller.
     EXPECT_THROW(c.Perform(CN_COMMAND, 0, 0), std::runtime_error);
 }
+
+namespace {
+std::vector<std::string>* gWarnings = nullptr;
+}  // namespace
+
+TEST(Forms, AControlLeftWithoutAParentIsNamedWhenTheFormShows) {
+    std::vector<std::string> warnings;
+    gWarnings = &warnings;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+        if (gWarnings) gWarnings->push_back(m.toStdString());
+    });
+    {
+        TForm form(nullptr);
+        form.SetName("Settings");
+        auto* placed = new TFormsTestBox(&form);
+        placed->SetParent(&form);
+        auto* forgotten = new TFormsTestBox(&form);
+        forgotten->SetName("Forgotten");
+        ShowFormForAutomation(&form);
+    }
+    qInstallMessageHandler(previous);
+    gWarnings = nullptr;
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0],
+              "OrvoControls: Forgotten (TFormsTestBox) belongs to the form Settings but has no parent, so it is not "
+              "shown: give it one with SetParent");
+}

@@ -40,6 +40,7 @@ public:
     void RepaintUncoveredArea(QWidget* parent, const QRegion& area) override {
         FInner.RepaintUncoveredArea(parent, area);
     }
+    bool PaintOutsideBackground(TWinControl* root, HDC dc) override { return FInner.PaintOutsideBackground(root, dc); }
 
 private:
     TWindowBackend& FInner;

@@ -29,6 +29,7 @@ put src/host/qt/HostWidget.h '#pragma once' '#include "host/stdctrls/StdCtrls.h"
 put src/orvo/OrvoButton.cpp '#include "host/stdctrls/StdCtrls.h"' '#include "host/qt/Automation.h"'
 put tools/orvoform/main.cpp '#include "Steps.h"'
 put tools/orvoform/Steps.h '#pragma once' '#include <string>'
+put src/widgets/CheckBox.h '#pragma once' '#include <QWidget>' '#include "orvo/OrvoButton.h"' '#include "host/qt/Automation.h"'
 
 out=$(bash "$check" "$work")
 status=$?
@@ -41,6 +42,10 @@ put src/host/stdctrls/StdButtons.cpp '#include "host/Forms.h"'
 put src/host/Loose.cpp '// a file outside the layer folders'
 put src/orvo/OrvoPanel.cpp '#include "host/stdctrls/StdCtrls.h"' '#include <QPainter>'
 put tools/orvoform/Steps.h '#pragma once' '#include "host/services/DeviceContextQt.h"'
+put src/host/services/DeviceContextQt.h '#pragma once' '// Only src/host and its tests include this header.' \
+  '#include "host/services/Types.h"' '#include <QImage>'
+put src/orvo/OrvoEdit.cpp '#include "widgets/Edit.h"'
+put src/widgets/Edit.cpp '#include "widgets/Edit.h"' '#include "host/services/DeviceContextQt.h"'
 
 out=$(bash "$check" "$work")
 status=$?
@@ -51,9 +56,11 @@ expected=(
   'src/host/stdctrls/StdButtons.cpp:1: includes "host/Forms.h" without its layer folder'
   'src/host/Loose.cpp: lies outside the layer folders of src/host'
   'src/orvo/OrvoPanel.cpp:2: includes the Qt header <QPainter>'
-  'tools/orvoform/Steps.h:2: includes "host/services/DeviceContextQt.h", which brings in the Qt header <QImage> (src/host/services/DeviceContextQt.h:3)'
-  'tools/orvoform/main.cpp:1: includes "Steps.h", which brings in the Qt header <QImage> (src/host/services/DeviceContextQt.h:3)'
-  '7 layering fault(s)'
+  'tools/orvoform/Steps.h:2: includes "host/services/DeviceContextQt.h", which brings in the Qt header <QImage> (src/host/services/DeviceContextQt.h:4)'
+  'tools/orvoform/main.cpp:1: includes "Steps.h", which brings in the Qt header <QImage> (src/host/services/DeviceContextQt.h:4)'
+  'src/orvo/OrvoEdit.cpp:1: includes "widgets/Edit.h" of the Qt widgets, a layer above it'
+  'src/widgets/Edit.cpp:2: the Qt widgets include "host/services/DeviceContextQt.h", which is internal to the host'
+  '9 layering fault(s)'
 )
 for line in "${expected[@]}"; do
   grep -qF -- "$line" <<<"$out" || fail "not reported: $line"

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <stdexcept>
 #include <string>
 
@@ -508,4 +510,31 @@ TEST(RadioGroupLifetime, ButtonsAreNeitherFlippedNorStreamedAndLeaveWithTheGroup
     delete f.Line(2);
     EXPECT_EQ(f.Group->ButtonCount(), 2);
     EXPECT_EQ(f.Group->ControlCount(), 2);
+}
+
+// Items given before the group has a parent lay its buttons out in a window
+// made then; placed on a form, the group and its buttons are made again
+// there and show.
+TEST(RadioGroupPlacement, ItemsGivenBeforeAParentShowOnceParented) {
+    TForm form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(0, 0, 260, 160);
+    auto* group = new TOrvoRadioGroup(&form);
+    group->SetBounds(10, 10, 185, 105);
+    group->Items()->Add("Cat");
+    group->Items()->Add("Dog");
+    group->SetItemIndex(1);
+    ASSERT_EQ(group->ButtonCount(), 2);
+    group->SetParent(&form);
+    ShowFormForAutomation(&form);
+    ASSERT_NE(group->Widget(), nullptr);
+    EXPECT_TRUE(form.Widget()->isAncestorOf(group->Widget()));
+    EXPECT_TRUE(group->Widget()->isVisible());
+    for (int i = 0; i < 2; ++i) {
+        QWidget* button = group->Buttons(i)->Widget();
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->parentWidget(), group->Widget());
+        EXPECT_TRUE(button->isVisible());
+    }
+    EXPECT_TRUE(group->Buttons(1)->Checked());
 }

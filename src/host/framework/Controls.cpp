@@ -532,6 +532,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     FWidth = width;
     FHeight = height;
     BoundsChanged(moved, resized);
+    if (FObserver) FObserver->ControlBoundsChanged(this);
 }
 
 void TControl::BoundsChanged(bool moved, bool resized) {
@@ -587,6 +588,7 @@ void TControl::SetEnabled(bool enabled) {
     if (enabled == FEnabled) return;
     FEnabled = enabled;
     Perform(CM_ENABLEDCHANGED, 0, 0);
+    NotifyStateChanged();
 }
 
 void TControl::SetColor(TColor color) {
@@ -623,6 +625,7 @@ void TControl::SetText(const std::string& text) {
     if (GetText() == text) return;
     Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     Perform(CM_TEXTCHANGED, 0, 0);
+    NotifyStateChanged();
 }
 
 void TControl::SetShowHint(bool v) {
@@ -752,7 +755,31 @@ void TControl::SendToBack() {
     }
 }
 
-void TControl::Click() { OnClick(this); }
+void TControl::Click() {
+    if (!FObserver) {
+        OnClick(this);
+        return;
+    }
+    TComponentGuard guard(this);
+    OnClick(this);
+    if (!guard.Destroyed() && FObserver) FObserver->ControlClicked(this);
+}
+
+bool PaintOutsideBackground(TControl* control, HDC dc) {
+    auto* root = dynamic_cast<TWinControl*>(control);
+    if (!root || !dc || root->Parent() || !root->ParentWindow() || !root->HandleAllocated()) return false;
+    return WindowBackend().PaintOutsideBackground(root, dc);
+}
+
+// ---------------------------------------------------------------- user input
+
+namespace {
+TControl* gUserInputTarget = nullptr;
+}  // namespace
+
+TUserInputScope::TUserInputScope(TControl* target) : FPrevious(gUserInputTarget) { gUserInputTarget = target; }
+TUserInputScope::~TUserInputScope() { gUserInputTarget = FPrevious; }
+TControl* TUserInputScope::Target() { return gUserInputTarget; }
 void TControl::DblClick() { OnDblClick(this); }
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) { OnMouseDown(this, button, shift, x, y); }
 void TControl::MouseMove(TShiftState shift, int x, int y) { OnMouseMove(this, shift, x, y); }
@@ -821,6 +848,10 @@ void TWinControl::InsertControl(TControl* control) {
         for (TWinControl* sibling : FWinControls) next = std::max(next, sibling->FTabOrder + 1);
         FWinControls.push_back(w);
         w->FTabOrder = next;
+        // A window made while the control had no parent (a radio group that
+        // laid its buttons out before it was placed) is a window of its own,
+        // or lies in an outside window: it is made again under this one.
+        if (w->HandleAllocated()) w->DestroyHandle();
         if (HandleAllocated()) w->CreateHandle();
     } else {
         FControls.push_back(control);
@@ -1062,6 +1093,9 @@ void TWinControl::CreateWnd() {
     FWidget = widget;
     RegisterWidget(widget, this);
     WindowBackend().ConnectWidget(widget);
+    // In an outside window the program's own widgets there stay above the
+    // control, whenever its window is made again.
+    if (!Parent() && FParentWindow) widget->lower();
     ApplyWindowState();
 }
 
@@ -1114,6 +1148,7 @@ void TWinControl::CreateHandle() {
     for (TWinControl* child : std::vector<TWinControl*>(FWinControls)) child->CreateHandle();
     CreateWindowDone();
     UpdateWindowVisibility();
+    if (Observer()) Observer()->ControlWindowCreated(this);
 }
 
 void TWinControl::DestroyHandle() {

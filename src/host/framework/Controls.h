@@ -31,6 +31,7 @@ class QWidget;
 
 namespace Orvo {
 
+class TControl;
 class TWinControl;
 class TCustomForm;
 
@@ -167,6 +168,48 @@ public:
 private:
     void Changed();
     int FMaxHeight = 0, FMaxWidth = 0, FMinHeight = 0, FMinWidth = 0;
+};
+
+// Code outside the framework that follows one control: a Qt widget made
+// around it (the library's Qt widgets). The control tells it when the state
+// its users see has changed, whichever path changed it (a click, a key, an
+// accelerator, an assignment from code), when it was clicked, when its
+// bounds changed and when its window was created. A control has at most one
+// observer; the observer detaches itself (SetObserver(nullptr)) before it
+// goes. Notifications arrive in the middle of the control's own handling:
+// an observer reads the control but does not free it.
+class TControlObserver {
+public:
+    // Checked, the selected item, the text, Enabled... changed, or may have:
+    // the observer compares with what it saw last.
+    virtual void ControlStateChanged(TControl* control) = 0;
+    // Click() ran (OnClick has been raised).
+    virtual void ControlClicked(TControl* control) {}
+    // Left, Top, Width or Height changed, by whoever.
+    virtual void ControlBoundsChanged(TControl* control) {}
+    // The window of the control was created (again): Widget() is new.
+    virtual void ControlWindowCreated(TWinControl* control) {}
+
+protected:
+    ~TControlObserver() = default;
+};
+
+// The user's input being handled. The host marks the control that a key
+// press, a mouse button or an accelerator is for while that input is
+// handled, so that an observer can tell a change the user made from one
+// made by code; code a program runs on its own inside an input (a setter
+// called from a handler) marks itself with a null target. Scopes nest.
+class TUserInputScope {
+public:
+    explicit TUserInputScope(TControl* target);
+    ~TUserInputScope();
+    TUserInputScope(const TUserInputScope&) = delete;
+    TUserInputScope& operator=(const TUserInputScope&) = delete;
+    // The control of the innermost scope, or null (no input, or code).
+    static TControl* Target();
+
+private:
+    TControl* FPrevious;
 };
 
 // The parameters a windowed control's window is created with.
@@ -326,6 +369,10 @@ public:
     // The framework's change notification (nothing by default).
     virtual void Changed() {}
 
+    // ---- the observer (TControlObserver above); null for none
+    TControlObserver* Observer() const { return FObserver; }
+    void SetObserver(TControlObserver* observer) { FObserver = observer; }
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
@@ -352,6 +399,11 @@ protected:
     void InvalidateControl(bool isVisible);
     // The form (top-level control) this control lies on.
     TWinControl* TopLevelControl() const;
+    // Tells the observer that the state its users see changed. A control
+    // calls it at every place its state changes (after the change).
+    void NotifyStateChanged() {
+        if (FObserver) FObserver->ControlStateChanged(this);
+    }
 
     TControlStyle FControlStyle;
     TControlState FControlState;
@@ -387,6 +439,7 @@ private:
     TDragKind FDragKind = dkDrag;
     TDragMode FDragMode = dmManual;
     TComponent* FPopupMenu = nullptr;
+    TControlObserver* FObserver = nullptr;
 };
 
 // A control with a window of its own (one Qt widget, created on demand and
@@ -649,6 +702,14 @@ void SetMouseControl(TControl* control);
 
 // The form a control lies on (null when it is on none).
 TCustomForm* GetParentForm(const TControl* control);
+
+// A control without a parent placed in a window outside the framework
+// (TWinControl::SetParentWindow) shows what lies behind it there where it is
+// transparent: this paints that picture into `dc`, in the control's client
+// coordinates, as the window system around supplies it (the widgets it lies
+// on). False, with nothing painted, for a control with a parent or without
+// an outside window.
+bool PaintOutsideBackground(TControl* control, HDC dc);
 // The control whose window this is (null for an unknown window).
 TWinControl* FindControl(HWND window);
 

@@ -361,7 +361,24 @@ void TCustomForm::PlaceOnScreen() {
     SetBounds(std::max(left, 0), std::max(top, 0), Width(), Height());
 }
 
+// A control the form owns that nothing put on a parent is never shown. A
+// program that forgot SetParent hears of it (through Qt's message handler,
+// where a program may route or silence it) each time the form appears.
+void TCustomForm::WarnOfControlsWithoutParent() const {
+    for (int i = 0; i < ComponentCount(); ++i) {
+        const auto* control = dynamic_cast<const TControl*>(Components(i));
+        if (!control || control->Parent() || dynamic_cast<const TCustomForm*>(control)) continue;
+        if (const auto* windowed = dynamic_cast<const TWinControl*>(control); windowed && windowed->ParentWindow())
+            continue;
+        qWarning("OrvoControls: %s (%s) belongs to the form %s but has no parent, so it is not shown: "
+                 "give it one with SetParent",
+                 control->Name().empty() ? "a control" : control->Name().c_str(), control->ClassName().c_str(),
+                 Name().empty() ? ClassName().c_str() : Name().c_str());
+    }
+}
+
 void TCustomForm::ShowWindowNow() {
+    WarnOfControlsWithoutParent();
     HandleNeeded();
     if (ParentWindow()) {
         // In an outside window: the program around it places it, activates
@@ -474,6 +491,7 @@ TModalResult TCustomForm::ShowModal() {
 }
 
 void TCustomForm::Release() {
+    FReleasing = true;
     TComponentGuard guard(this);
     QTimer::singleShot(0, qApp, [this, guard] {
         if (guard.Destroyed()) return;

@@ -136,9 +136,13 @@ public:
     // form is closed); answers ModalResult.
     TModalResult ShowModal();
     TModalResult ModalResult() const { return FModalResult; }
+    // ShowModal is running for this form.
+    bool Modal() const { return FInModal; }
     void SetModalResult(TModalResult result) { FModalResult = result; }
     // Frees the form once the events being handled now are done.
     void Release();
+    // Release was called and the form is about to be freed.
+    bool Releasing() const { return FReleasing; }
     TCanvas* Canvas() const { return FCanvas.get(); }
 
     // Runs OnCreate when OldCreateOrder is False (once), then shows the form
@@ -186,6 +190,7 @@ protected:
 private:
     void ShowWindowNow();
     void PlaceOnScreen();
+    void WarnOfControlsWithoutParent() const;
     void ApplyWindowFlags();
 
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -205,6 +210,7 @@ private:
     bool FCreatePending = true;
     bool FPlaced = false;
     bool FInModal = false;
+    bool FReleasing = false;
     std::unique_ptr<TControlCanvas> FCanvas;
 };
 
@@ -232,11 +238,16 @@ public:
     void CreateForm(T*& ref) {
         T* form = new T(this);
         ref = form;
+        AdoptForm(form);
+        form->AfterConstruction();
+    }
+    // A form the application owns that was made another way (LoadFormFile):
+    // it becomes the main form when there is none yet, as with CreateForm.
+    void AdoptForm(TCustomForm* form) {
         if (!FMainForm) {
             FMainForm = form;
             FTerminated = false;  // a new main form starts a new run
         }
-        form->AfterConstruction();
     }
 
     // Shows the main form and handles events until the application is

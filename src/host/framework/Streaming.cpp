@@ -146,7 +146,8 @@ private:
 
 class TFormReader {
 public:
-    TFormReader(TComponent* root, std::string fileName) : FRoot(root), FFileName(std::move(fileName)), FBinding(root) {}
+    TFormReader(TComponent* root, std::string fileName, const TFormHandlers* handlers)
+        : FRoot(root), FFileName(std::move(fileName)), FBinding(root, handlers) {}
 
     void Read(const TFormObject& tree) {
         const std::string oldName = FRoot->Name();
@@ -384,7 +385,13 @@ private:
 
 }  // namespace
 
+std::any TFormHandlers::Find(const std::string& name) const {
+    auto it = FHandlers.find(name);
+    return it == FHandlers.end() ? std::any{} : it->second;
+}
+
 std::any TRootBinding::FindMethod(const std::string& name) const {
+    if (FHandlers && FHandlers->Contains(name)) return FHandlers->Find(name);
     const TMethodTable* table = FRoot->MethodTable();
     return table ? table->Bind(FRoot, name) : std::any{};
 }
@@ -411,8 +418,9 @@ TFormObject WriteComponentTree(TComponent* root) { return TFormWriter(root).Writ
 
 std::string WriteComponentText(TComponent* root) { return PrintFormText(WriteComponentTree(root)); }
 
-void ReadComponentTree(TComponent* root, const TFormObject& tree, const std::string& fileName) {
-    TFormReader(root, fileName).Read(tree);
+void ReadComponentTree(TComponent* root, const TFormObject& tree, const std::string& fileName,
+                       const TFormHandlers* handlers) {
+    TFormReader(root, fileName, handlers).Read(tree);
 }
 
 namespace {
@@ -427,11 +435,13 @@ TFormObject ParseOrFail(std::string_view text, const std::string& fileName) {
 
 }  // namespace
 
-void ReadComponentText(TComponent* root, std::string_view text, const std::string& fileName) {
-    ReadComponentTree(root, ParseOrFail(text, fileName), fileName);
+void ReadComponentText(TComponent* root, std::string_view text, const std::string& fileName,
+                       const TFormHandlers* handlers) {
+    ReadComponentTree(root, ParseOrFail(text, fileName), fileName, handlers);
 }
 
-TComponent* ReadComponentFromText(std::string_view text, const std::string& fileName, TComponent* owner) {
+TComponent* ReadComponentFromText(std::string_view text, const std::string& fileName, TComponent* owner,
+                                  const TFormHandlers* handlers) {
     const TFormObject tree = ParseOrFail(text, fileName);
     const TClassInfo* info = FindClass(tree.ClassName);
     if (!info) throw EReadError(fileName, tree.Line, "unknown class " + tree.ClassName);
@@ -444,7 +454,7 @@ TComponent* ReadComponentFromText(std::string_view text, const std::string& file
     }
     if (!root) throw EReadError(fileName, tree.Line, "the class " + info->Name + " created nothing");
     try {
-        ReadComponentTree(root, tree, fileName);
+        ReadComponentTree(root, tree, fileName, handlers);
     } catch (...) {
         delete root;
         throw;

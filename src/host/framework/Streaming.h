@@ -32,9 +32,13 @@
 // property. Every component the read created is freed again, and a root that
 // existed before keeps the components it had.
 
+#include <any>
+#include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "host/framework/FormText.h"
 #include "host/framework/TypeInfo.h"
@@ -43,17 +47,51 @@ namespace Orvo {
 
 class TComponent;
 
+// Handlers a program gives the events of a form description, by the method
+// names the description uses (`OnClick = SaveClick`). A form class with
+// handlers of its own lists them in its MethodTable(); a plain TForm read at
+// run time gets them here:
+//
+//   TFormHandlers handlers;
+//   handlers.Add("SaveClick", [&](TObject* sender) { Save(); })
+//           .Add("NameKeyDown", [&](TObject*, Word& key, TShiftState) { ... });
+//
+// A handler takes the parameters of the event it is bound to ((TObject*
+// sender) for OnClick, OnChange and the other notifications); one of another
+// shape is refused when the description is read ("does not fit the event").
+// Names match exactly. Handlers given here come before the form's own.
+class TFormHandlers {
+public:
+    // `handler`: a function, or a lambda with one call signature, returning void.
+    template <class F>
+    TFormHandlers& Add(const std::string& name, F handler) {
+        std::function function = std::move(handler);
+        static_assert(std::is_void_v<typename decltype(function)::result_type>, "an event handler returns nothing");
+        FHandlers[name] = std::move(function);
+        return *this;
+    }
+    // The handler (a std::function in a std::any), or an empty any.
+    std::any Find(const std::string& name) const;
+    bool Contains(const std::string& name) const { return FHandlers.count(name) != 0; }
+
+private:
+    std::map<std::string, std::any> FHandlers;
+};
+
 // Event handlers and component references resolved against a root (a form)
 // as the reader resolves them; for code that assigns published properties
-// by value outside a read.
+// by value outside a read. Handlers come from `handlers` (when given) and
+// then the root's MethodTable().
 class TRootBinding : public TBindingContext {
 public:
-    explicit TRootBinding(TComponent* root) : FRoot(root) {}
+    explicit TRootBinding(TComponent* root, const TFormHandlers* handlers = nullptr)
+        : FRoot(root), FHandlers(handlers) {}
     std::any FindMethod(const std::string& name) const override;
     TComponent* FindComponentByName(const std::string& name) const override;
 
 private:
     TComponent* FRoot;
+    const TFormHandlers* FHandlers;
 };
 
 class EReadError : public std::runtime_error {
@@ -77,12 +115,16 @@ std::string WriteComponentText(TComponent* root);
 
 // Reads a description into `root`. The description's class must be the
 // root's class or one of its ancestors. `fileName` is only used in messages.
-void ReadComponentTree(TComponent* root, const TFormObject& tree, const std::string& fileName);
-void ReadComponentText(TComponent* root, std::string_view text, const std::string& fileName);
+// Events bind to `handlers` (when given) and the root's MethodTable().
+void ReadComponentTree(TComponent* root, const TFormObject& tree, const std::string& fileName,
+                       const TFormHandlers* handlers = nullptr);
+void ReadComponentText(TComponent* root, std::string_view text, const std::string& fileName,
+                       const TFormHandlers* handlers = nullptr);
 
 // Creates the root by the description's class name (owned by `owner`, or by
 // the caller when `owner` is null) and reads the description into it.
-TComponent* ReadComponentFromText(std::string_view text, const std::string& fileName, TComponent* owner = nullptr);
+TComponent* ReadComponentFromText(std::string_view text, const std::string& fileName, TComponent* owner = nullptr,
+                                  const TFormHandlers* handlers = nullptr);
 
 // Reads the form description resource `resourceName` ("TFORM1") into
 // `form`. Throws EReadError when there is no such resource (line 0) or when

@@ -364,7 +364,9 @@ public:
             if (v.kind != TValue::Kind::Ident) throw EPropertyError("a method name is expected for " + name);
             if (!context) throw EPropertyError("no form to find the method " + v.text + " in");
             std::any bound = context->FindMethod(v.text);
-            if (!bound.has_value()) throw EPropertyError("the form has no method " + v.text);
+            if (!bound.has_value())
+                throw EPropertyError("the form has no method " + v.text +
+                                     " (a program binds handler names with TFormHandlers or the form class's MethodTable)");
             auto* fn = std::any_cast<std::function<void(A...)>>(&bound);
             if (!fn) throw EPropertyError("the method " + v.text + " does not fit the event " + name);
             TEvent<A...>& e = static_cast<T&>(o).*field;

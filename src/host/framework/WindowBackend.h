@@ -13,6 +13,8 @@
 
 #include <QWidget>
 
+#include "host/services/DeviceContext.h"
+
 class QRegion;
 
 namespace Orvo {
@@ -39,6 +41,10 @@ public:
     virtual void FlushDisposedWidgets() = 0;
     // Repaints `area` of `parent`, a region a child window has just given up.
     virtual void RepaintUncoveredArea(QWidget* parent, const QRegion& area) = 0;
+    // Paints into `dc` what lies behind `root`, a control without a parent
+    // whose window lies in an outside window (PaintOutsideBackground in
+    // Controls.h); false when nothing was painted.
+    virtual bool PaintOutsideBackground(TWinControl* root, HDC dc) = 0;
 };
 
 // Installs the backend every window comes from. It is not owned and must

@@ -24,6 +24,12 @@ bool TakesTabFocus(const QWidget* w, const QWidget* window) {
            w->isVisibleTo(window);
 }
 
+// A window of a framework tree placed in the outside widget `container`.
+bool PlacedIn(const QWidget* w, const QWidget* container) {
+    const TWinControl* control = ControlOfWindowPart(w);
+    return control && container->isAncestorOf(w) && OutsideParentOf(RootOf(control)) == container;
+}
+
 // Position in `root`'s tab order, or -1 for a control outside it (the root).
 int TabIndex(const std::vector<TWinControl*>& order, const TWinControl* control) {
     auto it = std::find(order.begin(), order.end(), control);
@@ -48,7 +54,7 @@ QWidget* NextOutside(QWidget* container, bool forward) {
     // Qt's focus chain is a ring through every widget of the window.
     for (QWidget* w = forward ? container->nextInFocusChain() : container->previousInFocusChain();
          w && w != container; w = forward ? w->nextInFocusChain() : w->previousInFocusChain()) {
-        if (container->isAncestorOf(w)) continue;
+        if (PlacedIn(w, container)) continue;
         if (TakesTabFocus(w, window)) return w;
     }
     return nullptr;

@@ -26,8 +26,8 @@ QWidget* OutsideParentOf(const TWinControl* root);
 TWinControl* TabEntryOf(const TWinControl* root, bool forward);
 
 // The widget of `container`'s window that Tab (forward) or Shift+Tab reaches
-// from `container`, passing over the widgets inside it; null when there is
-// none outside.
+// from `container`, passing over the framework's windows placed in it (its
+// own Qt children are reached as any other widget); null when there is none.
 QWidget* NextOutside(QWidget* container, bool forward);
 
 // Tab pressed on `current` inside `root`. When `root` lies in an outside

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "host/qt/EmbeddedFocus.h"
+#include "host/framework/ControlWidgets.h"
 #include "host/framework/Forms.h"
 #include "host/qt/HostWidget.h"
 
@@ -16,6 +16,12 @@ namespace {
 
 bool FormSizes(const TCustomForm* form) {
     return form->BorderStyle() == bsSizeable || form->BorderStyle() == bsSizeToolWin;
+}
+
+// The host a form lies in, when it is one: the widget its window is placed in.
+TEmbeddedHost* HostOf(const TCustomForm* form) {
+    if (!form || form->Parent() || !form->ParentWindow()) return nullptr;
+    return qobject_cast<TEmbeddedHost*>(WidgetOf(form->ParentWindow()));
 }
 
 }  // namespace
@@ -41,11 +47,11 @@ private:
     TEmbeddedHost* FHost;
 };
 
-TEmbeddedHost::TEmbeddedHost(QWidget* parent) : QWidget(parent), FKeeper(std::make_unique<TKeeper>(this)) {
+TEmbeddedHost::TEmbeddedHost(QWidget* parent)
+    : QWidget(parent), FOutside(this), FKeeper(std::make_unique<TKeeper>(this)) {
     // Tab only: a click inside reaches the control under the pointer, which
     // takes the focus itself.
     setFocusPolicy(Qt::TabFocus);
-    RegisterOutsideParent(this);
 }
 
 TEmbeddedHost::~TEmbeddedHost() {
@@ -62,7 +68,6 @@ TEmbeddedHost::~TEmbeddedHost() {
     }
     Release();
     FKeeper.reset();
-    UnregisterOutsideParent(this);
 }
 
 TCustomForm* TEmbeddedHost::Form() const { return FForm; }
@@ -71,6 +76,9 @@ TComponent* TEmbeddedHost::Owner() const { return FKeeper.get(); }
 
 void TEmbeddedHost::SetForm(TCustomForm* form) {
     if (form && form->Parent()) throw EComponentError("A form on a parent cannot be hosted: " + form->Name());
+    // Two hosts would each place the form and each take it back.
+    TEmbeddedHost* other = HostOf(form);
+    if (other && other != this) throw EComponentError("The form is hosted by another widget already: " + form->Name());
     Host(form, nullptr);
 }
 
@@ -79,6 +87,9 @@ void TEmbeddedHost::SetControl(TControl* control) {
         SetForm(form);
         return;
     }
+    TEmbeddedHost* other = control ? HostOf(dynamic_cast<TCustomForm*>(control->Parent())) : nullptr;
+    if (other && other != this && other->Control() == control)
+        throw EComponentError("The control is hosted by another widget already: " + control->Name());
     Host(nullptr, control);
 }
 
@@ -101,7 +112,7 @@ void TEmbeddedHost::Host(TCustomForm* form, TControl* control) {
         FKeeper->FreeNotification(form);
     }
     FForm = form;
-    form->SetParentWindow(HandleOf(this));
+    form->SetParentWindow(FOutside.Window());
     form->SetBounds(0, 0, form->Width(), form->Height());
     const bool fixed = !FControl && !FormSizes(form);
     setSizePolicy(fixed ? QSizePolicy::Fixed : QSizePolicy::Preferred, fixed ? QSizePolicy::Fixed : QSizePolicy::Preferred);
@@ -187,31 +198,12 @@ void TEmbeddedHost::showEvent(QShowEvent* e) {
 
 void TEmbeddedHost::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
-    const Qt::FocusReason reason = e->reason();
-    const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
-    TWinControl* target = nullptr;
-    if (FForm && tabbed) {
-        target = TabEntryOf(FForm, reason == Qt::TabFocusReason);
-    } else if (FForm) {
-        TWinControl* active = FForm->ActiveControl();
-        target = active && active->CanFocus() ? active : TabEntryOf(FForm, true);
-    }
-    if (target) {
-        Guarded(target, [target] { target->SetFocus(); });
-        return;
-    }
-    // Nothing inside takes the focus: Tab passes on over this widget.
-    if (tabbed)
-        if (QWidget* next = NextOutside(this, reason == Qt::TabFocusReason)) next->setFocus(reason);
+    FOutside.FocusIn(FForm, e->reason());
 }
 
 bool TEmbeddedHost::focusNextPrevChild(bool next) {
     // Tab while this widget itself has the focus (nothing inside took it).
-    if (QWidget* outside = NextOutside(this, next)) {
-        outside->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        return true;
-    }
-    return QWidget::focusNextPrevChild(next);
+    return FOutside.FocusNextPrevChild(next) || QWidget::focusNextPrevChild(next);
 }
 
 }  // namespace Orvo

@@ -31,13 +31,18 @@
 // and OnExit, hot tracking, hints, and Alt+letter accelerators while the
 // focus is inside work as they do in a form of the framework's own.
 //
+// A form or control is hosted by one widget at a time: hosting one that
+// another host holds is refused (EComponentError).
+//
 // This is the host's Qt-facing API: it names Qt types and is meant for Qt
-// programs; the library and code above the host never include it.
+// programs; the library and code above the host never include it. The
+// pieces it is made of are in host/qt/EmbeddedSite.h.
 
 #include <QWidget>
 
 #include <memory>
 
+#include "host/qt/EmbeddedSite.h"
 #include "host/services/Types.h"
 
 class QFocusEvent;
@@ -51,6 +56,8 @@ class TControl;
 class TCustomForm;
 
 class TEmbeddedHost : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TEmbeddedHost(QWidget* parent = nullptr);
     ~TEmbeddedHost() override;
@@ -59,10 +66,12 @@ public:
 
     // Hosts a whole form (whatever was hosted before leaves first). The
     // form is shown in this widget when the widget is shown (OnShow runs
-    // then); a form that has no parent only, and null hosts nothing.
+    // then); a form that has no parent only, and one no other host holds;
+    // null hosts nothing.
     void SetForm(TCustomForm* form);
     // Hosts one control, windowed or windowless, filling this widget. It is
-    // placed on a borderless form made for it; null hosts nothing.
+    // placed on a borderless form made for it; one that another host holds
+    // is refused. Null hosts nothing.
     void SetControl(TControl* control);
     // Lets go of what is hosted: a form leaves hidden and without a window,
     // a control without a parent; their owners keep them.
@@ -98,6 +107,7 @@ private:
     void FitToWidget();
     void ShowHostedForm();
 
+    TEmbeddedSite FOutside;            // this widget as the window the form lies in
     std::unique_ptr<TKeeper> FKeeper;  // owns Owner()'s components, hears frees
     TCustomForm* FForm = nullptr;      // the hosted form or the one made for a control
     TControl* FControl = nullptr;

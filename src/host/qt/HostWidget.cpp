@@ -350,8 +350,16 @@ bool THostEvents::Translate(QWidget* widget, QEvent* e, bool hostPaints) {
             return false;
         case QEvent::Close:
             if (auto* form = dynamic_cast<TCustomForm*>(control)) {
-                e->ignore();
+                // The form decides (OnCloseQuery, OnClose). The window closes
+                // when the form let it go: hidden, freed, or a modal loop
+                // ending with a result. A form that stays refuses, as a Qt
+                // widget ignoring its close event does, and only then does
+                // QApplication::quit() stop at it.
+                TComponentGuard guard(form);
                 Guarded(form, [form] { form->Close(); });
+                const bool released = guard.Destroyed() || !widget->isVisible() || form->Releasing() ||
+                                      (form->Modal() && form->ModalResult() != mrNone);
+                e->setAccepted(released);
                 return true;
             }
             return false;
@@ -517,7 +525,10 @@ bool THostEvents::MouseEvent(TWinControl* control, QWidget* widget, QMouseEvent*
     const bool other = button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton;
     if (type != QEvent::MouseMove && other) return hostPaints;
 
-    Dispatch(target, msg, MouseKeys(e->buttons(), e->modifiers()), MAKELPARAM(p.X, p.Y));
+    {
+        TUserInputScope input(target);
+        Dispatch(target, msg, MouseKeys(e->buttons(), e->modifiers()), MAKELPARAM(p.X, p.Y));
+    }
     if (controlGuard.Destroyed() || ControlOfWidget(widget) != control) return true;
 
     if (type == QEvent::MouseButtonRelease && e->buttons() == Qt::NoButton) {
@@ -543,6 +554,7 @@ bool THostEvents::KeyEvent(TWinControl* control, QKeyEvent* e, bool press, bool 
     const int vk = VirtualKeyOf(e);
     TComponentGuard guard(control);
     auto gone = [&] { return guard.Destroyed(); };
+    TUserInputScope input(control);
 
     const TKeyRepeat::TKind kind = HeldKeys().Classify(*e);
     if (!press) {

@@ -6,6 +6,7 @@
 
 #include "host/framework/WindowBackend.h"
 #include "host/qt/HostWidget.h"
+#include "host/qt/OutsideBackground.h"
 
 namespace Orvo {
 
@@ -29,6 +30,7 @@ public:
     void DisposeWidget(QWidget* widget) override { Orvo::DisposeWidget(widget); }
     void FlushDisposedWidgets() override { Orvo::FlushDisposedWidgets(); }
     void RepaintUncoveredArea(QWidget* parent, const QRegion& area) override { Orvo::RepaintUncoveredArea(parent, area); }
+    bool PaintOutsideBackground(TWinControl* root, HDC dc) override { return PaintBehindOutsideRoot(root, dc); }
 };
 
 // Never destroyed: windows are disposed of up to the program's last moment

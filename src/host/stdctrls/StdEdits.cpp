@@ -525,7 +525,10 @@ void TCustomEdit::CreateWnd() {
     FCreating = false;
 }
 
-void TCustomEdit::Change() { OnChange(this); }
+void TCustomEdit::Change() {
+    NotifyStateChanged();
+    OnChange(this);
+}
 
 void TCustomEdit::WndProc(TMessage& message) {
     switch (message.Msg) {

@@ -142,6 +142,7 @@ void TListBox::SetItems(const TStrings* items) {
 void TListBox::ItemsChanged() {
     FTopIndex = std::clamp(FTopIndex, 0, MaxTopIndex());
     Invalidate();
+    NotifyStateChanged();
 }
 
 void TListBox::SetItemIndex(int index) {
@@ -155,6 +156,7 @@ void TListBox::SetItemIndex(int index) {
     FItems->SetAnchor(index);
     if (index >= 0) MakeVisible(index);
     Invalidate();
+    NotifyStateChanged();
 }
 
 void TListBox::SetStyle(TListBoxStyle style) {
@@ -180,6 +182,7 @@ void TListBox::SetMultiSelect(bool v) {
     const int current = FItems->Current();
     FItems->SelectRange(current, v ? current : -1);
     Invalidate();
+    NotifyStateChanged();
 }
 
 void TListBox::SetColumns(int v) {
@@ -235,6 +238,7 @@ void TListBox::SetSelected(int index, bool selected) {
     else if (selected) FItems->SetCurrent(index);
     else if (FItems->Current() == index) FItems->SetCurrent(-1);
     Invalidate();
+    NotifyStateChanged();
 }
 
 int TListBox::SelCount() const {
@@ -522,6 +526,7 @@ void TListBox::SelectByUser(int index, TPick pick) {
     FItems->SetCurrent(index);
     MakeVisible(index);
     Invalidate();
+    NotifyStateChanged();
     // Moving only the focus rectangle changes no selection.
     if (pick != TPick::MoveFocus) SendNotification(CN_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), 0);
 }
