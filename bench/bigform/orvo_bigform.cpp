@@ -27,19 +27,6 @@ using namespace Orvo;
 
 namespace {
 
-template <class F>
-double MedianNs(int reps, F&& call) {
-    std::vector<double> samples;
-    for (int i = 0; i < reps; ++i) {
-        const long long start = probe::MonotonicNs();
-        call();
-        samples.push_back(double(probe::MonotonicNs() - start));
-    }
-    std::sort(samples.begin(), samples.end());
-    const std::size_t n = samples.size();
-    return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-}
-
 int Usage(const char* self) {
     std::fprintf(stderr, "usage: %s cold|inproc FORM [REPS]\n", self);
     return 2;
@@ -90,7 +77,7 @@ int main(int argc, char** argv) {
     }
 
     QImage full(top->size(), QImage::Format_RGB32);
-    const double fullNs = MedianNs(reps, [&] { top->render(&full); });
+    const double fullNs = probe::MedianNs(reps, [&] { top->render(&full); });
     double hoverNs = 0;
     // The first box of the second row (the first holds the focus).
     if (auto* box = dynamic_cast<TControl*>(form->FindComponent("CheckBox21"))) {
@@ -99,7 +86,7 @@ int main(int argc, char** argv) {
         QWidget* widget = static_cast<TWinControl*>(box)->Widget();
         const QRect area(widget->mapTo(top, QPoint(0, 0)), widget->size());
         QImage small(area.size(), QImage::Format_RGB32);
-        hoverNs = MedianNs(reps * 20, [&] { top->render(&small, QPoint(), QRegion(area)); });
+        hoverNs = probe::MedianNs(reps * 20, [&] { top->render(&small, QPoint(), QRegion(area)); });
     }
     std::printf("load_ns %lld\nframe_ns %lld\nfull_ns %.0f\nhover_ns %.0f\nhwm_kb %ld\n", atLoad - atApplication,
                 atFrame - atLoad, fullNs, hoverNs, probe::StatusKb("VmHWM"));

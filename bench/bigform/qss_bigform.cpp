@@ -112,19 +112,6 @@ void SetHovered(QWidget* w, bool hovered) {
     }
 }
 
-template <class F>
-double MedianNs(int reps, F&& call) {
-    std::vector<double> samples;
-    for (int i = 0; i < reps; ++i) {
-        const long long start = probe::MonotonicNs();
-        call();
-        samples.push_back(double(probe::MonotonicNs() - start));
-    }
-    std::sort(samples.begin(), samples.end());
-    const std::size_t n = samples.size();
-    return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-}
-
 int Usage(const char* self) {
     std::fprintf(stderr, "usage: %s cold|inproc COUNT gradient|tile TILE.bmp [REPS]\n", self);
     return 2;
@@ -169,7 +156,7 @@ int main(int argc, char** argv) {
     }
 
     QImage full(form->size(), QImage::Format_ARGB32_Premultiplied);
-    const double fullNs = MedianNs(reps, [&] { form->render(&full); });
+    const double fullNs = probe::MedianNs(reps, [&] { form->render(&full); });
     double hoverNs = 0;
     // The first box of the second row (the first holds the focus).
     if (count > kPerRow) {
@@ -177,7 +164,7 @@ int main(int argc, char** argv) {
         SetHovered(box, true);
         const QRect area(box->mapTo(form, QPoint(0, 0)), box->size());
         QImage small(area.size(), QImage::Format_ARGB32_Premultiplied);
-        hoverNs = MedianNs(reps * 20, [&] { form->render(&small, QPoint(), QRegion(area)); });
+        hoverNs = probe::MedianNs(reps * 20, [&] { form->render(&small, QPoint(), QRegion(area)); });
         SetHovered(box, false);
     }
     std::printf("load_ns %lld\nframe_ns %lld\nfull_ns %.0f\nhover_ns %.0f\nhwm_kb %ld\n", atLoad - atApplication,

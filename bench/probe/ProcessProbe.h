@@ -9,9 +9,11 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <vector>
 
 namespace probe {
 
@@ -19,6 +21,20 @@ inline long long MonotonicNs() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return (long long)ts.tv_sec * 1000000000LL + ts.tv_nsec;
+}
+
+// The median time of `reps` calls, in nanoseconds.
+template <class F>
+double MedianNs(int reps, F&& call) {
+    std::vector<double> samples;
+    for (int i = 0; i < reps; ++i) {
+        const long long start = MonotonicNs();
+        call();
+        samples.push_back(double(MonotonicNs() - start));
+    }
+    std::sort(samples.begin(), samples.end());
+    const std::size_t n = samples.size();
+    return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
 }
 
 // A "Name:   N kB" line of /proc/self/status, or -1.
