@@ -24,7 +24,8 @@ if(ORVO_XCB_FOUND)
 endif()
 target_include_directories(OrvoControls PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
-  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/OrvoControls>)
+  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/OrvoControls>
+  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 target_compile_features(OrvoControls PUBLIC cxx_std_20)
 # Only the library's own names leave it (cmake/OrvoControls.map).
 target_link_options(OrvoControls PRIVATE "LINKER:--version-script=${PROJECT_SOURCE_DIR}/cmake/OrvoControls.map")
@@ -34,14 +35,7 @@ install(TARGETS OrvoControls EXPORT OrvoControlsTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Headers keep their folders (host/LAYER/, orvo/), so "host/framework/Forms.h"
-# and "orvo/OrvoButton.h" name them as they do inside this project.
-install(DIRECTORY src/host src/orvo
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OrvoControls
-  FILES_MATCHING PATTERN "*.h")
-# The Qt widgets' public headers ("widgets/CheckBox.h"...); the helpers
-# their sources share stay inside.
-install(FILES ${ORVO_WIDGET_PUBLIC_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/OrvoControls/widgets)
+include(cmake/PublicHeaders.cmake)
 
 set(ORVO_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/OrvoControls)
 install(EXPORT OrvoControlsTargets NAMESPACE OrvoControls:: DESTINATION ${ORVO_CMAKE_DIR})

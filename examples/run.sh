@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the built project into a staging prefix, then configures, builds
 # and runs each example against that installed package only (headless):
-# examples/hello (a form of the library), examples/embed (Qt widgets and
+# examples/hello (a form of the library), examples/incode (a window built in
+# code with the umbrella header), examples/embed (Qt widgets and
 # library controls in one window), examples/loadform (a form read from a
 # file at run time, also built with pkg-config's flags alone) and
 # examples/designer (a .ui window of the library's Qt widgets, also loaded
@@ -15,12 +16,13 @@ rm -rf "$stage" "$build"/example-*
 cmake --install "$build" --prefix "$stage" >/dev/null
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-for example in hello embed loadform designer; do
+for example in hello incode embed loadform designer; do
   cmake -S "$here/examples/$example" -B "$build/example-$example" -G Ninja "${launcher[@]}" \
     -DCMAKE_PREFIX_PATH="$stage" >/dev/null
   cmake --build "$build/example-$example"
 done
 "$build/example-hello/orvo_hello" --check "$build/example-hello/hello.png"
+"$build/example-incode/orvo_incode" --check "$build/example-incode/incode.png"
 "$build/example-embed/orvo_embed" --check "$build/example-embed/embed.png"
 "$build/example-designer/orvo_designer_example" --check "$build/example-designer/designer.png"
 "$build/example-loadform/orvo_loadform" --check "$build/example-loadform/loadform.png"

@@ -19,6 +19,8 @@ packages=(
   xdotool imagemagick
   # The OCR engine that reads the demo's captions back (DemoOcr).
   tesseract-ocr tesseract-ocr-eng
+  # The API reference (the docs target and its test).
+  doxygen
   # The fuzz targets (libFuzzer) that CI runs briefly.
   clang libclang-rt-14-dev
 )

@@ -3,7 +3,7 @@
 // TButton, the group boxes, the panel) inherit that role.
 #include "host/stdctrls/AccessibleControls.h"
 #include "orvo/OrvoBackground.h"
-#include "orvo/OrvoCheckControls.h"
+#include "orvo/OrvoCheckBox.h"
 #include "orvo/OrvoRadioButton.h"
 #include "orvo/OrvoStaticText.h"
 

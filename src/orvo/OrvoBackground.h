@@ -16,13 +16,13 @@ namespace Orvo {
 
 class TBitmap;
 
-// The colour ramp of a gradient over `extent` pixels: both colours resolved
-// to RGB (system colours through the palette), one single-precision step per
-// channel, and the colour of each band. Band i is start + trunc(i * step)
-// per channel, the product formed in extended precision and truncated toward
-// zero, so band `extent` is the end colour and the last visible band
-// (extent - 1) falls one step short of it. A zero extent has no steps: every
-// band is the start colour.
+/// The colour ramp of a gradient over `extent` pixels: both colours resolved
+/// to RGB (system colours through the palette), one single-precision step per
+/// channel, and the colour of each band. Band i is start + trunc(i * step)
+/// per channel, the product formed in extended precision and truncated toward
+/// zero, so band `extent` is the end colour and the last visible band
+/// (extent - 1) falls one step short of it. A zero extent has no steps: every
+/// band is the start colour.
 class TGradientRamp {
 public:
     TGradientRamp(TColor startColor, TColor endColor, int extent);
@@ -33,6 +33,7 @@ private:
     float FRedStep = 0, FGreenStep = 0, FBlueStep = 0;
 };
 
+/// A gradient or tiled picture that fills its area for other controls to lie on.
 class TOrvoBackground : public TGraphicControl {
 public:
     explicit TOrvoBackground(TComponent* owner);

@@ -8,6 +8,7 @@
 #include "host/framework/Graphics.h"
 #include "host/services/Messages.h"
 #include "host/framework/WindowServices.h"
+#include "orvo/OrvoCaptionPainting.h"
 
 namespace Orvo {
 
@@ -36,36 +37,6 @@ namespace Orvo {
 // has gone. Both repaint at once.
 
 namespace {
-
-// The button's canvas on the item's device context for one drawing. The
-// device context's state is saved first and restored last, and the canvas is
-// detached and unlocked again, also when the drawing raises.
-class TItemDrawing {
-public:
-    TItemDrawing(TCanvas* canvas, HDC dc) : FCanvas(canvas), FDC(dc), FSavedLevel(SaveDC(dc)) {
-        FCanvas->Lock();
-        FCanvas->SetHandle(dc);
-    }
-    ~TItemDrawing() {
-        FCanvas->SetHandle(nullptr);
-        FCanvas->Unlock();
-        if (FSavedLevel) RestoreDC(FDC, FSavedLevel);
-    }
-    TItemDrawing(const TItemDrawing&) = delete;
-    TItemDrawing& operator=(const TItemDrawing&) = delete;
-
-private:
-    TCanvas* FCanvas;
-    HDC FDC;
-    int FSavedLevel;
-};
-
-// The caption as it is measured: without its first "&".
-std::string MeasuredCaption(std::string caption) {
-    const std::size_t amp = caption.find('&');
-    if (amp != std::string::npos) caption.erase(amp, 1);
-    return caption;
-}
 
 constexpr unsigned kAlignmentFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};  // by TAlignment
 
@@ -309,7 +280,10 @@ void TOrvoButton::HandleDrawItem(TMessage& message) {
     message.Result = 1;
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
     if (!item || !item->hDC) return;
-    TItemDrawing drawing(FCanvas.get(), item->hDC);
+    // The item's device context as it was once the canvas has let go of it,
+    // also when the drawing raises.
+    TSavedDC saved(item->hDC);
+    TCanvasOnDC attach(FCanvas.get(), item->hDC);
     FCanvas->SetFont(Font());
     FCanvas->SetBrush(Brush());
     DrawButton(item->rcItem, item->itemState);
@@ -482,7 +456,7 @@ void TOrvoButton::DrawCaption() {
     const bool hasGlyph = !FGlyphFrame->Empty();
     const TSize glyphSpace = GlyphSpace(FGlyphFrame->Width(), FGlyphFrame->Height(), hasGlyph);
     const std::string caption = Caption();
-    const std::string measured = MeasuredCaption(caption);
+    const std::string measured = CaptionMeasuringText(caption);
     canvas->Brush()->SetStyle(bsClear);
 
     TSize size;
@@ -498,28 +472,12 @@ void TOrvoButton::DrawCaption() {
     const TPoint origin = CaptionOrigin(FLayout, FItemRect, size, glyphSpace);
     FCaptionRect = Bounds(origin.X, origin.Y, size.cx, size.cy);
 
-    const unsigned flags = CaptionFlags();
-    if (!Enabled()) DrawDisabledCaption(flags);
-    TRect place = FCaptionRect;
-    DrawText(canvas->Handle(), caption, place, flags);
-    canvas->Font()->SetColor(Font()->Color());
+    // A disabled caption is engraved: the highlight one pixel down and
+    // right, the shadow at its place.
+    TCaptionDrawing drawing{caption, FCaptionRect, Font(), Enabled(), false};
+    drawing.LayoutFlags = CaptionFlags();
+    Orvo::DrawCaption(canvas, drawing);
     canvas->Brush()->SetStyle(bsSolid);
-}
-
-void TOrvoButton::DrawDisabledCaption(unsigned flags) {
-    // Engraved: the highlight one pixel down and right, the shadow (drawn
-    // by the caller) at its place.
-    TCanvas* canvas = FCanvas.get();
-    const std::string caption = Caption();
-    canvas->SetFont(Font());
-    canvas->Brush()->SetStyle(bsClear);
-    TRect place = FCaptionRect;
-    DrawText(canvas->Handle(), caption, place, flags);
-    canvas->Font()->SetColor(clBtnHighlight);
-    place = FCaptionRect;
-    OffsetRect(place, 1, 1);
-    DrawText(canvas->Handle(), caption, place, flags);
-    canvas->Font()->SetColor(clBtnShadow);
 }
 
 void TOrvoButton::DrawGlyph() {

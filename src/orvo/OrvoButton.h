@@ -22,6 +22,7 @@
 
 namespace Orvo {
 
+/// A push button of any shape (rectangle, round rectangle, ellipse, or a picture's outline) with glyphs for its states.
 class TOrvoButton : public TButton {
 public:
     explicit TOrvoButton(TComponent* owner);
@@ -108,7 +109,6 @@ private:
     void DrawFrame3D(const TRect& rect, unsigned frameFlags);
     void PrepareGlyph();
     void DrawCaption();
-    void DrawDisabledCaption(unsigned flags);
     void DrawGlyph();
     unsigned CaptionFlags() const;
 

@@ -48,23 +48,20 @@ void CopyParentBackground(TControl* control, TCanvas* canvas) {
         return;
     }
     // Without a saved state the shift and the clipping could not be undone,
-    // so the canvas is better left alone.
-    const int savedLevel = SaveDC(dc);
-    if (savedLevel == 0) return;
+    // so the canvas is better left alone. Saved, they are undone also when
+    // the parent's painting raises.
+    TSavedDC saved(dc);
+    if (!saved.Saved()) return;
 
     // From here on the parent's client coordinates land on the control.
-    TPoint origin;
-    GetViewportOrgEx(dc, &origin);
-    SetViewportOrgEx(dc, origin.X - control->Left(), origin.Y - control->Top(), nullptr);
-    IntersectClipRect(dc, 0, 0, parent->ClientWidth(), parent->ClientHeight());
+    saved.ShiftOrigin(-control->Left(), -control->Top());
+    saved.ClipTo(0, 0, parent->ClientWidth(), parent->ClientHeight());
 
     // Given a DC, the parent paints into it: background, own painting and
     // windowless children (windowed siblings are not painted).
     const WPARAM target = reinterpret_cast<WPARAM>(dc);
     parent->Perform(WM_ERASEBKGND, target, 0);
     parent->Perform(WM_PAINT, target, 0);
-
-    RestoreDC(dc, savedLevel);
 }
 
 void BlendColor(TCanvas* canvas, TColor color, std::uint8_t transparency) {

@@ -9,6 +9,7 @@
 
 namespace Orvo {
 
+/// A one-line edit with borders shown always or only while focused, a focus colour and transparency.
 class TOrvoEdit : public TOrvoEditBase<TEdit> {
 public:
     explicit TOrvoEdit(TComponent* owner);

@@ -17,6 +17,7 @@ std::uint32_t EditAlignmentStyle(TAlignment alignment);
 // clipping its children. The style is never given back.
 void StopParentClippingChildren(TWinControl& control);
 
+/// What the library's edit and memo share: the alignment and a parent fit for a transparent child.
 template <class Base>
 class TOrvoEditBase : public TOrvoTransparentFocus<Base> {
 public:

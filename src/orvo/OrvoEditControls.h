@@ -5,8 +5,3 @@
 #include "orvo/OrvoListBox.h"
 #include "orvo/OrvoMemo.h"
 #include "orvo/OrvoStaticText.h"
-
-namespace Orvo {
-
-
-}  // namespace Orvo

@@ -41,6 +41,7 @@ void EnableChildControls(TWinControl& parent, bool enabled, const TControl* exce
 
 // ---------------------------------------------------------------- TOrvoGroupBox
 
+/// A group box with its own frame styles, title colours and transparency.
 class TOrvoGroupBox : public TGroupBox {
 public:
     explicit TOrvoGroupBox(TComponent* owner);
@@ -61,10 +62,10 @@ public:
     std::string Version() const { return OrvoVersion(); }
     void SetVersion(const std::string& value) { IgnoreVersion(value); }
 
-    // ---- geometry of the current look, shared by painting and tests
-    // The rectangles the frame is drawn as (highlight first, then shadow for
-    // the etched look; one rectangle for the flat look) for a caption line
-    // of height `captionHeight`.
+    /// ---- geometry of the current look, shared by painting and tests
+    /// The rectangles the frame is drawn as (highlight first, then shadow for
+    /// the etched look; one rectangle for the flat look) for a caption line
+    /// of height `captionHeight`.
     struct TFrameRects {
         TRect First;
         TRect Second;

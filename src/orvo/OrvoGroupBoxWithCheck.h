@@ -15,17 +15,17 @@
 #include <string>
 
 #include "host/stdctrls/StdCtrls.h"
-#include "orvo/OrvoCheckControls.h"
+#include "orvo/OrvoCheckBox.h"
 #include "orvo/OrvoClasses.h"
 
 namespace Orvo {
 
 class TOrvoGroupBoxWithCheck;
 
-// The heading check box. Its Click settles the press as a check box does,
-// then brings the group box into line with the heading's state and raises
-// the group box's OnClick with the heading as Sender. Outside a group box
-// with check it is a plain check box.
+/// The heading check box. Its Click settles the press as a check box does,
+/// then brings the group box into line with the heading's state and raises
+/// the group box's OnClick with the heading as Sender. Outside a group box
+/// with check it is a plain check box.
 class TOrvoGroupCheck : public TOrvoCheckBox {
 public:
     explicit TOrvoGroupCheck(TComponent* owner);
@@ -46,6 +46,7 @@ private:
     TOrvoGroupBoxWithCheck* Group() const;
 };
 
+/// A group box whose title is a live check box that enables or disables what it holds.
 class TOrvoGroupBoxWithCheck : public TGroupBox {
 public:
     explicit TOrvoGroupBoxWithCheck(TComponent* owner);

@@ -11,6 +11,7 @@
 
 namespace Orvo {
 
+/// A list box with borders shown always or only while focused, a focus colour and transparency.
 class TOrvoListBox : public TOrvoTransparentFocus<TListBox> {
 public:
     explicit TOrvoListBox(TComponent* owner);

@@ -9,6 +9,7 @@
 
 namespace Orvo {
 
+/// A multi-line edit with borders shown always or only while focused, a focus colour and transparency.
 class TOrvoMemo : public TOrvoEditBase<TMemo> {
 public:
     explicit TOrvoMemo(TComponent* owner);

@@ -4,8 +4,3 @@
 
 #include "orvo/OrvoBackground.h"
 #include "orvo/OrvoButton.h"
-
-namespace Orvo {
-
-
-}  // namespace Orvo

@@ -14,6 +14,7 @@
 
 namespace Orvo {
 
+/// A panel that can be transparent, fully or only its centre.
 class TOrvoPanel : public TPanel {
 public:
     explicit TOrvoPanel(TComponent* owner);

@@ -32,8 +32,8 @@ namespace Orvo {
 // unchecked by a dragged-off press, while one last checked by a click or a
 // key stays checked.
 //
-// Hot state: see TOrvoHotTracking (orvo/OrvoCheckPainting.h). Focus changes
-// repaint at once.
+// The press state, hot tracking and the focus repaint are those of every
+// check control (orvo/OrvoCustomCheck.cpp).
 
 std::string RadioGlyphName(TOrvoCheckStyle style) {
     switch (style) {
@@ -50,46 +50,19 @@ TRect RadioRingBox(TLeftRight alignment, int width, int height) {
     return Rect(x0, y0, x0 + 13, y0 + 13);
 }
 
-TOrvoRadioButton::TOrvoRadioButton(TComponent* owner)
-    : TCustomControl(owner), FGlyphBitmap(std::make_unique<TBitmap>()) {
-    FControlStyle.Include(csReplicatable);
-    SetBounds(0, 0, 97, 19);
-    SetTabStop(true);
-    LoadGlyph();
-}
+TOrvoRadioButton::TOrvoRadioButton(TComponent* owner) : TOrvoCustomCheck(owner, clBlack) { LoadGlyph(); }
 
 TOrvoRadioButton::~TOrvoRadioButton() = default;
 
 const TClassInfo& TOrvoRadioButton::StaticClassInfo() {
     static const TClassInfo info = [] {
-        TClassInfo i("TOrvoRadioButton", &TCustomControl::StaticClassInfo(),
+        TClassInfo i("TOrvoRadioButton", &TOrvoCustomCheck::StaticClassInfo(),
                      [](TComponent* owner) { return new TOrvoRadioButton(owner); });
         using C = TOrvoRadioButton;
         // None of the control's own properties has a stored default.
         TClassBuilder<C>(i)
-            .Enum("Alignment", &C::Alignment, &C::SetAlignment, {"taLeftJustify", "taRightJustify"})
-            .Bool("AutoSize", &C::AutoSize, &C::SetAutoSize)
-            .Enum("Border", &C::Border, &C::SetBorder, OrvoBorderNames())
-            .Color("BorderColor", &C::BorderColor, &C::SetBorderColor)
-            .Enum("BorderVisible", &C::BorderVisible, &C::SetBorderVisible, OrvoBorderVisibleNames())
-            .Bool("Checked", &C::Checked, &C::SetChecked)
-            .Color("CheckColor", &C::CheckColor, &C::SetCheckColor)
-            .Enum("CheckStyle", &C::CheckStyle, &C::SetCheckStyle, OrvoCheckStyleNames())
-            .Bool("Ctl3D", &C::Ctl3D, &C::SetCtl3D)
-            .Bool("FocusHighlight", &C::FocusHighlight, &C::SetFocusHighlight)
             .Int("GroupIndex", &C::GroupIndex, &C::SetGroupIndex, 0, 255)
-            .Color("HighlightColor", &C::HighlightColor, &C::SetHighlightColor)
-            .Str("HintSecondLine", &C::HintSecondLine, &C::SetHintSecondLine)
-            .Bool("HotTrack", &C::HotTrack, &C::SetHotTrack)
-            .Color("HotTrackFontColor", &C::HotTrackFontColor, &C::SetHotTrackFontColor)
-            .Event("OnMouseEnter", &C::OnMouseEnter)
-            .Event("OnMouseExit", &C::OnMouseExit)
             .Bool("Raised", &C::Raised, &C::SetRaised)
-            .Bool("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
-            .Bool("Transparent", &C::Transparent, &C::SetTransparent)
-            .Bool("TransparentCenter", &C::TransparentCenter, &C::SetTransparentCenter)
-            .Str("Version", &C::Version, &C::SetVersion)
-            .Bool("WordWrap", &C::WordWrap, &C::SetWordWrap)
             .Publish({"Alignment",     "Anchors",        "AutoSize",       "BiDiMode",       "Border",
                       "BorderColor",   "BorderVisible",  "Caption",        "Checked",        "CheckColor",
                       "CheckStyle",    "Color",          "Constraints",    "Ctl3D",          "DragCursor",
@@ -101,13 +74,7 @@ const TClassInfo& TOrvoRadioButton::StaticClassInfo() {
                       "OnStartDock",   "OnStartDrag",    "ParentBiDiMode", "ParentFont",     "ParentColor",
                       "PopupMenu",     "Raised",         "ReadOnly",       "ShowHint",       "TabStop",
                       "TabOrder",      "Transparent",    "TransparentCenter", "Version",     "Visible",
-                      "WordWrap"})
-            // A tab stop from the constructor on, where the framework's stored
-            // default says no: always written, so that False reads back False.
-            .StoredDefault("TabStop", std::nullopt)
-            .WriteAs("Hint", [](const C& c) -> std::optional<TValue> {
-                return TValue::Str(StoredHint(c.Hint(), c.HintSecondLine()));
-            });
+                      "WordWrap"});
         return i;
     }();
     return info;
@@ -116,50 +83,16 @@ const TClassInfo& TOrvoRadioButton::ClassInfo() const { return StaticClassInfo()
 
 // ---------------------------------------------------------------- setters
 
-void TOrvoRadioButton::SetAlignment(TLeftRight value) {
-    if (value != taLeftJustify) value = taRightJustify;
-    if (value == FAlignment) return;
-    FAlignment = value;
-    RecreateWnd();
-}
-
-void TOrvoRadioButton::SetAutoSize(bool value) {
-    if (value == FAutoSize) return;
-    FAutoSize = value;
-    Invalidate();
-}
-
-void TOrvoRadioButton::SetBorder(TOrvoBorder value) {
-    if (value == FBorder) return;
-    FBorder = value;
-    Invalidate();
-}
-
-void TOrvoRadioButton::SetBorderColor(TColor value) {
-    if (value == FBorderColor) return;
-    FBorderColor = value;
-    RecreateWnd();
-}
-
-void TOrvoRadioButton::SetBorderVisible(TOrvoBorderVisible value) {
-    if (value == FBorderVisible) return;
-    FBorderVisible = value;
-    Invalidate();
-}
-
-void TOrvoRadioButton::SetChecked(bool value) {
-    FWasChecked = FChecked;
-    FChecked = value;
-    if (value && Parent() && !ComponentState().Contains(csLoading)) UncheckSiblings();
-    Invalidate();
-    NotifyStateChanged();
+void TOrvoRadioButton::CheckedAssigned(bool was) {
+    FWasChecked = was;
+    if (Checked() && Parent() && !ComponentState().Contains(csLoading)) UncheckSiblings();
 }
 
 void TOrvoRadioButton::Loaded() {
-    TCustomControl::Loaded();
+    TOrvoCustomCheck::Loaded();
     // Not through the setter: a loaded button keeps FWasChecked as reading
     // left it, so a press dragged off it still takes its dot away.
-    if (FChecked && Parent()) UncheckSiblings();
+    if (Checked() && Parent()) UncheckSiblings();
 }
 
 void TOrvoRadioButton::UncheckSiblings() {
@@ -178,44 +111,7 @@ void TOrvoRadioButton::UncheckSiblings() {
     }
 }
 
-void TOrvoRadioButton::SetCheckColor(TColor value) {
-    if (value == FCheckColor) return;
-    FCheckColor = value;
-    LoadGlyph();
-    Invalidate();
-}
-
-void TOrvoRadioButton::SetCheckStyle(TOrvoCheckStyle value) {
-    if (value == FCheckStyle) return;
-    FCheckStyle = value;
-    LoadGlyph();
-    Invalidate();
-}
-
-void TOrvoRadioButton::SetCtl3D(bool value) {
-    if (value == FCtl3D) return;
-    FCtl3D = value;
-    Invalidate();
-}
-
-void TOrvoRadioButton::SetFocusHighlight(bool value) { FFocusHighlight = value; }
-
 void TOrvoRadioButton::SetGroupIndex(std::uint8_t value) { FGroupIndex = value; }
-
-void TOrvoRadioButton::SetHighlightColor(TColor value) { FHighlightColor = value; }
-
-void TOrvoRadioButton::SetHintSecondLine(const std::string& value) {
-    FHintSecondLine = value;
-    AppendHintSecondLine(*this, value);
-}
-
-void TOrvoRadioButton::SetHotTrack(bool value) { FHotTrack = value; }
-
-void TOrvoRadioButton::SetHotTrackFontColor(TColor value) {
-    if (value == FHotTrackFontColor) return;
-    FHotTrackFontColor = value;
-    Invalidate();
-}
 
 void TOrvoRadioButton::SetRaised(bool value) {
     if (value == FRaised) return;
@@ -223,50 +119,19 @@ void TOrvoRadioButton::SetRaised(bool value) {
     Invalidate();
 }
 
-void TOrvoRadioButton::SetReadOnly(bool value) { FReadOnly = value; }
-
-void TOrvoRadioButton::SetTransparent(bool value) {
-    if (value == FTransparent) return;
-    FTransparent = value;
-    Invalidate();
-}
-
-void TOrvoRadioButton::SetTransparentCenter(bool value) {
-    if (value == FTransparentCenter) return;
-    FTransparentCenter = value;
-    Invalidate();
-}
-
-void TOrvoRadioButton::SetWordWrap(bool value) {
-    if (value == FWordWrap) return;
-    FWordWrap = value;
-    Invalidate();
-}
-
 // ---------------------------------------------------------------- input
 
 void TOrvoRadioButton::Click() {
-    FClickDone = true;
-    if (FReadOnly) return;
-    SetChecked(true);
-    TCustomControl::Click();
+    if (!ReadOnly()) SetChecked(true);
+    TOrvoCustomCheck::Click();
 }
 
-void TOrvoRadioButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button != mbLeft || !Enabled() || FReadOnly) return;
-    TComponentGuard guard(this);
-    SetFocus();  // OnEnter may run here
-    if (guard.Destroyed()) return;
-    if (!FChecked) {
-        // The field, not the setter: the siblings keep their dots until the
-        // release completes the check.
-        FWasChecked = false;
-        FChecked = true;
-        Repaint();
-    }
-    FClickDone = false;
-    NotifyStateChanged();  // pending until the release settles it
-    TCustomControl::MouseDown(button, shift, x, y);
+void TOrvoRadioButton::ShowPress() {
+    if (Checked()) return;
+    // The field, not the setter: the siblings keep their dots until the
+    // release completes the check.
+    FWasChecked = false;
+    ShowChecked(true);
 }
 
 void TOrvoRadioButton::KeyDown(Word& key, TShiftState shift) {
@@ -274,30 +139,13 @@ void TOrvoRadioButton::KeyDown(Word& key, TShiftState shift) {
         SetChecked(true);
         FWasChecked = true;
     }
-    TCustomControl::KeyDown(key, shift);
+    TOrvoCustomCheck::KeyDown(key, shift);
 }
 
-void TOrvoRadioButton::SettlePendingPress() {
-    if (FClickDone) return;
-    if (FChecked && !FWasChecked) {
-        SetChecked(false);
-        FWasChecked = false;
-    }
-    FClickDone = true;
-    NotifyStateChanged();  // the press is settled
-}
-
-void TOrvoRadioButton::HandleDialogChar(TMessage& message) {
-    const char ch = char(message.WParam);
-    if (!IsAccel(ch, Caption()) || !CanFocus() || FReadOnly) {
-        TCustomControl::WndProc(message);
-        return;
-    }
-    TComponentGuard guard(this);
-    Click();
-    message.Result = 1;
-    if (guard.Destroyed()) return;
-    SetFocus();
+void TOrvoRadioButton::UndoPress() {
+    if (!Checked() || FWasChecked) return;
+    SetChecked(false);
+    FWasChecked = false;
 }
 
 void TOrvoRadioButton::HandleCommand(TMessage& message) {
@@ -314,74 +162,26 @@ void TOrvoRadioButton::HandleCommand(TMessage& message) {
 }
 
 void TOrvoRadioButton::WndProc(TMessage& message) {
-    switch (message.Msg) {
-        case CM_SYSCOLORCHANGE:
-            // A check colour named after a system colour has another value now.
-            TCustomControl::WndProc(message);
-            LoadGlyph();
-            Invalidate();
-            return;
-        case CM_DIALOGCHAR:
-            HandleDialogChar(message);
-            return;
-        case CM_MOUSEENTER:
-            TCustomControl::WndProc(message);
-            FHot.HandleMouseEnter(*this, FHotTrack, OnMouseEnter);
-            return;
-        case CM_MOUSELEAVE:
-            TCustomControl::WndProc(message);
-            FHot.HandleMouseLeave(*this, FHotTrack, [this] { SettlePendingPress(); }, OnMouseExit);
-            return;
-        case CN_COMMAND:
-            HandleCommand(message);
-            return;
-        default:
-            break;
+    if (message.Msg == CN_COMMAND) {
+        HandleCommand(message);
+        return;
     }
-    const auto inherited = [this](TMessage& m) { TCustomControl::WndProc(m); };
-    if (!HandleSharedCheckMessage(*this, message, FTransparent, inherited)) inherited(message);
+    TOrvoCustomCheck::WndProc(message);
 }
 
 // ---------------------------------------------------------------- painting
 
-void TOrvoRadioButton::LoadGlyph() { LoadColorizedGlyph(*FGlyphBitmap, GlyphResourceName(), FCheckColor); }
-
-void TOrvoRadioButton::Paint() {
-    TCanvas* canvas = Canvas();
-    const bool focused = Focused();
-    const bool hot = FHot.ShowsHot(FHotTrack);
-
-    FPaintColor = BackgroundPaintColor(focused, FFocusHighlight, FHighlightColor, Color());
-    FPaintBorder = EffectiveBorder(FBorder, FBorderVisible, focused);
-    FPaintFontColor = CaptionPaintColor(hot, FHotTrackFontColor, Font()->Color());
-
-    FClientRect = ClientRect();
-    PaintCheckBackground(this, canvas, FClientRect, {FTransparent, FPaintColor, hot});
-    DrawOrvoBorder(canvas, FClientRect, FPaintBorder, FBorderColor);
-
-    SelectCaptionFont(canvas, Font(), FPaintFontColor);
-    const std::string caption = Caption();
-    const TCaptionLayout layout = LayoutCaption(canvas, caption, FClientRect, FAlignment, FWordWrap);
-    FCaptionRect = layout.CaptionRect;
-    if (focused) DrawCaptionFocusRect(canvas, FCaptionRect);
-    DrawCaption(canvas, {caption, FCaptionRect, Font(), Enabled(), FWordWrap});
-    DrawRadio();
-
-    // WordWrap plays no part in the width; a changed size paints again.
-    if (FAutoSize) AutoSizeToCaption(*this, canvas, layout.MeasuringText, FAlignment);
-}
-
 void TOrvoRadioButton::DrawRing(const TRect& ring) {
     TCanvas* canvas = Canvas();
     canvas->Brush()->SetStyle(bsClear);
-    if (!FCtl3D) {
+    if (!Ctl3D()) {
         canvas->Pen()->SetColor(Enabled() ? clWindowFrame : clBtnShadow);
         canvas->Ellipse(ring);
         return;
     }
-    canvas->Pen()->SetWidth(Enabled() && !FTransparentCenter ? 2 : 1);
+    canvas->Pen()->SetWidth(Enabled() && !TransparentCenter() ? 2 : 1);
     // A raised ring looks pressed in while it is checked and enabled.
-    const bool sunken = !FRaised || (FChecked && Enabled());
+    const bool sunken = !FRaised || (Checked() && Enabled());
     const TColor upperLeft = sunken ? clBtnShadow : cl3DLight;
     const TColor lowerRight = sunken ? cl3DLight : clBtnShadow;
     const int x0 = ring.Left, y0 = ring.Top, x1 = ring.Right, y1 = ring.Bottom;
@@ -394,27 +194,27 @@ void TOrvoRadioButton::DrawRing(const TRect& ring) {
     canvas->Pen()->SetWidth(1);
 }
 
-void TOrvoRadioButton::DrawRadio() {
+void TOrvoRadioButton::DrawMark() {
     TCanvas* canvas = Canvas();
-    const TRect ring = RadioRingBox(FAlignment, Width(), Height());
+    const TRect ring = RadioRingBox(Alignment(), Width(), Height());
     DrawRing(ring);
     // A disabled button shows neither the white centre nor the dot.
     if (!Enabled()) return;
 
-    if (!FTransparentCenter) {
+    if (!TransparentCenter()) {
         canvas->Pen()->SetColor(clWhite);
         canvas->Brush()->SetColor(clWhite);
         canvas->Ellipse(ring.Left + 1, ring.Top + 1, ring.Right - 1, ring.Bottom - 1);
     }
-    if (!FChecked) return;
+    if (!Checked()) return;
 
-    const int inset = FCheckStyle == os3DJumbo ? 2 : 3;
-    FClientRect = Rect(ring.Left + inset, ring.Top + inset, ring.Right - inset, ring.Bottom - inset);
-    if (FGlyphBitmap->Empty()) return;
-    const TColor keyColor = FGlyphBitmap->Pixel(0, FGlyphBitmap->Height() - 1);
+    const int inset = CheckStyle() == os3DJumbo ? 2 : 3;
+    FDotRect = Rect(ring.Left + inset, ring.Top + inset, ring.Right - inset, ring.Bottom - inset);
+    TBitmap& glyph = Glyph();
+    if (glyph.Empty()) return;
+    const TColor keyColor = glyph.Pixel(0, glyph.Height() - 1);
     canvas->Brush()->SetStyle(bsClear);
-    canvas->BrushCopy(FClientRect, FGlyphBitmap.get(), Rect(0, 0, FGlyphBitmap->Width(), FGlyphBitmap->Height()),
-                      keyColor);
+    canvas->BrushCopy(FDotRect, &glyph, Rect(0, 0, glyph.Width(), glyph.Height()), keyColor);
 }
 
 // ---------------------------------------------------------------- registration

@@ -9,15 +9,12 @@
 // is unchecked by a sibling being checked, by code, or by a press that is
 // dragged off before the release.
 //
-// The painting and behaviour it shares with the check box lives in
-// orvo/OrvoCheckPainting.h.
+// What it shares with the check box is in orvo/OrvoCustomCheck.h.
 
-#include <memory>
+#include <cstdint>
 #include <string>
 
-#include "host/framework/Controls.h"
-#include "orvo/OrvoCheckPainting.h"
-#include "orvo/OrvoClasses.h"
+#include "orvo/OrvoCustomCheck.h"
 
 namespace Orvo {
 
@@ -29,7 +26,8 @@ std::string RadioGlyphName(TOrvoCheckStyle style);
 // (x0, y0)-(x1, y1), at the right edge for taLeftJustify, else at x 3.
 TRect RadioRingBox(TLeftRight alignment, int width, int height);
 
-class TOrvoRadioButton : public TCustomControl {
+/// A radio button with a recoloured mark, an optional border, hot-tracking, a focus colour and transparency.
+class TOrvoRadioButton : public TOrvoCustomCheck {
 public:
     explicit TOrvoRadioButton(TComponent* owner);
     ~TOrvoRadioButton() override;
@@ -39,124 +37,49 @@ public:
 
     void WndProc(TMessage& message) override;
     // A button read checked unchecks its group only now that every sibling
-    // has been read (see SetChecked).
+    // has been read (see CheckedAssigned).
     void Loaded() override;
-
-    // ---- properties of the control's own (none has a stored default)
-    TLeftRight Alignment() const { return FAlignment; }
-    // taCenter is not a place for the ring: it is taken as taRightJustify.
-    void SetAlignment(TLeftRight value);
-    bool AutoSize() const { return FAutoSize; }
-    void SetAutoSize(bool value);
-    TOrvoBorder Border() const { return FBorder; }
-    void SetBorder(TOrvoBorder value);
-    TColor BorderColor() const { return FBorderColor; }
-    void SetBorderColor(TColor value);
-    TOrvoBorderVisible BorderVisible() const { return FBorderVisible; }
-    void SetBorderVisible(TOrvoBorderVisible value);
-    bool Checked() const { return FChecked; }
-    // Always acts, even for the current value: records the former value,
-    // unchecks the siblings of the same group when checking, invalidates.
-    // While a form description is read the siblings are left alone: the
-    // group a button belongs to (GroupIndex) is stored after Checked, and
-    // siblings read later are not there yet. Loaded applies the rule.
-    void SetChecked(bool value);
-    TColor CheckColor() const { return FCheckColor; }
-    void SetCheckColor(TColor value);
-    TOrvoCheckStyle CheckStyle() const { return FCheckStyle; }
-    void SetCheckStyle(TOrvoCheckStyle value);
-    // The control's own flag: it selects the shaded ring.
-    bool Ctl3D() const { return FCtl3D; }
-    void SetCtl3D(bool value);
-    bool FocusHighlight() const { return FFocusHighlight; }
-    void SetFocusHighlight(bool value);
-    std::uint8_t GroupIndex() const { return FGroupIndex; }
-    void SetGroupIndex(std::uint8_t value);
-    TColor HighlightColor() const { return FHighlightColor; }
-    void SetHighlightColor(TColor value);
-    const std::string& HintSecondLine() const { return FHintSecondLine; }
-    void SetHintSecondLine(const std::string& value);
-    bool HotTrack() const { return FHotTrack; }
-    void SetHotTrack(bool value);
-    TColor HotTrackFontColor() const { return FHotTrackFontColor; }
-    void SetHotTrackFontColor(TColor value);
-    bool Raised() const { return FRaised; }
-    void SetRaised(bool value);
-    bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool value);
-    bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool value);
-    bool TransparentCenter() const { return FTransparentCenter; }
-    void SetTransparentCenter(bool value);
-    std::string Version() const { return OrvoVersion(); }
-    void SetVersion(const std::string& value) { IgnoreVersion(value); }
-    bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool value);
-
-    TOnMouseOverEvent OnMouseEnter;
-    TOnMouseOutEvent OnMouseExit;
-
-    // ---- read-only views for tests and derived controls
-    bool MouseOver() const { return FHot.MouseOver(); }
-    // False from a left press until the click or the mouse leave settles it.
-    bool ClickDone() const { return FClickDone; }
-    // Checked before the last assignment (and what presses and keys leave).
-    bool WasChecked() const { return FWasChecked; }
-    const TBitmap* GlyphBitmap() const { return FGlyphBitmap.get(); }
-    std::string GlyphResourceName() const { return RadioGlyphName(FCheckStyle); }
-    TRect CaptionRect() const { return FCaptionRect; }
-    // After a paint of a checked, enabled button: where the dot went.
-    TRect PaintClientRect() const { return FClientRect; }
-
+    // Settles a pending press; unless ReadOnly, checks the button (its
+    // siblings unchecked) and raises OnClick.
     void Click() override;
 
+    std::uint8_t GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(std::uint8_t value);
+    bool Raised() const { return FRaised; }
+    void SetRaised(bool value);
+
+    // ---- read-only views for tests and derived controls
+    // Checked before the last assignment (and what presses and keys leave).
+    bool WasChecked() const { return FWasChecked; }
+    std::string GlyphResourceName() const override { return RadioGlyphName(CheckStyle()); }
+    // After a paint of a checked, enabled button: where the dot went.
+    TRect DotRect() const { return FDotRect; }
+
 protected:
-    void Paint() override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyDown(Word& key, TShiftState shift) override;
+    // The ring and, when checked and enabled, the dot in it.
+    void DrawMark() override;
+    // A press puts the dot there at once; the siblings keep theirs until
+    // the release completes the check.
+    void ShowPress() override;
+    // A press that put the dot there and was dragged off takes it away.
+    void UndoPress() override;
+    // The group rule: every assignment records the former value and, when
+    // it checks, unchecks the siblings of the same group. While a form
+    // description is read the siblings are left alone: the group a button
+    // belongs to (GroupIndex) is stored after Checked, and siblings read
+    // later are not there yet. Loaded applies the rule.
+    void CheckedAssigned(bool was) override;
 
 private:
     void UncheckSiblings();
-    void LoadGlyph();
-    void DrawRadio();
     void DrawRing(const TRect& ring);
-    // A press that put the dot there and was dragged off takes it away.
-    void SettlePendingPress();
-    void HandleDialogChar(TMessage& message);
     void HandleCommand(TMessage& message);
 
-    // Per-paint values, computed again at the start of every paint.
-    TRect FClientRect;
-    TRect FCaptionRect;
-    TColor FPaintColor = clWindow;
-    TColor FPaintFontColor = clWindowText;
-    TOrvoBorder FPaintBorder = obNone;
-
-    bool FClickDone = true;
     bool FWasChecked = false;
-    TOrvoHotTracking FHot;
-    std::unique_ptr<TBitmap> FGlyphBitmap;
-
-    TLeftRight FAlignment = taRightJustify;
-    bool FAutoSize = true;
-    TOrvoBorder FBorder = obNone;
-    TColor FBorderColor = clBlue;
-    TOrvoBorderVisible FBorderVisible = bvAlways;
-    bool FChecked = false;
-    TColor FCheckColor = clBlack;
-    TOrvoCheckStyle FCheckStyle = os3D;
-    bool FCtl3D = true;
-    bool FFocusHighlight = false;
+    TRect FDotRect;
     std::uint8_t FGroupIndex = 0;
-    TColor FHighlightColor = clLime;
-    std::string FHintSecondLine;
-    bool FHotTrack = true;
-    TColor FHotTrackFontColor = clBlue;
     bool FRaised = false;
-    bool FReadOnly = false;
-    bool FTransparent = false;
-    bool FTransparentCenter = false;
-    bool FWordWrap = false;
 };
 
 }  // namespace Orvo

@@ -18,8 +18,8 @@ namespace Orvo {
 
 class TOrvoRadioGroup;
 
-// One line of a radio group: a radio button that reports its clicks to the
-// group, forwards its keys to it and asks it before a command changes it.
+/// One line of a radio group: a radio button that reports its clicks to the
+/// group, forwards its keys to it and asks it before a command changes it.
 class TOrvoGroupButton : public TOrvoRadioButton {
 public:
     // Appends itself to the group's buttons and becomes its hidden child.
@@ -43,6 +43,7 @@ private:
     bool FInCommand = false;
 };
 
+/// A group box of radio buttons made from a list of items, one of which is checked.
 class TOrvoRadioGroup : public TCustomGroupBox {
 public:
     explicit TOrvoRadioGroup(TComponent* owner);

@@ -7,7 +7,7 @@
 #include "host/services/Gdi.h"
 #include "host/framework/Graphics.h"
 #include "host/services/Messages.h"
-#include "orvo/OrvoCheckPainting.h"
+#include "orvo/OrvoCaptionPainting.h"
 
 namespace Orvo {
 

@@ -13,6 +13,7 @@
 
 namespace Orvo {
 
+/// A caption with an optional border, shown over its parent's picture when transparent.
 class TOrvoStaticText : public TCustomControl {
 public:
     explicit TOrvoStaticText(TComponent* owner);

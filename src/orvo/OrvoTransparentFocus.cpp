@@ -37,15 +37,11 @@ void EraseSeeThroughBackground(TControl& control, HDC dc, TColor color, std::uin
     if (!dc) return;
     // The temporary canvas selects its own font, brush and text colour into
     // the device context; the window draws its text with what it had set.
-    const int saved = SaveDC(dc);
-    {
-        TCanvas canvas;
-        canvas.SetHandle(dc);
-        CopyParentBackground(&control, &canvas);
-        if (transparency < 100) BlendColor(&canvas, color, transparency);
-        canvas.SetHandle(nullptr);  // the device context stays the caller's
-    }
-    if (saved) RestoreDC(dc, saved);
+    TSavedDC saved(dc);
+    TCanvas canvas;
+    TCanvasOnDC attach(&canvas, dc);  // the device context stays the caller's
+    CopyParentBackground(&control, &canvas);
+    if (transparency < 100) BlendColor(&canvas, color, transparency);
 }
 
 LRESULT AnswerSeeThroughColors(HDC dc) {

@@ -20,20 +20,20 @@
 
 namespace Orvo {
 
-// The focus bookkeeping of a control that is transparent only while it does
-// not have the focus.
-//
-//   message       | Transparent                  | Color                                   | then
-//   WM_SETFOCUS   | saved, then False            | saved, then HighlightColor when         | repaint
-//                 |                              | FocusHighlight (ParentColor turns off)  |
-//   WM_KILLFOCUS  | the value saved at the gain  | the value saved at the gain             | repaint when the gain
-//                 |                              |                                         | changed either
-//
-// Values assigned while the control has the focus therefore last only until
-// the focus leaves. A second gain without a loss between (a window re-created
-// while it had the focus) keeps what the first gain saved: saving the
-// focused look would make it permanent. A loss without a gain restores
-// nothing.
+/// The focus bookkeeping of a control that is transparent only while it does
+/// not have the focus.
+///
+///   message       | Transparent                  | Color                                   | then
+///   WM_SETFOCUS   | saved, then False            | saved, then HighlightColor when         | repaint
+///                 |                              | FocusHighlight (ParentColor turns off)  |
+///   WM_KILLFOCUS  | the value saved at the gain  | the value saved at the gain             | repaint when the gain
+///                 |                              |                                         | changed either
+///
+/// Values assigned while the control has the focus therefore last only until
+/// the focus leaves. A second gain without a loss between (a window re-created
+/// while it had the focus) keeps what the first gain saved: saving the
+/// focused look would make it permanent. A loss without a gain restores
+/// nothing.
 class TOrvoFocusScheme {
 public:
     // The gain of the focus; `transparent` is the control's own field.
@@ -70,6 +70,7 @@ bool FocusBeforeScrolling(TWinControl& control);
 // The names of TAlignment's values, as form descriptions store them.
 const std::vector<std::string>& AlignmentNames();
 
+/// Adds the library's look to a stock edit, memo or list box: borders while focused, a focus colour and transparency.
 template <class Base>
 class TOrvoTransparentFocus : public Base {
 public:

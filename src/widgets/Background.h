@@ -11,6 +11,7 @@
 
 namespace Orvo {
 
+/// The library's gradient or tiled background as a QWidget; it holds Qt widgets and the library's alike.
 class Background : public ControlWidget {
     Q_OBJECT
     Q_PROPERTY(QColor gradientStartColor READ gradientStartColor WRITE setGradientStartColor)

@@ -15,6 +15,7 @@
 
 namespace Orvo {
 
+/// The library's shaped button as a QWidget, with a clicked() signal.
 class Button : public WindowedControlWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)

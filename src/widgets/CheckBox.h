@@ -14,6 +14,7 @@
 
 namespace Orvo {
 
+/// The library's check box as a QWidget, with toggled() and clicked() signals.
 class CheckBox : public CheckButtonWidget {
     Q_OBJECT
     Q_PROPERTY(bool checked READ isChecked WRITE setChecked NOTIFY toggled USER true)

@@ -8,6 +8,7 @@
 
 namespace Orvo {
 
+/// What the check box and radio button widgets share: caption, checked state and their signals.
 class CheckButtonWidget : public CheckControlWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)

@@ -10,6 +10,7 @@
 
 namespace Orvo {
 
+/// What the check box, radio button, radio group and group box with check widgets share: the mark's look.
 class CheckControlWidget : public WindowedControlWidget {
     Q_OBJECT
     // The caption's side: LeftJustify puts the caption left and the mark

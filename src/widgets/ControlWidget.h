@@ -46,6 +46,7 @@ namespace Orvo {
 class TControl;
 class TWinControl;
 
+/// The base of the Qt widgets: a QWidget that owns one of the library's controls and shows it.
 class ControlWidget : public QWidget {
     Q_OBJECT
     // The library's hint: shown by the library's hint window (two lines with
@@ -76,6 +77,8 @@ public:
     Q_ENUM(Bevel)
     enum ScrollBars { NoScrollBars, HorizontalScrollBar, VerticalScrollBar, BothScrollBars };
     Q_ENUM(ScrollBars)
+    enum CharCase { NormalCase, UpperCase, LowerCase };
+    Q_ENUM(CharCase)
     enum ListStyle { StandardItems, OwnerDrawFixed, OwnerDrawVariable };
     Q_ENUM(ListStyle)
     enum Shape { Rectangle, Square, RoundRect, RoundSquare, Ellipse, Circle };

@@ -23,6 +23,8 @@ ORVO_WIDGET_PROPERTY(Edit, bool, autoSize, setAutoSize, "AutoSize")
 ORVO_WIDGET_PROPERTY(Edit, int, maxLength, setMaxLength, "MaxLength")
 ORVO_WIDGET_PROPERTY(Edit, QChar, passwordChar, setPasswordChar, "PasswordChar")
 ORVO_WIDGET_PROPERTY(Edit, bool, readOnly, setReadOnly, "ReadOnly")
+ORVO_WIDGET_PROPERTY(Edit, ControlWidget::CharCase, charCase, setCharCase, "CharCase")
+ORVO_WIDGET_PROPERTY(Edit, bool, hideSelection, setHideSelection, "HideSelection")
 
 void Edit::clear() { setText(QString()); }
 

@@ -13,6 +13,7 @@
 
 namespace Orvo {
 
+/// The library's edit as a QWidget, with textChanged(), textEdited() and returnPressed() signals.
 class Edit : public FocusFieldWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged USER true)
@@ -25,6 +26,10 @@ class Edit : public FocusFieldWidget {
     // Shown for every character typed (a null character shows the text).
     Q_PROPERTY(QChar passwordChar READ passwordChar WRITE setPasswordChar)
     Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly)
+    // Typed letters become upper or lower case.
+    Q_PROPERTY(CharCase charCase READ charCase WRITE setCharCase)
+    // The selection is shown only while the edit has the focus.
+    Q_PROPERTY(bool hideSelection READ hideSelection WRITE setHideSelection)
 
 public:
     explicit Edit(QWidget* parent = nullptr);
@@ -42,6 +47,10 @@ public:
     void setPasswordChar(QChar ch);
     bool readOnly() const;
     void setReadOnly(bool readOnly);
+    CharCase charCase() const;
+    void setCharCase(CharCase charCase);
+    bool hideSelection() const;
+    void setHideSelection(bool hide);
 
 public slots:
     void setText(const QString& text);

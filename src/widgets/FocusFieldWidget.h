@@ -10,6 +10,7 @@
 
 namespace Orvo {
 
+/// What the edit, memo and list box widgets share: borders while focused, focus colour and transparency.
 class FocusFieldWidget : public WindowedControlWidget {
     Q_OBJECT
     Q_PROPERTY(TextAlignment alignment READ alignment WRITE setAlignment)

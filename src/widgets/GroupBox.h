@@ -9,6 +9,7 @@
 
 namespace Orvo {
 
+/// The library's group box as a QWidget; it holds Qt widgets and the library's alike.
 class GroupBox : public WindowedControlWidget {
     Q_OBJECT
     Q_PROPERTY(QString title READ title WRITE setTitle)

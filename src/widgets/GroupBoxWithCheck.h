@@ -15,6 +15,7 @@
 
 namespace Orvo {
 
+/// The library's group box with a check box title as a QWidget, with a toggled() signal.
 class GroupBoxWithCheck : public CheckControlWidget {
     Q_OBJECT
     Q_PROPERTY(QString title READ title WRITE setTitle)

@@ -24,6 +24,10 @@ ORVO_WIDGET_PROPERTY(ListBox, ControlWidget::ListStyle, listStyle, setListStyle,
 ORVO_WIDGET_PROPERTY(ListBox, int, itemHeight, setItemHeight, "ItemHeight")
 ORVO_WIDGET_PROPERTY(ListBox, bool, multiSelect, setMultiSelect, "MultiSelect")
 ORVO_WIDGET_PROPERTY(ListBox, bool, sorted, setSorted, "Sorted")
+ORVO_WIDGET_PROPERTY(ListBox, int, columns, setColumns, "Columns")
+ORVO_WIDGET_PROPERTY(ListBox, bool, extendedSelect, setExtendedSelect, "ExtendedSelect")
+ORVO_WIDGET_PROPERTY(ListBox, bool, integralHeight, setIntegralHeight, "IntegralHeight")
+ORVO_WIDGET_PROPERTY(ListBox, int, tabWidth, setTabWidth, "TabWidth")
 
 int ListBox::count() const { return ListOf(*this).Items()->Count(); }
 

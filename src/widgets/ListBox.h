@@ -18,6 +18,7 @@
 
 namespace Orvo {
 
+/// The library's list box as a QWidget, with currentRowChanged() and itemSelectionChanged() signals.
 class ListBox : public FocusFieldWidget {
     Q_OBJECT
     Q_PROPERTY(QStringList items READ items WRITE setItems)
@@ -29,6 +30,14 @@ class ListBox : public FocusFieldWidget {
     // Ctrl and Shift pick several items.
     Q_PROPERTY(bool multiSelect READ multiSelect WRITE setMultiSelect)
     Q_PROPERTY(bool sorted READ sorted WRITE setSorted)
+    // Items in this many columns side by side, scrolled sideways (0: one column, scrolled down).
+    Q_PROPERTY(int columns READ columns WRITE setColumns)
+    // With multiSelect: Shift picks a range and Ctrl adds items (off: each click toggles an item).
+    Q_PROPERTY(bool extendedSelect READ extendedSelect WRITE setExtendedSelect)
+    // The height shows whole items only.
+    Q_PROPERTY(bool integralHeight READ integralHeight WRITE setIntegralHeight)
+    // Where tab characters in items stop, in dialog units (0: the default stops).
+    Q_PROPERTY(int tabWidth READ tabWidth WRITE setTabWidth)
 
 public:
     explicit ListBox(QWidget* parent = nullptr);
@@ -48,6 +57,14 @@ public:
     void setMultiSelect(bool multi);
     bool sorted() const;
     void setSorted(bool sorted);
+    int columns() const;
+    void setColumns(int columns);
+    bool extendedSelect() const;
+    void setExtendedSelect(bool extended);
+    bool integralHeight() const;
+    void setIntegralHeight(bool integral);
+    int tabWidth() const;
+    void setTabWidth(int width);
 
 public slots:
     void setCurrentRow(int row);

@@ -14,6 +14,8 @@ Memo::~Memo() = default;
 
 ORVO_WIDGET_PROPERTY(Memo, int, maxLength, setMaxLength, "MaxLength")
 ORVO_WIDGET_PROPERTY(Memo, bool, readOnly, setReadOnly, "ReadOnly")
+ORVO_WIDGET_PROPERTY(Memo, ControlWidget::CharCase, charCase, setCharCase, "CharCase")
+ORVO_WIDGET_PROPERTY(Memo, bool, hideSelection, setHideSelection, "HideSelection")
 ORVO_WIDGET_PROPERTY(Memo, ControlWidget::ScrollBars, scrollBars, setScrollBars, "ScrollBars")
 ORVO_WIDGET_PROPERTY(Memo, bool, wantReturns, setWantReturns, "WantReturns")
 ORVO_WIDGET_PROPERTY(Memo, bool, wantTabs, setWantTabs, "WantTabs")

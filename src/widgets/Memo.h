@@ -10,6 +10,7 @@
 
 namespace Orvo {
 
+/// The library's memo as a QWidget, with a textChanged() signal.
 class Memo : public FocusFieldWidget {
     Q_OBJECT
     // The lines, separated by "\n".
@@ -17,6 +18,10 @@ class Memo : public FocusFieldWidget {
     // 0 for no limit.
     Q_PROPERTY(int maxLength READ maxLength WRITE setMaxLength)
     Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly)
+    // Typed letters become upper or lower case.
+    Q_PROPERTY(CharCase charCase READ charCase WRITE setCharCase)
+    // The selection is shown only while the memo has the focus.
+    Q_PROPERTY(bool hideSelection READ hideSelection WRITE setHideSelection)
     Q_PROPERTY(ScrollBars scrollBars READ scrollBars WRITE setScrollBars)
     // Enter starts a new line (false: Enter is the window's, a default button's).
     Q_PROPERTY(bool wantReturns READ wantReturns WRITE setWantReturns)
@@ -33,6 +38,10 @@ public:
     void setMaxLength(int length);
     bool readOnly() const;
     void setReadOnly(bool readOnly);
+    CharCase charCase() const;
+    void setCharCase(CharCase charCase);
+    bool hideSelection() const;
+    void setHideSelection(bool hide);
     ScrollBars scrollBars() const;
     void setScrollBars(ScrollBars bars);
     bool wantReturns() const;

@@ -9,6 +9,7 @@
 
 namespace Orvo {
 
+/// The library's panel as a QWidget; it holds Qt widgets and the library's alike.
 class Panel : public WindowedControlWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)

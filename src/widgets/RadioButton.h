@@ -14,6 +14,7 @@
 
 namespace Orvo {
 
+/// The library's radio button as a QWidget, with a toggled() signal.
 class RadioButton : public CheckButtonWidget {
     Q_OBJECT
     Q_PROPERTY(bool checked READ isChecked WRITE setChecked NOTIFY toggled USER true)

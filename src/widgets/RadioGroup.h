@@ -21,6 +21,7 @@
 
 namespace Orvo {
 
+/// The library's radio group as a QWidget, with a currentIndexChanged() signal.
 class RadioGroup : public CheckControlWidget {
     Q_OBJECT
     Q_PROPERTY(QString title READ title WRITE setTitle)

@@ -9,6 +9,7 @@
 
 namespace Orvo {
 
+/// The library's static text as a QWidget.
 class StaticText : public WindowedControlWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)

@@ -10,6 +10,7 @@
 
 namespace Orvo {
 
+/// A Qt widget of a windowed library control: focus, colour, font and the properties they share.
 class WindowedControlWidget : public ControlWidget {
     Q_OBJECT
     // The control's colour. Assigning it makes parentColor false and gives

@@ -2,6 +2,9 @@
 // focus rectangles, frame controls and object lifetime.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
+
 #include "drawing_test_support.h"
 
 using namespace Orvo;
@@ -73,6 +76,56 @@ TEST(DrawingDC, RestoreToANumberedLevelDropsLaterLevels) {
     GetViewportOrgEx(dc, &origin);
     EXPECT_EQ(origin, Point(0, 0));
     EXPECT_FALSE(RestoreDC(dc, -1));  // nothing left
+}
+
+TEST(DrawingDC, SavedDCGuardUndoesItsShiftAndClipAlsoWhenLeftByAnException) {
+    TTestSurface s(20, 10);
+    HDC dc = s.dc();
+    SetViewportOrgEx(dc, 2, 1, nullptr);
+    IntersectClipRect(dc, 0, 0, 15, 8);  // device (2, 1)-(17, 9)
+    const auto state = [dc] {
+        TPoint origin;
+        TRect box;
+        GetViewportOrgEx(dc, &origin);
+        GetClipBox(dc, &box);
+        return std::pair(origin, box);
+    };
+    const auto before = state();
+
+    EXPECT_THROW(
+        {
+            TSavedDC saved(dc);
+            ASSERT_TRUE(saved.Saved());
+            saved.ShiftOrigin(3, 4);
+            saved.ClipTo(0, 0, 5, 5);
+            TPoint origin;
+            GetViewportOrgEx(dc, &origin);
+            EXPECT_EQ(origin, Point(5, 5));
+            TRect box;
+            GetClipBox(dc, &box);
+            EXPECT_EQ(box, Rect(0, 0, 5, 4));  // the earlier clip ends at device row 9
+            throw std::runtime_error("painting failed");
+        },
+        std::runtime_error);
+
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ(SaveDC(dc), 1);  // the guard's level is gone too
+    RestoreDC(dc, -1);
+
+    // Nested guards unwind in turn; one on no device context holds nothing.
+    {
+        TSavedDC outer(dc);
+        outer.ShiftOrigin(1, 0);
+        {
+            TSavedDC inner(dc);
+            inner.ShiftOrigin(1, 0);
+        }
+        TPoint origin;
+        GetViewportOrgEx(dc, &origin);
+        EXPECT_EQ(origin, Point(3, 1));
+    }
+    EXPECT_EQ(state(), before);
+    EXPECT_FALSE(TSavedDC(nullptr).Saved());
 }
 
 TEST(DrawingDC, SavedStateCoversColoursModesAndSelectedObjects) {

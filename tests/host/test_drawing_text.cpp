@@ -107,7 +107,7 @@ TEST(DrawingText, MetricsOfCharacterAndCellHeights) {
     TSize size;
     ASSERT_TRUE(GetTextExtentPoint32(em.dc(), "", 0, &size));
     EXPECT_EQ(size, (TSize{0, tm.tmHeight}));
-    ASSERT_TRUE(GetTextExtentPoint32A(em.dc(), "abc", 2, &size));
+    ASSERT_TRUE(GetTextExtentPoint32(em.dc(), "abc", 2, &size));
     EXPECT_EQ(size.cx, em.Width("ab"));
 }
 

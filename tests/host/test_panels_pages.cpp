@@ -20,8 +20,6 @@ using namespace Orvo;
 
 namespace {
 
-LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
-
 // Pixels of black text, antialiased over the button face: darker than any
 // bevel colour.
 int CountInk(const TSurface& s, const TRect& r) {

@@ -1,16 +1,19 @@
 // The shared unit: enumerations, the Version rule, the transparency blend and
-// the parent-background copy.
+// the parent-background copy (and the edit family's erase that uses it).
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <stdexcept>
 
 #include "host/services/Colors.h"
 #include "host/framework/Controls.h"
 #include "host/services/Gdi.h"
 #include "host/framework/Graphics.h"
 #include "orvo/OrvoClasses.h"
+#include "orvo/OrvoTransparentFocus.h"
 
 using namespace Orvo;
 
@@ -343,6 +346,43 @@ TEST(CopyParentBackground, PaintsWindowlessChildrenButNotWindowedSiblings) {
     EXPECT_EQ(surface->Pixel(6, 6), TColor(ParentPattern(6, 6)));
     EXPECT_EQ(surface->Pixel(20, 2), TColor(ParentPattern(20, 2)));
     EXPECT_EQ(surface->Pixel(23, 5), TColor(ParentPattern(23, 5)));
+}
+
+TEST(CopyParentBackground, AParentPaintThatRaisesLeavesTheDCAsItWas) {
+    // A parent whose painting fails half way: the exception goes on to the
+    // caller, the device context is no longer shifted to the parent nor
+    // clipped to it, for the copy itself and for the edit family's erase.
+    class TFailingParent : public TCustomControl {
+    public:
+        using TCustomControl::TCustomControl;
+
+    protected:
+        void Paint() override { throw std::runtime_error("parent paint failed"); }
+    };
+    TFailingParent parent(nullptr);
+    parent.SetBounds(0, 0, 60, 50);
+    auto* control = new TCustomControl(&parent);
+    control->SetParent(&parent);
+    control->SetBounds(10, 20, 16, 12);
+
+    const std::function<void(HDC, TCanvas*)> paths[] = {
+        [control](HDC, TCanvas* canvas) { CopyParentBackground(control, canvas); },
+        [control](HDC dc, TCanvas*) { EraseSeeThroughBackground(*control, dc, clRed, 50); },
+    };
+    for (const auto& path : paths) {
+        auto surface = Surface(24, 20);
+        HDC dc = surface->Canvas()->Handle();
+        SetViewportOrgEx(dc, 5, 4, nullptr);
+        IntersectClipRect(dc, 0, 0, 12, 10);
+        SetTextColor(dc, clBlue);
+        const TDcState before = StateOf(dc);
+
+        EXPECT_THROW(path(dc, surface->Canvas()), std::runtime_error);
+
+        EXPECT_EQ(StateOf(dc), before);
+        EXPECT_EQ(GetTextColor(dc), clBlue);
+        EXPECT_TRUE(NoSavedStates(dc));
+    }
 }
 
 TEST(CopyParentBackground, TheParentsBackgroundIsErasedFirst) {

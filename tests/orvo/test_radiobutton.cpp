@@ -168,12 +168,12 @@ TEST(RadioButtonPaint, RingCentreAndDotFollowTheState) {
         EXPECT_EQ(s.At(kX0 + 3, kY0 + 3), clWhite);
         EXPECT_EQ(s.At(kX0 + 6, kY0 + 6), TColor(RGB(0, 0, 0)));
         EXPECT_EQ(s.At(kX0 + 4, kY0 + 5), TColor(RGB(192, 192, 192)));  // yellow light (1, 2)
-        EXPECT_EQ(f.A->PaintClientRect(), Rect(kX0 + 3, kY0 + 3, kX0 + 10, kY0 + 10));
+        EXPECT_EQ(f.A->DotRect(), Rect(kX0 + 3, kY0 + 3, kX0 + 10, kY0 + 10));
     }
     f.A->SetCheckStyle(os3DJumbo);
     {
         const TSnapshot s(*f.A);
-        EXPECT_EQ(f.A->PaintClientRect(), Rect(kX0 + 2, kY0 + 2, kX0 + 11, kY0 + 11));
+        EXPECT_EQ(f.A->DotRect(), Rect(kX0 + 2, kY0 + 2, kX0 + 11, kY0 + 11));
         EXPECT_EQ(s.At(kX0 + 2 + 3, kY0 + 2 + 2), clWhite);  // the glossy highlight (3, 2)
     }
 }

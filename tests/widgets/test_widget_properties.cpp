@@ -44,6 +44,8 @@ const std::set<std::string> kQtsOwn = {
     "Left",     "Top",      "Width",     "Height",    "Enabled",  "Visible",        "Font",
     "Cursor",   "BiDiMode", "ParentBiDiMode", "Align", "Anchors", "Constraints",    "TabOrder",
     "DragCursor", "DragKind", "DragMode", "PopupMenu",
+    // The input method and the character set are Qt's (inputMethodHints, QString).
+    "ImeMode", "ImeName", "OEMConvert",
 };
 
 QPixmap Pattern(int width, int height) {

@@ -22,9 +22,9 @@
 
 namespace Orvo {
 
-// A small set of enumeration values, one bit per ordinal (the framework's
-// `set of`). Converts explicitly to and from its bit mask, which is what the
-// property tables store.
+/// A small set of enumeration values, one bit per ordinal (the framework's
+/// `set of`). Converts explicitly to and from its bit mask, which is what the
+/// property tables store.
 template <class E>
 class TSet {
 public:
@@ -49,11 +49,12 @@ private:
     std::uint32_t FBits = 0;
 };
 
-// Errors of the framework's classes. Each message says what was wrong.
+/// Errors of the framework's classes. Each message says what was wrong.
 class EComponentError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+/// An index outside a list's items.
 class EListError : public std::out_of_range {
 public:
     using std::out_of_range::out_of_range;
@@ -79,6 +80,7 @@ using TComponentState = TSet<TComponentStateFlag>;
 
 enum TOperation : std::uint8_t { opInsert, opRemove };
 
+/// An object with a name and an owner: the owner frees the components it owns and finds them by name.
 class TComponent : public TPersistent {
 public:
     explicit TComponent(TComponent* owner);
@@ -177,8 +179,8 @@ private:
     TComponentState FComponentState;
 };
 
-// Watches a component across a call that may free it (an event handler
-// may destroy its own control): Destroyed() tells whether it died meanwhile.
+/// Watches a component across a call that may free it (an event handler
+/// may destroy its own control): Destroyed() tells whether it died meanwhile.
 class TComponentGuard {
 public:
     explicit TComponentGuard(const TComponent* component)
@@ -191,9 +193,9 @@ private:
 
 // ---------------------------------------------------------------- strings
 
-// An ordered list of strings, each optionally with an object reference
-// (not owned). OnChange is raised after every change, or once at the end of
-// an update bracket in which something changed.
+/// An ordered list of strings, each optionally with an object reference
+/// (not owned). OnChange is raised after every change, or once at the end of
+/// an update bracket in which something changed.
 class TStrings : public TPersistent {
 public:
     TStrings() = default;
@@ -247,6 +249,7 @@ private:
     bool FChangedInUpdate = false;
 };
 
+/// A list of strings, each with an object, kept in memory.
 class TStringList : public TStrings {
 public:
     TStringList() = default;
@@ -277,7 +280,7 @@ private:
 
 // ---------------------------------------------------------------- lists
 
-// An ordered list of object references (not owned).
+/// An ordered list of object references (not owned).
 template <class T = TObject>
 class TList {
 public:

@@ -54,13 +54,9 @@ void UnregisterOutsideParent(QWidget* widget) { OutsideParents().erase(widget); 
 HWND HandleOf(QWidget* widget) { return reinterpret_cast<HWND>(widget); }
 
 LRESULT DispatchToControl(TControl* target, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!target) return 0;
-    try {
-        return target->Perform(msg, wParam, lParam);
-    } catch (...) {
-        Application->HandleException(target);
-        return 0;
-    }
+    LRESULT result = 0;
+    if (target) Guarded(target, [&] { result = target->Perform(msg, wParam, lParam); });
+    return result;
 }
 
 }  // namespace Orvo

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "host/framework/Controls.h"
+#include "host/framework/Forms.h"
 
 namespace Orvo {
 
@@ -31,9 +32,22 @@ void RegisterOutsideParent(QWidget* widget);
 void UnregisterOutsideParent(QWidget* widget);
 HWND HandleOf(QWidget* widget);
 
-// Sends a message the way a window delivers it: an exception raised while it
-// is handled goes to the application's handler with `target` as sender and
-// the answer is 0, as it is for a null target.
+// Runs `f` on a window's behalf (for a Qt event, a message a window sends):
+// an exception it raises (from a handler of the program's) goes to
+// Application->HandleException with `sender`, as it does when the framework
+// runs the handler itself, and never into Qt. The one catch of the window
+// side: DispatchToControl and the Qt glue go through it.
+template <class F>
+void Guarded(TObject* sender, F&& f) {
+    try {
+        f();
+    } catch (...) {
+        Application->HandleException(sender);
+    }
+}
+
+// Sends a message the way a window delivers it (Guarded, with `target` as
+// sender): the answer is 0 when it raised, as it is for a null target.
 LRESULT DispatchToControl(TControl* target, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Cursors on widgets (defined with the window services' cursors).

@@ -145,7 +145,7 @@ constexpr int kMaxFormSize = 32767;
 // may come from anywhere (a script's pointer position).
 int SaturatedInt(std::int64_t value);
 
-// The size limits of a control; 0 means no limit.
+/// The size limits of a control; 0 means no limit.
 class TSizeConstraints : public TPersistent {
 public:
     const TClassInfo& ClassInfo() const override;
@@ -170,14 +170,14 @@ private:
     int FMaxHeight = 0, FMaxWidth = 0, FMinHeight = 0, FMinWidth = 0;
 };
 
-// Code outside the framework that follows one control: a Qt widget made
-// around it (the library's Qt widgets). The control tells it when the state
-// its users see has changed, whichever path changed it (a click, a key, an
-// accelerator, an assignment from code), when it was clicked, when its
-// bounds changed and when its window was created. A control has at most one
-// observer; the observer detaches itself (SetObserver(nullptr)) before it
-// goes. Notifications arrive in the middle of the control's own handling:
-// an observer reads the control but does not free it.
+/// Code outside the framework that follows one control: a Qt widget made
+/// around it (the library's Qt widgets). The control tells it when the state
+/// its users see has changed, whichever path changed it (a click, a key, an
+/// accelerator, an assignment from code), when it was clicked, when its
+/// bounds changed and when its window was created. A control has at most one
+/// observer; the observer detaches itself (SetObserver(nullptr)) before it
+/// goes. Notifications arrive in the middle of the control's own handling:
+/// an observer reads the control but does not free it.
 class TControlObserver {
 public:
     // Checked, the selected item, the text, Enabled... changed, or may have:
@@ -194,11 +194,11 @@ protected:
     ~TControlObserver() = default;
 };
 
-// The user's input being handled. The host marks the control that a key
-// press, a mouse button or an accelerator is for while that input is
-// handled, so that an observer can tell a change the user made from one
-// made by code; code a program runs on its own inside an input (a setter
-// called from a handler) marks itself with a null target. Scopes nest.
+/// The user's input being handled. The host marks the control that a key
+/// press, a mouse button or an accelerator is for while that input is
+/// handled, so that an observer can tell a change the user made from one
+/// made by code; code a program runs on its own inside an input (a setter
+/// called from a handler) marks itself with a null target. Scopes nest.
 class TUserInputScope {
 public:
     explicit TUserInputScope(TControl* target);
@@ -212,7 +212,7 @@ private:
     TControl* FPrevious;
 };
 
-// The parameters a windowed control's window is created with.
+/// The parameters a windowed control's window is created with.
 struct TCreateParams {
     std::string Caption;
     std::uint32_t Style = 0;
@@ -223,6 +223,7 @@ struct TCreateParams {
     std::string WinClassName;
 };
 
+/// A visual component: bounds, parent, visibility, caption, font, colour, mouse and the events of all controls.
 class TControl : public TComponent {
 public:
     explicit TControl(TComponent* owner);
@@ -410,6 +411,9 @@ protected:
 
 private:
     friend class TWinControl;
+    // When `control` is the control under the pointer, there is none from
+    // now on; nobody is told (the control is leaving its parent).
+    static void ForgetMouseControl(const TControl* control);
     void HandleMouseMessage(TMessage& message);
     void FontChanged(TObject* sender);
     void ConstraintsChanged(TObject* sender);
@@ -442,8 +446,8 @@ private:
     TControlObserver* FObserver = nullptr;
 };
 
-// A control with a window of its own (one Qt widget, created on demand and
-// re-creatable), which can hold child controls and take the keyboard focus.
+/// A control with a window of its own (one Qt widget, created on demand and
+/// re-creatable), which can hold child controls and take the keyboard focus.
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);
@@ -507,6 +511,9 @@ public:
     // The style bits the window has now (GetWindowLong answers these).
     std::uint32_t WindowStyle() const { return FWindowStyle; }
     std::uint32_t WindowExStyle() const { return FWindowExStyle; }
+    // The window's class style: with CS_DBLCLKS a second press soon after
+    // the first comes as a double click, otherwise as another press.
+    std::uint32_t WindowClassStyle() const { return FWindowClassStyle; }
     void SetWindowStyle(std::uint32_t style);
     void SetWindowExStyle(std::uint32_t style) { FWindowExStyle = style; }
 
@@ -619,7 +626,6 @@ protected:
 
 private:
     friend class TControl;
-    friend class THostEvents;
     void ApplyWindowState();
     void AdjustAnchors(int oldWidth, int oldHeight);
     std::vector<TWinControl*> TabList() const;
@@ -643,9 +649,9 @@ private:
     std::unique_ptr<TBrush> FBrush;
 };
 
-// The canvas of a control. Outside a paint it draws on a scratch surface of
-// the control's size (so measuring text works); during a paint the control
-// attaches it to the paint's device context.
+/// The canvas of a control. Outside a paint it draws on a scratch surface of
+/// the control's size (so measuring text works); during a paint the control
+/// attaches it to the paint's device context.
 class TControlCanvas : public TCanvas {
 public:
     explicit TControlCanvas(TControl* control);
@@ -661,8 +667,8 @@ private:
     std::unique_ptr<TScratch> FScratch;
 };
 
-// A windowed control that paints itself: Paint is called on WM_PAINT with
-// Canvas attached to the paint's device context.
+/// A windowed control that paints itself: Paint is called on WM_PAINT with
+/// Canvas attached to the paint's device context.
 class TCustomControl : public TWinControl {
 public:
     explicit TCustomControl(TComponent* owner);
@@ -680,9 +686,9 @@ private:
     std::unique_ptr<TControlCanvas> FCanvas;
 };
 
-// A control without a window, painted on its parent's surface after the
-// parent's own painting, with the origin at the control's top-left corner
-// and clipped to its bounds.
+/// A control without a window, painted on its parent's surface after the
+/// parent's own painting, with the origin at the control's top-left corner
+/// and clipped to its bounds.
 class TGraphicControl : public TControl {
 public:
     explicit TGraphicControl(TComponent* owner);

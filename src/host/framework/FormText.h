@@ -46,12 +46,14 @@
 
 namespace Orvo {
 
+/// One property of a form description as read: its name, value and line.
 struct TFormProperty {
     std::string Name;  // dotted: "Left", "Font.Name", "Items.Strings"
     TValue Value;
     int Line = 0;      // where the name stands (1-based); 0 for built trees
 };
 
+/// One object of a form description as read: its class, name, properties and children.
 struct TFormObject {
     std::string Name;       // may be empty
     std::string ClassName;
@@ -65,8 +67,8 @@ struct TFormObject {
 bool operator==(const TFormProperty& a, const TFormProperty& b);
 bool operator==(const TFormObject& a, const TFormObject& b);
 
-// A syntax error in form text. what() is "LINE: message"; whoever knows the
-// file name puts it in front.
+/// A syntax error in form text. what() is "LINE: message"; whoever knows the
+/// file name puts it in front.
 class EFormTextError : public std::runtime_error {
 public:
     EFormTextError(int line, const std::string& message);

@@ -294,17 +294,8 @@ void TCustomForm::UpdateBoundsFromWindow(int left, int top, int clientWidth, int
 }
 
 void TCustomForm::PaintWindow(HDC dc) {
-    FCanvas->Lock();
-    FCanvas->SetHandle(dc);
-    try {
-        OnPaint(this);
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        FCanvas->Unlock();
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
+    TCanvasOnDC attach(FCanvas.get(), dc);
+    OnPaint(this);
 }
 
 void TCustomForm::WndProc(TMessage& message) {
@@ -610,10 +601,6 @@ void TApplication::Run() {
 }
 
 void TApplication::Terminate() { FTerminated = true; }
-
-void TApplication::ProcessMessages() {
-    if (qApp) QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
 
 void TApplication::HandleMessage() {
     if (qApp) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);

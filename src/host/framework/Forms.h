@@ -45,6 +45,7 @@ using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
 using TExceptionEvent = TEvent<TObject*, const std::exception&>;
 
+/// An operation the object's state does not allow (a modal form shown again, focus on a hidden control...).
 class EInvalidOperation : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -52,16 +53,17 @@ public:
 
 class THintWindow;
 
-// Asks a form class whose constructor reads its own description for an empty
-// form instead: `TForm1(owner, CreateNew)`. A form class registers itself
-// with a factory that creates it so, and then a description that names the
-// class (a form written out and edited) is read into it in place of the
-// compiled one, with the class's handlers and fields bound.
+/// Asks a form class whose constructor reads its own description for an empty
+/// form instead: `TForm1(owner, CreateNew)`. A form class registers itself
+/// with a factory that creates it so, and then a description that names the
+/// class (a form written out and edited) is read into it in place of the
+/// compiled one, with the class's handlers and fields bound.
 struct TCreateNew {
     explicit TCreateNew() = default;
 };
 inline constexpr TCreateNew CreateNew{};
 
+/// A top-level window: the form's border, position, state, active control, modal loop and closing.
 class TCustomForm : public TWinControl {
 public:
     explicit TCustomForm(TComponent* owner);
@@ -214,6 +216,7 @@ private:
     std::unique_ptr<TControlCanvas> FCanvas;
 };
 
+/// The form a program derives its windows from, with every form property published.
 class TForm : public TCustomForm {
 public:
     explicit TForm(TComponent* owner);
@@ -221,7 +224,7 @@ public:
     static const TClassInfo& StaticClassInfo();
 };
 
-// The one application object (global `Application`).
+/// The one application object (global `Application`).
 class TApplication : public TComponent {
 public:
     explicit TApplication(TComponent* owner);
@@ -256,8 +259,6 @@ public:
     void Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }
-    // Handles the events that are waiting, then returns.
-    void ProcessMessages();
     // Waits for an event and handles it.
     void HandleMessage();
 
@@ -312,7 +313,7 @@ private:
     TControl* FHintControl = nullptr;
 };
 
-// The screen the forms are shown on.
+/// The screen the forms are shown on.
 class TScreen : public TComponent {
 public:
     explicit TScreen(TComponent* owner) : TComponent(owner) {}

@@ -29,14 +29,14 @@
 
 namespace Orvo {
 
-// A picture that cannot be read or an operation a picture refuses (bad BMP
-// data, a scan line out of range, an unsupported pixel format). The message
-// says what is wrong and where.
+/// A picture that cannot be read or an operation a picture refuses (bad BMP
+/// data, a scan line out of range, an unsupported pixel format). The message
+/// says what is wrong and where.
 class EInvalidGraphic : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-// A named resource that does not exist.
+/// A named resource that does not exist.
 class EResNotFound : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -44,8 +44,8 @@ public:
 
 // ---------------------------------------------------------------- graphics objects
 
-// Common base of font, pen and brush: a change notification raised after
-// each change of a property.
+/// Common base of font, pen and brush: a change notification raised after
+/// each change of a property.
 class TGraphicsObject : public TPersistent {
 public:
     TNotifyEvent OnChange;
@@ -56,7 +56,7 @@ protected:
 
 enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 
-// A set of font styles (a bit per TFontStyle).
+/// A set of font styles (a bit per TFontStyle).
 class TFontStyles {
 public:
     constexpr TFontStyles() = default;
@@ -80,10 +80,10 @@ private:
 using TFontCharset = std::uint8_t;
 enum TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
 
-// A font as form descriptions give it. Height < 0 is the character (em)
-// height in pixels, Height > 0 the cell height; Size is in points at 96
-// pixels per inch (Height = -round(Size * 96 / 72)). The name is mapped to an
-// installed family by host/services/FontMapping.h.
+/// A font as form descriptions give it. Height < 0 is the character (em)
+/// height in pixels, Height > 0 the cell height; Size is in points at 96
+/// pixels per inch (Height = -round(Size * 96 / 72)). The name is mapped to an
+/// installed family by host/services/FontMapping.h.
 class TFont : public TGraphicsObject {
 public:
     static constexpr int PixelsPerInch = 96;
@@ -130,6 +130,7 @@ private:
 
 enum TPenStyle : std::uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 
+/// The pen a canvas draws lines and outlines with: colour, width and style.
 class TPen : public TGraphicsObject {
 public:
     TPen();
@@ -157,6 +158,7 @@ private:
 
 enum TBrushStyle : std::uint8_t { bsSolid, bsClear };
 
+/// The brush a canvas fills areas with: colour and style.
 class TBrush : public TGraphicsObject {
 public:
     TBrush();
@@ -185,10 +187,10 @@ private:
 class TBitmap;
 class TGraphic;
 
-// A drawing surface: a device context with a pen, brush and font. A canvas
-// wrapped round a given DC (SetHandle) never owns or frees it. A subclass can
-// create its DC on demand by overriding CreateHandle (called by Handle() when
-// there is none). Drawing without a DC does nothing.
+/// A drawing surface: a device context with a pen, brush and font. A canvas
+/// wrapped round a given DC (SetHandle) never owns or frees it. A subclass can
+/// create its DC on demand by overriding CreateHandle (called by Handle() when
+/// there is none). Drawing without a DC does nothing.
 class TCanvas : public TPersistent {
 public:
     TCanvas();
@@ -277,9 +279,30 @@ private:
     int FLockCount = 0;
 };
 
+/// Attaches a canvas to a device context for one drawing and detaches it
+/// again when the drawing is left, also by an exception; the canvas is
+/// locked meanwhile. The device context stays its owner's (save its state
+/// with TSavedDC where the drawing changes it).
+class TCanvasOnDC {
+public:
+    TCanvasOnDC(TCanvas* canvas, HDC dc) : FCanvas(canvas) {
+        FCanvas->Lock();
+        FCanvas->SetHandle(dc);
+    }
+    ~TCanvasOnDC() {
+        FCanvas->SetHandle(nullptr);
+        FCanvas->Unlock();
+    }
+    TCanvasOnDC(const TCanvasOnDC&) = delete;
+    TCanvasOnDC& operator=(const TCanvasOnDC&) = delete;
+
+private:
+    TCanvas* FCanvas;
+};
+
 // ---------------------------------------------------------------- pictures
 
-// A picture that can be sized, drawn and streamed.
+/// A picture that can be sized, drawn and streamed.
 class TGraphic : public TPersistent {
 public:
     virtual bool Empty() const = 0;
@@ -298,12 +321,12 @@ protected:
 
 enum TPixelFormat : std::uint8_t { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
 
-// A 32-bit bitmap (bytes blue, green, red, reserved). Whatever the depth of a
-// loaded BMP, its pixels are held at 32 bits; only pfDevice and pf32bit can
-// be set (both mean this layout), others raise EInvalidGraphic.
-// Saving writes the loaded BMP file unchanged while the pixels have not been
-// touched since (so form descriptions stream back byte for byte), otherwise
-// a 32-bit BMP.
+/// A 32-bit bitmap (bytes blue, green, red, reserved). Whatever the depth of a
+/// loaded BMP, its pixels are held at 32 bits; only pfDevice and pf32bit can
+/// be set (both mean this layout), others raise EInvalidGraphic.
+/// Saving writes the loaded BMP file unchanged while the pixels have not been
+/// touched since (so form descriptions stream back byte for byte), otherwise
+/// a 32-bit BMP.
 class TBitmap : public TGraphic {
 public:
     TBitmap();

@@ -19,6 +19,7 @@ TRect PlaceHintRect(TPoint size, TPoint below, int aboveBottom, const TRect& scr
 // no screen holds it).
 TRect ScreenAreaAt(TPoint point);
 
+/// The small window that shows a control's hint beside the pointer.
 class THintWindow : public TCustomControl {
 public:
     explicit THintWindow(TComponent* owner);

@@ -47,19 +47,19 @@ namespace Orvo {
 
 class TComponent;
 
-// Handlers a program gives the events of a form description, by the method
-// names the description uses (`OnClick = SaveClick`). A form class with
-// handlers of its own lists them in its MethodTable(); a plain TForm read at
-// run time gets them here:
-//
-//   TFormHandlers handlers;
-//   handlers.Add("SaveClick", [&](TObject* sender) { Save(); })
-//           .Add("NameKeyDown", [&](TObject*, Word& key, TShiftState) { ... });
-//
-// A handler takes the parameters of the event it is bound to ((TObject*
-// sender) for OnClick, OnChange and the other notifications); one of another
-// shape is refused when the description is read ("does not fit the event").
-// Names match exactly. Handlers given here come before the form's own.
+/// Handlers a program gives the events of a form description, by the method
+/// names the description uses (`OnClick = SaveClick`). A form class with
+/// handlers of its own lists them in its MethodTable(); a plain TForm read at
+/// run time gets them here:
+///
+///   TFormHandlers handlers;
+///   handlers.Add("SaveClick", [&](TObject* sender) { Save(); })
+///           .Add("NameKeyDown", [&](TObject*, Word& key, TShiftState) { ... });
+///
+/// A handler takes the parameters of the event it is bound to ((TObject*
+/// sender) for OnClick, OnChange and the other notifications); one of another
+/// shape is refused when the description is read ("does not fit the event").
+/// Names match exactly. Handlers given here come before the form's own.
 class TFormHandlers {
 public:
     // `handler`: a function, or a lambda with one call signature, returning void.
@@ -78,10 +78,10 @@ private:
     std::map<std::string, std::any> FHandlers;
 };
 
-// Event handlers and component references resolved against a root (a form)
-// as the reader resolves them; for code that assigns published properties
-// by value outside a read. Handlers come from `handlers` (when given) and
-// then the root's MethodTable().
+/// Event handlers and component references resolved against a root (a form)
+/// as the reader resolves them; for code that assigns published properties
+/// by value outside a read. Handlers come from `handlers` (when given) and
+/// then the root's MethodTable().
 class TRootBinding : public TBindingContext {
 public:
     explicit TRootBinding(TComponent* root, const TFormHandlers* handlers = nullptr)
@@ -94,6 +94,7 @@ private:
     const TFormHandlers* FHandlers;
 };
 
+/// A form description that cannot be read; the message starts with the file and line.
 class EReadError : public std::runtime_error {
 public:
     // what() is "FILE:LINE: message" ("LINE: message" without a file name).

@@ -52,11 +52,7 @@ void BroadcastSystemColorChange() {
         TWinControl* control = ControlOfWidget(w);
         if (!control) continue;
         TComponentGuard guard(control);
-        try {
-            control->Perform(CM_SYSCOLORCHANGE, 0, 0);
-        } catch (...) {
-            Application->HandleException(control);
-        }
+        DispatchToControl(control, CM_SYSCOLORCHANGE, 0, 0);
         if (!guard.Destroyed()) control->Invalidate();
     }
 }

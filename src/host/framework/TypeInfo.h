@@ -35,14 +35,14 @@ class TPersistent;
 class TComponent;
 struct TClassInfo;
 
-// A property value that cannot be converted or is out of range. The reader
-// adds the line number; the message says what is wrong.
+/// A property value that cannot be converted or is out of range. The reader
+/// adds the line number; the message says what is wrong.
 class EPropertyError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// The root of every framework object.
+/// The root of every framework object.
 class TObject {
 public:
     virtual ~TObject() = default;
@@ -53,7 +53,7 @@ public:
     bool InheritsFrom(const TClassInfo& info) const;
 };
 
-// An object with published properties that can be copied from another.
+/// An object with published properties that can be copied from another.
 class TPersistent : public TObject {
 public:
     const TClassInfo& ClassInfo() const override;
@@ -62,8 +62,8 @@ public:
     virtual void Assign(const TPersistent* source);
 };
 
-// A bound callback: code plus, when it was bound by name, the method's name
-// (which is what a form description stores).
+/// A bound callback: code plus, when it was bound by name, the method's name
+/// (which is what a form description stores).
 template <class... Args>
 struct TEvent {
     std::function<void(Args...)> Code;
@@ -83,9 +83,9 @@ using TNotifyEvent = TEvent<TObject*>;
 
 enum class TPropKind : std::uint8_t { Integer, Boolean, Enum, Set, Color, String, Object, Event, Component, List, Binary };
 
-// The context a setter needs beyond the value: how to resolve names of
-// methods (event handlers) and components. The reader supplies one; code that
-// assigns by value alone may pass none.
+/// The context a setter needs beyond the value: how to resolve names of
+/// methods (event handlers) and components. The reader supplies one; code that
+/// assigns by value alone may pass none.
 class TBindingContext {
 public:
     virtual ~TBindingContext() = default;
@@ -97,6 +97,7 @@ public:
     virtual TComponent* FindComponentByName(const std::string& name) const = 0;
 };
 
+/// One published property of a class: its name, type, default and how to read and write it.
 struct TPropInfo {
     std::string Name;
     TPropKind Kind = TPropKind::Integer;
@@ -116,15 +117,16 @@ struct TPropInfo {
     std::vector<std::string> ValueNames;
 };
 
-// An ordered list of property descriptions. A class's tables repeat most
-// entries of its ancestors' unchanged (every class publishes again what it
-// inherits), so entries are shared between lists and copied only when a
-// list changes one: reading is as from a vector, changing goes through
-// Edit, which gives the list its own copy first.
+/// An ordered list of property descriptions. A class's tables repeat most
+/// entries of its ancestors' unchanged (every class publishes again what it
+/// inherits), so entries are shared between lists and copied only when a
+/// list changes one: reading is as from a vector, changing goes through
+/// Edit, which gives the list its own copy first.
 class TPropList {
     using TEntries = std::vector<std::shared_ptr<TPropInfo>>;
 
 public:
+    /// Walks a property list in order.
     class const_iterator {
     public:
         using iterator_category = std::bidirectional_iterator_tag;
@@ -165,6 +167,7 @@ private:
     TEntries FEntries;
 };
 
+/// What the framework knows of a class: its name, ancestor, published properties, events and how to create one.
 struct TClassInfo {
     using Factory = std::function<TComponent*(TComponent* owner)>;
 
@@ -187,8 +190,8 @@ void RegisterClass(const TClassInfo& info);
 const TClassInfo* FindClass(std::string_view name);
 std::vector<const TClassInfo*> RegisteredClasses();
 
-// Helpers for event handlers published by forms (TForm1::FormCreate...).
-// A method table maps a name to a function that binds the method to an instance.
+/// Helpers for event handlers published by forms (TForm1::FormCreate...).
+/// A method table maps a name to a function that binds the method to an instance.
 class TMethodTable {
 public:
     template <class T, class... Args>
@@ -209,10 +212,10 @@ private:
     std::map<std::string, std::function<std::any(TObject*)>> binders_;
 };
 
-// The component fields a form publishes (TForm1::Button1...). The form
-// reader points each field at the component of the same name once that
-// component is created, and sets it back to null when a failed read frees
-// the component again. Names match without regard to case.
+/// The component fields a form publishes (TForm1::Button1...). The form
+/// reader points each field at the component of the same name once that
+/// component is created, and sets it back to null when a failed read frees
+/// the component again. Names match without regard to case.
 class TFieldTable {
 public:
     enum class TBindResult : std::uint8_t { NoField, Bound, WrongType };
@@ -269,9 +272,9 @@ std::int32_t ValueToColor(const TValue& v);
 TValue ColorToValue(std::int32_t color);
 TValue SetToValue(std::uint32_t bits, const std::vector<std::string>& names);
 
-// Builds a class's property table. Getters and setters are member functions;
-// any reasonable signature works (a setter may take its value by value or by
-// const reference, a getter may return by value or by const reference).
+/// Builds a class's property table. Getters and setters are member functions;
+/// any reasonable signature works (a setter may take its value by value or by
+/// const reference, a getter may return by value or by const reference).
 template <class T>
 class TClassBuilder {
 public:

@@ -9,6 +9,7 @@
 
 namespace Orvo {
 
+/// A property's value as form descriptions hold it: a number, string, identifier, set, list or binary data.
 struct TValue {
     enum class Kind : std::uint8_t {
         Integer,  // 124, -11, $00F0C080 (Hex records how it is written)

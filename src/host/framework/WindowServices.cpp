@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QRegion>
 #include <QWidget>
@@ -96,11 +95,6 @@ HWND GetParent(HWND window) {
 HWND GetParentHandle(HWND window) { return GetParent(window); }
 
 bool IsWindow(HWND window) { return FindControl(window) != nullptr; }
-
-bool IsWindowVisible(HWND window) {
-    QWidget* w = WidgetOf(window);
-    return w && w->isVisible();
-}
 
 // ---------------------------------------------------------------- positions
 
@@ -257,13 +251,6 @@ bool InvalidateRect(HWND window, const TRect* rect, bool) {
     if (!w) return false;
     if (rect) w->update(rect->Left, rect->Top, rect->Width(), rect->Height());
     else w->update();
-    return true;
-}
-
-bool UpdateWindow(HWND window) {
-    QWidget* w = WidgetOf(window);
-    if (!w) return false;
-    QCoreApplication::sendPostedEvents(w->window(), QEvent::UpdateRequest);
     return true;
 }
 

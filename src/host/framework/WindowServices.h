@@ -64,18 +64,15 @@ constexpr int GWL_STYLE = -16;
 
 // The window's style or extended style; 0 for an unknown window or index.
 LONG GetWindowLong(HWND window, int index);
-inline LONG GetWindowLongA(HWND window, int index) { return GetWindowLong(window, index); }
 // Sets the style and answers the previous one. WS_VISIBLE, WS_DISABLED and
 // WS_TABSTOP take effect on the control at once; the other bits are stored
 // and read back by the window's painting and by GetWindowLong.
 LONG SetWindowLong(HWND window, int index, LONG value);
-inline LONG SetWindowLongA(HWND window, int index, LONG value) { return SetWindowLong(window, index, value); }
 
 // The window's parent window (null for a top-level window).
 HWND GetParent(HWND window);
 HWND GetParentHandle(HWND window);
 bool IsWindow(HWND window);
-bool IsWindowVisible(HWND window);
 
 // Deferred positioning: queue the new places of several windows and apply
 // them together at EndDeferWindowPos, so the parent is repainted once.
@@ -111,6 +108,5 @@ HCURSOR GetCursor();
 HCURSOR CursorHandle(int cursor);
 
 bool InvalidateRect(HWND window, const TRect* rect, bool erase);
-bool UpdateWindow(HWND window);
 
 }  // namespace Orvo

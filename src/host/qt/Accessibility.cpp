@@ -306,11 +306,7 @@ public:
         if (!c) return;
         for (std::string_view a : AccessibleActionsOf(*c))
             if (QtActionName(a) == name) {
-                try {
-                    DoAccessibleAction(*c, a);
-                } catch (...) {
-                    Application->HandleException(c);
-                }
+                Guarded(c, [c, a] { DoAccessibleAction(*c, a); });
                 return;
             }
     }

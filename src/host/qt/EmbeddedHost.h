@@ -55,6 +55,7 @@ class TComponent;
 class TControl;
 class TCustomForm;
 
+/// A QWidget that shows a form or a single control of the library inside a Qt widget tree.
 class TEmbeddedHost : public QWidget {
     Q_OBJECT
 

@@ -27,6 +27,7 @@ namespace Orvo {
 
 class TWinControl;
 
+/// The part of a Qt widget that holds the library's windows: the outside window they lie in and the focus across its edge.
 class TEmbeddedSite {
 public:
     explicit TEmbeddedSite(QWidget* outside);

@@ -292,7 +292,7 @@ bool THostEvents::Translate(QWidget* widget, QEvent* e, bool hostPaints) {
     // nothing more: hiding the windows of a form being freed makes Qt move
     // the focus from child to child, and an OnEnter run then would reach
     // components already gone.
-    if (!control || control->IsDestroying()) return false;
+    if (!control || control->ComponentState().Contains(csDestroying)) return false;
     TDispatchScope scope(widget);
     switch (e->type()) {
         case QEvent::Paint:
@@ -391,7 +391,7 @@ bool THostEvents::TranslateViewport(QWidget* viewport, QEvent* e) {
     }
     QWidget* window = viewport->parentWidget();
     TWinControl* control = window ? ControlOfWidget(window) : nullptr;
-    if (!control || control->IsDestroying()) return false;
+    if (!control || control->ComponentState().Contains(csDestroying)) return false;
     TDispatchScope scope(window);
     auto* me = static_cast<QMouseEvent*>(e);
     const QPointF offset = viewport->mapTo(window, QPointF(0, 0));
@@ -520,7 +520,7 @@ bool THostEvents::MouseEvent(TWinControl* control, QWidget* widget, QMouseEvent*
         msg = pick(WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK);
         // A window whose class does not ask for double-clicks gets a second press.
         auto* win = dynamic_cast<TWinControl*>(target);
-        if (win && !(win->FWindowClassStyle & CS_DBLCLKS)) msg = pick(WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN);
+        if (win && !(win->WindowClassStyle() & CS_DBLCLKS)) msg = pick(WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN);
     }
     const bool other = button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton;
     if (type != QEvent::MouseMove && other) return hostPaints;

@@ -92,18 +92,6 @@ private:
     static void UpdateHoverAt(QPoint global);
 };
 
-// Runs `f` for an event of Qt's: an exception (from a handler of the
-// program's) goes to Application->HandleException with `sender`, as it does
-// when the framework runs the handler itself, and never into Qt.
-template <class F>
-void Guarded(TObject* sender, F&& f) {
-    try {
-        f();
-    } catch (...) {
-        Application->HandleException(sender);
-    }
-}
-
 // Deletes a widget now, or later when it is in the middle of handling one
 // of its own events.
 void DisposeWidget(QWidget* widget);

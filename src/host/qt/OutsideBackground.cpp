@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "host/framework/ControlWidgets.h"
+#include "host/services/DeviceContext.h"
 #include "host/services/Gdi.h"
 
 namespace Orvo {
@@ -29,16 +30,13 @@ TWinControl* RootPlacedBeneath(QWidget* outside, const QWidget* above) {
 // parent paints for a transparent child (CopyParentBackground).
 void PaintControlBeneath(TWinControl* under, TWinControl* root, QWidget* common, HDC dc) {
     const QPoint at = root->Widget()->mapTo(common, QPoint(0, 0)) - under->Widget()->pos();
-    const int saved = SaveDC(dc);
-    if (saved == 0) return;
-    TPoint origin;
-    GetViewportOrgEx(dc, &origin);
-    SetViewportOrgEx(dc, origin.X - at.x(), origin.Y - at.y(), nullptr);
-    IntersectClipRect(dc, 0, 0, under->ClientWidth(), under->ClientHeight());
+    TSavedDC saved(dc);
+    if (!saved.Saved()) return;
+    saved.ShiftOrigin(-at.x(), -at.y());
+    saved.ClipTo(0, 0, under->ClientWidth(), under->ClientHeight());
     const WPARAM target = reinterpret_cast<WPARAM>(dc);
     DispatchToControl(under, WM_ERASEBKGND, target, 0);
     DispatchToControl(under, WM_PAINT, target, 0);
-    RestoreDC(dc, saved);
 }
 
 }  // namespace

@@ -293,8 +293,4 @@ bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int x
     return StretchImage(dest, Bounds(x, y, width, height), copy);
 }
 
-int SetStretchBltMode(HDC dc, int mode) {
-    return CheckedDC(dc) && mode >= BLACKONWHITE && mode <= HALFTONE ? COLORONCOLOR : 0;
-}
-
 }  // namespace Orvo

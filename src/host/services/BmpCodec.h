@@ -18,12 +18,13 @@
 
 namespace Orvo {
 
+/// A BMP file that cannot be decoded.
 class EBmpError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// A decoded picture: top row first, 4 bytes a pixel (blue, green, red, 0).
+/// A decoded picture: top row first, 4 bytes a pixel (blue, green, red, 0).
 struct TBmpImage {
     int Width = 0;
     int Height = 0;
@@ -39,11 +40,11 @@ TBmpImage DecodeBmp(std::span<const std::uint8_t> bytes);
 // Pixels as TBmpImage holds them; bitsPerPixel 24 or 32.
 std::vector<std::uint8_t> EncodeBmp(int width, int height, const std::uint8_t* pixels, int bytesPerLine, int bitsPerPixel);
 
-// A loaded BMP file as it has to be written back, byte for byte. When its
-// pixel rows are exactly what would be written from the decoded picture
-// (uncompressed 24 or 32 bits, bottom-up, zero padding and reserved bytes,
-// nothing after the rows), only the bytes before the rows are kept and the
-// rows are made again from the picture, so a large picture is not held twice.
+/// A loaded BMP file as it has to be written back, byte for byte. When its
+/// pixel rows are exactly what would be written from the decoded picture
+/// (uncompressed 24 or 32 bits, bottom-up, zero padding and reserved bytes,
+/// nothing after the rows), only the bytes before the rows are kept and the
+/// rows are made again from the picture, so a large picture is not held twice.
 class TBmpOriginal {
 public:
     TBmpOriginal() = default;

@@ -6,7 +6,6 @@
 #include <array>
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
 
 namespace Orvo {
 
@@ -112,38 +111,6 @@ std::optional<std::string> ColorToIdent(TColor color) {
     for (const ColorName& n : kColorNames)
         if (n.color == color) return std::string(n.name);
     return std::nullopt;
-}
-
-std::string ColorToString(TColor color) {
-    if (auto name = ColorToIdent(color)) return *name;
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "$%08X", unsigned(color));
-    return buf;
-}
-
-std::optional<TColor> StringToColor(std::string_view text) {
-    if (auto c = IdentToColor(text)) return c;
-    if (text.empty()) return std::nullopt;
-    bool negative = false;
-    std::size_t i = 0;
-    if (text[0] == '-') { negative = true; i = 1; }
-    int base = 10;
-    if (i < text.size() && text[i] == '$') { base = 16; ++i; }
-    if (i >= text.size()) return std::nullopt;
-    std::uint64_t value = 0;
-    for (; i < text.size(); ++i) {
-        const char ch = text[i];
-        int digit;
-        if (ch >= '0' && ch <= '9') digit = ch - '0';
-        else if (base == 16 && ch >= 'a' && ch <= 'f') digit = ch - 'a' + 10;
-        else if (base == 16 && ch >= 'A' && ch <= 'F') digit = ch - 'A' + 10;
-        else return std::nullopt;
-        value = value * std::uint64_t(base) + std::uint64_t(digit);
-        if (value > 0xFFFFFFFFull) return std::nullopt;
-    }
-    std::int64_t v = negative ? -std::int64_t(value) : std::int64_t(value);
-    if (v < INT32_MIN || v > 0xFFFFFFFFll) return std::nullopt;
-    return TColor(std::uint32_t(v));
 }
 
 }  // namespace Orvo

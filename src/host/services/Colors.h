@@ -90,8 +90,5 @@ COLORREF GetSysColor(int index);
 // Colour names as form descriptions store them ("clBtnFace").
 std::optional<TColor> IdentToColor(std::string_view ident);
 std::optional<std::string> ColorToIdent(TColor color);
-// The stored text of a colour: its name when it has one, otherwise $00BBGGRR.
-std::string ColorToString(TColor color);
-std::optional<TColor> StringToColor(std::string_view text);
 
 }  // namespace Orvo

@@ -92,6 +92,39 @@ TPoint GetDCImageSize(HDC dc);
 using TPixelSpanVisitor = std::function<void(std::uint8_t* pixels, int count)>;
 bool ForEachPaintableSpan(HDC dc, const TRect& rect, const TPixelSpanVisitor& visit);
 
+/// The one guard of a device context's state: saves it (origin, clip region,
+/// selected objects, colours, modes) when made and restores it when it goes,
+/// also when an exception leaves the scope. A painting step that shifts the
+/// origin or narrows the clip does it through the guard:
+///
+///     TSavedDC saved(dc);
+///     saved.ShiftOrigin(child->Left(), child->Top());
+///     saved.ClipTo(0, 0, child->Width(), child->Height());
+///     child->Perform(WM_PAINT, ...);
+///
+/// Saved() is false for a device context whose state could not be saved; the
+/// guard then restores nothing, and a step whose changes must not outlive it
+/// had better not make them.
+class TSavedDC {
+public:
+    explicit TSavedDC(HDC dc) : FDC(dc), FLevel(SaveDC(dc)) {}
+    ~TSavedDC() {
+        if (FLevel) RestoreDC(FDC, FLevel);
+    }
+    TSavedDC(const TSavedDC&) = delete;
+    TSavedDC& operator=(const TSavedDC&) = delete;
+
+    bool Saved() const { return FLevel != 0; }
+    // Moves the viewport origin by (dx, dy) logical pixels.
+    void ShiftOrigin(int dx, int dy) const { OffsetViewportOrgEx(FDC, dx, dy, nullptr); }
+    // Narrows the clip region to a rectangle of logical coordinates.
+    void ClipTo(int left, int top, int right, int bottom) const { IntersectClipRect(FDC, left, top, right, bottom); }
+
+private:
+    HDC FDC;
+    int FLevel;
+};
+
 // A memory DC: at first it targets a 1 x 1 image of its own; selecting a
 // bitmap (SelectObject with an HBITMAP) makes it draw on that bitmap.
 // DeleteDC frees a DC made by CreateCompatibleDC (never an image DC made by

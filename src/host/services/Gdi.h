@@ -45,6 +45,7 @@ using HRGN = TGdiRegion*;
 using HINSTANCE = void*;
 inline HINSTANCE HInstance = nullptr;
 
+/// A width and a height.
 struct TSize {
     int cx = 0;
     int cy = 0;
@@ -62,6 +63,7 @@ constexpr std::uint8_t DEFAULT_CHARSET = 1;
 constexpr std::uint8_t SYMBOL_CHARSET = 2;
 constexpr std::uint8_t OEM_CHARSET = 255;
 
+/// The description a font is made from: height, weight, italic, underline, strike-out and face name.
 struct LOGFONT {
     int lfHeight = 0;  // < 0: character (em) height in pixels; > 0: cell height; 0: default
     int lfWidth = 0;
@@ -78,8 +80,8 @@ struct LOGFONT {
     std::uint8_t lfPitchAndFamily = 0;
     char lfFaceName[LF_FACESIZE] = {};  // form-description name, mapped by host/services/FontMapping.h
 };
-using LOGFONTA = LOGFONT;
 
+/// The measures of a font as selected into a device context: height, ascent, descent, average and largest width.
 struct TEXTMETRIC {
     int tmHeight = 0;           // ascent + descent: the line (cell) height
     int tmAscent = 0;
@@ -102,7 +104,6 @@ struct TEXTMETRIC {
     std::uint8_t tmPitchAndFamily = 0;
     std::uint8_t tmCharSet = DEFAULT_CHARSET;
 };
-using TEXTMETRICA = TEXTMETRIC;
 
 // Brush styles (LOGBRUSH lbStyle) and pen styles.
 constexpr unsigned BS_SOLID = 0;
@@ -116,8 +117,8 @@ constexpr int PS_DASHDOTDOT = 4;
 constexpr int PS_NULL = 5;
 constexpr int PS_INSIDEFRAME = 6;
 
-// The object records. Code outside the host uses handles and the functions
-// below; the fields are the host's.
+/// The object records. Code outside the host uses handles and the functions
+/// below; the fields are the host's.
 struct TGdiObject : std::enable_shared_from_this<TGdiObject> {
     enum class TKind : std::uint8_t { Font, Brush, Pen, Bitmap, Region };
     explicit TGdiObject(TKind kind);
@@ -132,6 +133,7 @@ struct TGdiFontData;    // host-internal: the rasteriser's font
 struct TGdiBitmapData;  // host-internal: the pixel image
 struct TGdiRegionData;  // host-internal: the region's area
 
+/// A font object of the drawing services.
 struct TGdiFont final : TGdiObject {
     explicit TGdiFont(const LOGFONT& log);
     ~TGdiFont() override;
@@ -140,12 +142,14 @@ struct TGdiFont final : TGdiObject {
     std::shared_ptr<TGdiFontData> Data;
 };
 
+/// A brush object of the drawing services.
 struct TGdiBrush final : TGdiObject {
     TGdiBrush(unsigned style, TColor color) : TGdiObject(TKind::Brush), Style(style), Color(color) {}
     unsigned Style;  // BS_SOLID or BS_NULL
     TColor Color;
 };
 
+/// A pen object of the drawing services.
 struct TGdiPen final : TGdiObject {
     TGdiPen(int style, int width, TColor color) : TGdiObject(TKind::Pen), Style(style), Width(width), Color(color) {}
     int Style;
@@ -153,12 +157,14 @@ struct TGdiPen final : TGdiObject {
     TColor Color;
 };
 
+/// A bitmap object of the drawing services: a 32-bit picture a device context can draw into.
 struct TGdiBitmap final : TGdiObject {
     TGdiBitmap(int width, int height);
     ~TGdiBitmap() override;
     std::unique_ptr<TGdiBitmapData> Data;
 };
 
+/// A region object of the drawing services: an area made of rectangles.
 struct TGdiRegion final : TGdiObject {
     TGdiRegion();
     ~TGdiRegion() override;
@@ -180,11 +186,8 @@ constexpr int SYSTEM_FONT = 13;
 constexpr int DEFAULT_GUI_FONT = 17;
 // The stock object, or null for an unknown index.
 HGDIOBJ GetStockObject(int index);
-// A stock brush of a system colour (COLOR_*), following the palette.
-HBRUSH GetSysColorBrush(int index);
 
 HFONT CreateFontIndirect(const LOGFONT* log);
-inline HFONT CreateFontIndirectA(const LOGFONT* log) { return CreateFontIndirect(log); }
 HBRUSH CreateSolidBrush(TColor color);
 HPEN CreatePen(int style, int width, TColor color);
 // A 32-bit bitmap of that size, filled black. Answers null for a negative
@@ -221,15 +224,12 @@ constexpr int RGN_DIFF = 4;
 constexpr int RGN_COPY = 5;
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom);
-HRGN CreateRectRgnIndirect(const TRect* rect);
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom);
-HRGN CreateEllipticRgnIndirect(const TRect* rect);
 // dest := src1 <mode> src2 (RGN_COPY uses src1 only). Answers the complexity
 // of the result, or ERROR_REGION.
 int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode);
 bool PtInRegion(HRGN region, int x, int y);
-bool RectInRegion(HRGN region, const TRect* rect);
 int OffsetRgn(HRGN region, int dx, int dy);
 int GetRgnBox(HRGN region, TRect* box);
 bool EqualRgn(HRGN a, HRGN b);
@@ -290,12 +290,6 @@ bool PatBlt(HDC dc, int x, int y, int width, int height, std::uint32_t rop);
 // Negative sizes draw nothing.
 bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource,
                 int widthSource, int heightSource, std::uint32_t rop);
-constexpr int BLACKONWHITE = 1;
-constexpr int WHITEONBLACK = 2;
-constexpr int COLORONCOLOR = 3;
-constexpr int HALFTONE = 4;
-// Accepted for compatibility; scaling is always nearest-pixel.
-int SetStretchBltMode(HDC dc, int mode);
 
 // ---------------------------------------------------------------- text
 // Text is UTF-8. The selected font is used, in the DC's text colour; with
@@ -303,17 +297,12 @@ int SetStretchBltMode(HDC dc, int mode);
 // background colour.
 
 bool GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
-inline bool GetTextMetricsA(HDC dc, TEXTMETRIC* metrics) { return GetTextMetrics(dc, metrics); }
 // Width of the text and the font's cell height (also for empty text).
 bool GetTextExtentPoint32(HDC dc, const char* text, int count, TSize* size);
-inline bool GetTextExtentPoint32A(HDC dc, const char* text, int count, TSize* size) {
-    return GetTextExtentPoint32(dc, text, count, size);
-}
 TSize TextExtent(HDC dc, std::string_view text);
 
 // TextOut draws with its top-left at (x, y).
 bool TextOut(HDC dc, int x, int y, const char* text, int count);
-inline bool TextOutA(HDC dc, int x, int y, const char* text, int count) { return TextOut(dc, x, y, text, count); }
 bool TextOut(HDC dc, int x, int y, std::string_view text);
 constexpr unsigned ETO_OPAQUE = 0x0002;
 constexpr unsigned ETO_CLIPPED = 0x0004;

@@ -49,7 +49,6 @@ T* Checked(TGdiObject* object, TGdiObject::TKind kind) {
 }
 inline TGdiFont* CheckedFont(HGDIOBJ o) { return Checked<TGdiFont>(o, TGdiObject::TKind::Font); }
 inline TGdiBrush* CheckedBrush(HGDIOBJ o) { return Checked<TGdiBrush>(o, TGdiObject::TKind::Brush); }
-inline TGdiPen* CheckedPen(HGDIOBJ o) { return Checked<TGdiPen>(o, TGdiObject::TKind::Pen); }
 inline TGdiBitmap* CheckedBitmap(HGDIOBJ o) { return Checked<TGdiBitmap>(o, TGdiObject::TKind::Bitmap); }
 inline TGdiRegion* CheckedRegion(HGDIOBJ o) { return Checked<TGdiRegion>(o, TGdiObject::TKind::Region); }
 

@@ -46,7 +46,6 @@ LOGFONT SystemLogFont() {
 
 struct TStockObjects {
     std::array<std::shared_ptr<TGdiObject>, DEFAULT_GUI_FONT + 1> ByIndex;
-    std::array<std::shared_ptr<TGdiBrush>, COLOR_ENDCOLORS> SysColorBrushes;
     TStockObjects() {
         ByIndex[WHITE_BRUSH] = MakeStock(std::make_shared<TGdiBrush>(BS_SOLID, clWhite));
         ByIndex[LTGRAY_BRUSH] = MakeStock(std::make_shared<TGdiBrush>(BS_SOLID, TColor(RGB(192, 192, 192))));
@@ -60,8 +59,6 @@ struct TStockObjects {
         const LOGFONT log = SystemLogFont();
         ByIndex[SYSTEM_FONT] = MakeStock(std::make_shared<TGdiFont>(log));
         ByIndex[DEFAULT_GUI_FONT] = MakeStock(std::make_shared<TGdiFont>(log));
-        for (int i = 0; i < COLOR_ENDCOLORS; ++i)
-            SysColorBrushes[std::size_t(i)] = MakeStock(std::make_shared<TGdiBrush>(BS_SOLID, SystemColor(i)));
     }
 };
 
@@ -202,11 +199,6 @@ TGdiRegion::~TGdiRegion() = default;
 HGDIOBJ GetStockObject(int index) {
     if (index < 0 || index >= int(Stock().ByIndex.size())) return nullptr;
     return Stock().ByIndex[std::size_t(index)].get();
-}
-
-HBRUSH GetSysColorBrush(int index) {
-    if (index < 0 || index >= COLOR_ENDCOLORS) return nullptr;
-    return Stock().SysColorBrushes[std::size_t(index)].get();
 }
 
 HFONT CreateFontIndirect(const LOGFONT* log) {

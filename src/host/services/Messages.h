@@ -15,6 +15,7 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using UINT = std::uint32_t;
 
+/// A window message: its number, its two parameters and the result a handler gives.
 struct TMessage {
     UINT Msg = 0;
     WPARAM WParam = 0;

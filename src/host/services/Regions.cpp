@@ -97,21 +97,11 @@ HRGN CreateRectRgn(int left, int top, int right, int bottom) {
     return NewRegion(QRegion(BoxOf(left, top, right, bottom)));
 }
 
-HRGN CreateRectRgnIndirect(const TRect* rect) {
-    if (!rect) return nullptr;
-    return CreateRectRgn(rect->Left, rect->Top, rect->Right, rect->Bottom);
-}
-
 // The region of a box covers the pixels of the shape drawn in the box one
 // pixel smaller on the right and bottom (see host/services/Gdi.h).
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
     const QRect box = BoxOf(left, top, right, bottom).adjusted(0, 0, -1, -1);
     return NewRegion(ShapeArea(TShapeKind::Ellipse, box, 0, 0));
-}
-
-HRGN CreateEllipticRgnIndirect(const TRect* rect) {
-    if (!rect) return nullptr;
-    return CreateEllipticRgn(rect->Left, rect->Top, rect->Right, rect->Bottom);
 }
 
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
@@ -144,13 +134,6 @@ int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
 bool PtInRegion(HRGN region, int x, int y) {
     const QRegion* a = RegionArea(region);
     return a && a->contains(QPoint(x, y));
-}
-
-bool RectInRegion(HRGN region, const TRect* rect) {
-    const QRegion* a = RegionArea(region);
-    if (!a || !rect) return false;
-    const QRect r = BoxOf(rect->Left, rect->Top, rect->Right, rect->Bottom);
-    return !r.isEmpty() && a->intersects(r);
 }
 
 int OffsetRgn(HRGN region, int dx, int dy) {

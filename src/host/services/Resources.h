@@ -30,15 +30,15 @@ const TResourceBytes* FindResource(TResourceType type, std::string_view name);
 // brings them in again from the file. Other bytes are left as they are.
 void ResourceReadThrough(TResourceBytes bytes);
 
-// A module registers its resources through a static object of this type in
-// one of its sources (the resources are then present before main runs).
+/// A module registers its resources through a static object of this type in
+/// one of its sources (the resources are then present before main runs).
 struct TResourceRegistration {
     TResourceRegistration(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes) {
         RegisterResource(type, name, bytes);
     }
 };
-// The same for bytes compiled into the program (the generated resource
-// sources), which are used where they are.
+/// The same for bytes compiled into the program (the generated resource
+/// sources), which are used where they are.
 struct TStaticResourceRegistration {
     TStaticResourceRegistration(TResourceType type, std::string_view name, std::span<const std::uint8_t> bytes) {
         RegisterStaticResource(type, name, bytes);

@@ -6,12 +6,14 @@
 
 namespace Orvo {
 
+/// A point in pixels.
 struct TPoint {
     int X = 0;
     int Y = 0;
     friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
+/// A rectangle in pixels; Right and Bottom lie just outside it.
 struct TRect {
     int Left = 0;
     int Top = 0;
@@ -35,8 +37,6 @@ inline bool InflateRect(TRect& r, int dx, int dy) { r.Left -= dx; r.Right += dx;
 inline bool IsRectEmpty(const TRect& r) { return r.IsEmpty(); }
 // Intersection; an empty result is normalised to (0,0,0,0) and answers false.
 bool IntersectRect(TRect& dst, const TRect& a, const TRect& b);
-bool UnionRect(TRect& dst, const TRect& a, const TRect& b);
-bool PtInRect(const TRect& r, TPoint p);
 
 // A colour value: $00BBGGRR for plain colours; system colours have the top
 // byte $FF and the system colour index in the low byte (see Colors.h).

@@ -390,7 +390,7 @@ void TPageControl::DrawTab(HDC dc, TRect r, const TTabSheet* page, bool selected
 }
 
 void TPageControl::PaintWindow(HDC dc) {
-    TDCState state(dc);
+    TSavedDC state(dc);
     const int bodyTop = kTabRowTop + TabHeight();
     TRect body = Rect(0, bodyTop, Width(), Height());
     Frame3DOnDC(dc, body, clBtnHighlight, cl3DDkShadow, 1);

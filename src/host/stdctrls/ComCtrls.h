@@ -19,6 +19,7 @@ class TPageControl;
 
 using TTabChangingEvent = TEvent<TObject*, bool&>;
 
+/// One page of a page control.
 class TTabSheet : public TWinControl {
 public:
     explicit TTabSheet(TComponent* owner);
@@ -52,6 +53,7 @@ private:
     int FImageIndex = 0;
 };
 
+/// Pages behind a row of tabs, one shown at a time.
 class TPageControl : public TWinControl {
 public:
     explicit TPageControl(TComponent* owner);

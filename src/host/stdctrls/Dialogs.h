@@ -24,6 +24,7 @@ namespace Orvo {
 enum TColorDialogOption : std::uint8_t { cdFullOpen, cdPreventFullOpen, cdShowHelp, cdSolidColor, cdAnyColor };
 using TColorDialogOptions = TSet<TColorDialogOption>;
 
+/// The dialog in which a user picks a colour.
 class TColorDialog : public TComponent {
 public:
     explicit TColorDialog(TComponent* owner);

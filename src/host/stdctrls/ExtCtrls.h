@@ -12,6 +12,7 @@ namespace Orvo {
 enum TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 using TPanelBevel = TBevelCut;
 
+/// A container with raised or lowered bevels and a centred caption.
 class TCustomPanel : public TCustomControl {
 public:
     explicit TCustomPanel(TComponent* owner);
@@ -59,6 +60,7 @@ private:
     TControlBorderStyle FBorderStyle = bsNone;
 };
 
+/// The framework's panel, with every panel property published.
 class TPanel : public TCustomPanel {
 public:
     explicit TPanel(TComponent* owner) : TCustomPanel(owner) {}

@@ -17,6 +17,7 @@
 
 namespace Orvo {
 
+/// A list box's lines, each with its object and whether it is selected.
 class TListBoxItems : public TStrings {
 public:
     TListBoxItems() = default;

@@ -250,7 +250,7 @@ void TButton::PaintWindow(HDC dc) {
 }
 
 void TButton::DrawOwnerItem(HDC dc) {
-    TDCState state(dc);
+    TSavedDC state(dc);
     DRAWITEMSTRUCT dis;
     dis.CtlType = ODT_BUTTON;
     dis.itemID = 0;
@@ -265,7 +265,7 @@ void TButton::DrawOwnerItem(HDC dc) {
 }
 
 void TButton::DrawClassicButton(HDC dc) {
-    TDCState state(dc);
+    TSavedDC state(dc);
     TRect r = ClientRect();
     const bool defaultLook = (WindowStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     if (defaultLook) {
@@ -383,7 +383,7 @@ void TCheckBox::WndProc(TMessage& message) {
 }
 
 void TCheckBox::PaintWindow(HDC dc) {
-    TDCState state(dc);
+    TSavedDC state(dc);
     const bool enabled = Enabled();
     const TRect box = BoxRect();
     TRect inner = box;

@@ -124,8 +124,8 @@ constexpr UINT ODS_FOCUS = 0x0010;
 constexpr UINT ODS_DEFAULT = 0x0020;
 constexpr UINT ODS_COMBOBOXEDIT = 0x1000;
 
-// What CN_DRAWITEM carries in LParam: draw item `itemID` (-1 for none) of
-// the control into `hDC` within `rcItem`; the answer is 1.
+/// What CN_DRAWITEM carries in LParam: draw item `itemID` (-1 for none) of
+/// the control into `hDC` within `rcItem`; the answer is 1.
 struct DRAWITEMSTRUCT {
     UINT CtlType = 0;
     UINT CtlID = 0;
@@ -137,7 +137,7 @@ struct DRAWITEMSTRUCT {
     TRect rcItem;
     std::uintptr_t itemData = 0;
 };
-// What CN_MEASUREITEM carries in LParam: the control fills in the size.
+/// What CN_MEASUREITEM carries in LParam: the control fills in the size.
 struct MEASUREITEMSTRUCT {
     UINT CtlType = 0;
     UINT CtlID = 0;
@@ -176,21 +176,21 @@ void DrawControlBorder(HDC dc, TRect& rect, bool ctl3D);
 
 // ---------------------------------------------------------------- buttons
 
-// The push mechanics shared by the push button and the check box, as the
-// system's button window has them. `Pressed` is what the button shows.
-//
-//   input                          | tracking          | Pressed        | then
-//   left press                     | mouse             | true           | takes the focus
-//   move while mouse tracking      | mouse             | point inside   |
-//   left release, mouse tracking   | none              | false          | BN_CLICKED if inside
-//   Space down (no mouse tracking) | key               | true           |
-//   Space up, key tracking         | none              | false          | BN_CLICKED
-//   focus lost, disabled           | none              | false          |
-//   double-click                   | BN_DOUBLECLICKED when NotifiesDoubleClicks(),
-//                                  | otherwise as a left press
-//
-// The notification goes to the control itself as CN_COMMAND (high word of
-// WParam: the code).
+/// The push mechanics shared by the push button and the check box, as the
+/// system's button window has them. `Pressed` is what the button shows.
+///
+///   input                          | tracking          | Pressed        | then
+///   left press                     | mouse             | true           | takes the focus
+///   move while mouse tracking      | mouse             | point inside   |
+///   left release, mouse tracking   | none              | false          | BN_CLICKED if inside
+///   Space down (no mouse tracking) | key               | true           |
+///   Space up, key tracking         | none              | false          | BN_CLICKED
+///   focus lost, disabled           | none              | false          |
+///   double-click                   | BN_DOUBLECLICKED when NotifiesDoubleClicks(),
+///                                  | otherwise as a left press
+///
+/// The notification goes to the control itself as CN_COMMAND (high word of
+/// WParam: the code).
 class TButtonControl : public TWinControl {
 public:
     explicit TButtonControl(TComponent* owner);
@@ -214,9 +214,9 @@ private:
     bool FKeyTracking = false;
 };
 
-// The push button. With BS_OWNERDRAW in its window style (a subclass's
-// CreateParams) it asks itself to draw with CN_DRAWITEM; otherwise it draws
-// the classic raised face, the default frame and the focus rectangle.
+/// The push button. With BS_OWNERDRAW in its window style (a subclass's
+/// CreateParams) it asks itself to draw with CN_DRAWITEM; otherwise it draws
+/// the classic raised face, the default frame and the focus rectangle.
 class TButton : public TButtonControl {
 public:
     explicit TButton(TComponent* owner);
@@ -260,9 +260,9 @@ private:
     int FModalResult = 0;
 };
 
-// The check box: a square and a caption; a click, Space or the accelerator
-// toggles it. Assigning Checked or State from code also raises OnClick, as
-// the framework does (after the state changed).
+/// The check box: a square and a caption; a click, Space or the accelerator
+/// toggles it. Assigning Checked or State from code also raises OnClick, as
+/// the framework does (after the state changed).
 class TCheckBox : public TButtonControl {
 public:
     explicit TCheckBox(TComponent* owner);
@@ -299,8 +299,8 @@ private:
 
 // ---------------------------------------------------------------- label
 
-// A windowless caption. AutoSize makes it exactly as large as its text;
-// "&" underlines the next character while ShowAccelChar ("&&" shows one).
+/// A windowless caption. AutoSize makes it exactly as large as its text;
+/// "&" underlines the next character while ShowAccelChar ("&&" shows one).
 class TLabel : public TGraphicControl {
 public:
     explicit TLabel(TComponent* owner);
@@ -349,17 +349,17 @@ private:
 
 // ---------------------------------------------------------------- edits
 
-// Common part of the edit and the memo: a system edit window (a Qt text
-// widget) that draws its own text. At every paint the window
-//  1. erases itself with WM_ERASEBKGND (the device context in WParam),
-//  2. asks its colours with CN_CTLCOLOREDIT (CN_CTLCOLORSTATIC while
-//     read-only or disabled), the device context in WParam: the answer is
-//     the brush the text area is filled with (a hollow brush fills nothing)
-//     and the device context's text colour is the colour of the text;
-//  3. draws its border (bsSingle: sunken 3-D while Ctl3D, else flat),
-//  4. draws the text over that.
-// So a subclass that answers TRANSPARENT and the stock NULL_BRUSH shows
-// whatever its erase painted behind the text.
+/// Common part of the edit and the memo: a system edit window (a Qt text
+/// widget) that draws its own text. At every paint the window
+///  1. erases itself with WM_ERASEBKGND (the device context in WParam),
+///  2. asks its colours with CN_CTLCOLOREDIT (CN_CTLCOLORSTATIC while
+///     read-only or disabled), the device context in WParam: the answer is
+///     the brush the text area is filled with (a hollow brush fills nothing)
+///     and the device context's text colour is the colour of the text;
+///  3. draws its border (bsSingle: sunken 3-D while Ctl3D, else flat),
+///  4. draws the text over that.
+/// So a subclass that answers TRANSPARENT and the stock NULL_BRUSH shows
+/// whatever its erase painted behind the text.
 class TCustomEdit : public TWinControl {
 public:
     explicit TCustomEdit(TComponent* owner);
@@ -430,8 +430,8 @@ private:
     bool FCreating = false;
 };
 
-// The single-line edit (a QLineEdit). Alignment comes from the window style
-// (ES_LEFT / ES_CENTER / ES_RIGHT) when the window is created.
+/// The single-line edit (a QLineEdit). Alignment comes from the window style
+/// (ES_LEFT / ES_CENTER / ES_RIGHT) when the window is created.
 class TEdit : public TCustomEdit {
 public:
     explicit TEdit(TComponent* owner);
@@ -472,8 +472,8 @@ private:
     char FPasswordChar = 0;
 };
 
-// The multi-line edit (a QPlainTextEdit). Lines mirrors the text; the view
-// reports scrolling with WM_HSCROLL / WM_VSCROLL before it scrolls.
+/// The multi-line edit (a QPlainTextEdit). Lines mirrors the text; the view
+/// reports scrolling with WM_HSCROLL / WM_VSCROLL before it scrolls.
 class TMemo : public TCustomEdit {
 public:
     explicit TMemo(TComponent* owner);
@@ -525,27 +525,27 @@ private:
 
 // ---------------------------------------------------------------- lists
 
-// The list box, painted by the framework. Items lie one under the other
-// from the top of the area inside the border, ItemHeight pixels each; a
-// vertical scroll bar appears when they do not all fit. With Columns above
-// 0 they fill that many columns of equal width instead, top to bottom and
-// column after column, and a horizontal scroll bar at the bottom scrolls
-// whole columns. In lbStandard the framework draws each item (expanding
-// tabs to stops TabWidth dialog units apart while TabWidth is above 0); in
-// the owner-drawn styles each visible item goes through CN_DRAWITEM to
-// DrawItem (see DrawItem).
-//
-// The selection stays on its items when items are inserted, deleted or
-// sorted (ListBoxItems.h); ItemIndex follows.
-//
-// Input: a click selects; while MultiSelect with ExtendedSelect, Ctrl+click
-// toggles and Shift+click selects the range from the last plain pick, and
-// without ExtendedSelect every click toggles its item. Arrows, Home, End,
-// Page Up and Page Down move the selection (Left and Right by a column when
-// there are columns; while MultiSelect with ExtendedSelect Shift extends it,
-// without ExtendedSelect they move only the focus rectangle; Space toggles);
-// a typed character selects the next item that begins with it; the wheel
-// scrolls three items (a column with columns) a notch.
+/// The list box, painted by the framework. Items lie one under the other
+/// from the top of the area inside the border, ItemHeight pixels each; a
+/// vertical scroll bar appears when they do not all fit. With Columns above
+/// 0 they fill that many columns of equal width instead, top to bottom and
+/// column after column, and a horizontal scroll bar at the bottom scrolls
+/// whole columns. In lbStandard the framework draws each item (expanding
+/// tabs to stops TabWidth dialog units apart while TabWidth is above 0); in
+/// the owner-drawn styles each visible item goes through CN_DRAWITEM to
+/// DrawItem (see DrawItem).
+///
+/// The selection stays on its items when items are inserted, deleted or
+/// sorted (ListBoxItems.h); ItemIndex follows.
+///
+/// Input: a click selects; while MultiSelect with ExtendedSelect, Ctrl+click
+/// toggles and Shift+click selects the range from the last plain pick, and
+/// without ExtendedSelect every click toggles its item. Arrows, Home, End,
+/// Page Up and Page Down move the selection (Left and Right by a column when
+/// there are columns; while MultiSelect with ExtendedSelect Shift extends it,
+/// without ExtendedSelect they move only the focus rectangle; Space toggles);
+/// a typed character selects the next item that begins with it; the wheel
+/// scrolls three items (a column with columns) a notch.
 class TListBox : public TWinControl {
 public:
     explicit TListBox(TComponent* owner);
@@ -625,8 +625,8 @@ protected:
 
 private:
     enum class TPick : std::uint8_t { Single, Toggle, Extend, MoveFocus };
-    // The parts of the scroll bar: vertical beside the items, horizontal
-    // under the columns.
+    /// The parts of the scroll bar: vertical beside the items, horizontal
+    /// under the columns.
     struct TScrollBarParts {
         bool Vertical = true;
         TRect Bar, Back, Forward, Track, Thumb;
@@ -673,9 +673,9 @@ private:
     int FWheelRest = 0;
 };
 
-// The combo box over a Qt QComboBox. Setting ItemIndex from code raises no
-// OnChange; a user's pick (the widget's activated signal) raises OnClick and
-// OnChange, as does SelectByUser.
+/// The combo box over a Qt QComboBox. Setting ItemIndex from code raises no
+/// OnChange; a user's pick (the widget's activated signal) raises OnClick and
+/// OnChange, as does SelectByUser.
 class TComboBox : public TWinControl {
 public:
     explicit TComboBox(TComponent* owner);
@@ -736,8 +736,8 @@ private:
 
 // ---------------------------------------------------------------- group box
 
-// A windowed container that draws an etched frame (flat in clWindowFrame
-// without Ctl3D) with its caption in a gap of the top edge.
+/// A windowed container that draws an etched frame (flat in clWindowFrame
+/// without Ctl3D) with its caption in a gap of the top edge.
 class TCustomGroupBox : public TCustomControl {
 public:
     explicit TCustomGroupBox(TComponent* owner);
@@ -751,6 +751,7 @@ protected:
     void AlignControls(TControl* control, TRect& rect) override;
 };
 
+/// The framework's group box: a frame with a title around other controls.
 class TGroupBox : public TCustomGroupBox {
 public:
     explicit TGroupBox(TComponent* owner) : TCustomGroupBox(owner) {}

@@ -39,7 +39,7 @@ void Frame3DOnDC(HDC dc, TRect& rect, TColor topLeft, TColor bottomRight, int wi
 
 void DrawCaptionText(HDC dc, const TControl* control, std::string_view text, TRect rect, unsigned flags, TColor color,
                      bool enabled) {
-    TDCState state(dc);
+    TSavedDC state(dc);
     SelectObject(dc, control->Font()->Handle());
     SetBkMode(dc, TRANSPARENT);
     if (enabled) {

@@ -1,7 +1,7 @@
 #pragma once
-// Host-internal helpers shared by the standard controls' sources: device
-// context state guards, solid fills and the Qt side of the supplied widgets
-// (fonts and palettes). Only src/host includes this header.
+// Host-internal helpers shared by the standard controls' sources: solid
+// fills, frames and captions on a device context, and the Qt side of the
+// supplied widgets (fonts and palettes). Only src/host includes this header.
 
 #include <QColor>
 
@@ -16,41 +16,6 @@ class QWidget;
 namespace Orvo {
 
 namespace stdctrls {
-
-// Restores a device context's state when a drawing step is left, also by
-// an exception.
-class TDCState {
-public:
-    explicit TDCState(HDC dc) : FDC(dc), FLevel(SaveDC(dc)) {}
-    ~TDCState() {
-        if (FLevel) RestoreDC(FDC, FLevel);
-    }
-    TDCState(const TDCState&) = delete;
-    TDCState& operator=(const TDCState&) = delete;
-
-private:
-    HDC FDC;
-    int FLevel;
-};
-
-// Attaches a canvas to a device context for one drawing and detaches it
-// afterwards (the device context stays the caller's).
-class TCanvasOnDC {
-public:
-    TCanvasOnDC(TCanvas* canvas, HDC dc) : FCanvas(canvas) {
-        FCanvas->Lock();
-        FCanvas->SetHandle(dc);
-    }
-    ~TCanvasOnDC() {
-        FCanvas->SetHandle(nullptr);
-        FCanvas->Unlock();
-    }
-    TCanvasOnDC(const TCanvasOnDC&) = delete;
-    TCanvasOnDC& operator=(const TCanvasOnDC&) = delete;
-
-private:
-    TCanvas* FCanvas;
-};
 
 // Fills a rectangle with a colour (system colours allowed).
 void FillSolid(HDC dc, const TRect& rect, TColor color);

@@ -1,4 +1,12 @@
 // The edit and the memo: system edit windows over Qt's text widgets.
+//
+//   (first)            helpers: the bare style, the case validator, the
+//                      picture an edit window's background is painted in
+//   ---- Qt windows    TEditWindow (a QLineEdit), TMemoWindow (a
+//                      QPlainTextEdit)
+//   ---- TCustomEdit   what both share: properties, selection, WndProc
+//   ---- TEdit         the one-line edit
+//   ---- TMemo         the memo
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>

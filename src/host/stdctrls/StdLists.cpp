@@ -1,4 +1,12 @@
 // The list box (painted by the framework) and the combo box (a QComboBox).
+//
+//   ---- TListBox    properties (items, selection, columns, heights);
+//                    ---- geometry (items area, columns, scroll bar, item
+//                    rectangles); ---- painting (items, scroll bar);
+//                    ---- input (scrolling, mouse, keys, characters, wheel);
+//                    WndProc
+//   ---- TComboBox   its look (TComboBoxLook); properties; the Qt combo box
+//                    and its signals; WndProc
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -381,13 +389,13 @@ void TListBox::MakeVisible(int index) {
 // ---- painting
 
 void TListBox::PaintWindow(HDC dc) {
-    TDCState state(dc);
+    TSavedDC state(dc);
     TRect client = ClientRect();
     if (FBorderStyle == bsSingle) DrawControlBorder(dc, client, Ctl3D());
     const TRect area = ItemsArea();
     {
-        TDCState clip(dc);
-        IntersectClipRect(dc, area.Left, area.Top, area.Right, area.Bottom);
+        TSavedDC clip(dc);
+        clip.ClipTo(area.Left, area.Top, area.Right, area.Bottom);
         const bool focused = Focused();
         const int count = FItems->Count();
         const int caret = std::max(FItems->Current(), 0);
@@ -413,7 +421,7 @@ void TListBox::DrawOneItem(HDC dc, int index, const TRect& rect, UINT state) {
         DrawStandardItem(dc, index, rect, state);
         return;
     }
-    TDCState saved(dc);
+    TSavedDC saved(dc);
     DRAWITEMSTRUCT dis;
     dis.CtlType = ODT_LISTBOX;
     dis.itemID = index;

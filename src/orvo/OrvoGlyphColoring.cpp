@@ -1,0 +1,88 @@
+#include "orvo/OrvoGlyphColoring.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <exception>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/framework/Graphics.h"
+#include "host/services/Resources.h"
+
+namespace Orvo {
+
+namespace {
+
+std::uint8_t LightChannel(std::uint8_t c) {
+    // 255 - trunc((255 - c) * 0.25): the difference is never negative, so
+    // integer division truncates the same way.
+    return c >= 128 ? 255 : std::uint8_t(255 - (255 - c) / 4);
+}
+
+// The marker colours of the glyph pictures, as TColor ($00BBGGRR).
+constexpr TColor kMarkerBody = clRed;       // RGB(255, 0, 0)
+constexpr TColor kMarkerShadow = clMaroon;  // RGB(128, 0, 0)
+constexpr TColor kMarkerLight = clYellow;   // RGB(255, 255, 0)
+
+}  // namespace
+
+TGlyphShades GlyphShadesFor(TColor checkColor) {
+    const COLORREF rgb = ColorToRGB(checkColor);
+    const std::uint8_t r = GetRValue(rgb), g = GetGValue(rgb), b = GetBValue(rgb);
+    TGlyphShades shades;
+    shades.Body = rgb;
+    shades.Shadow = RGB(r >> 1, g >> 1, b >> 1);
+    shades.Light = RGB(LightChannel(r), LightChannel(g), LightChannel(b));
+    return shades;
+}
+
+void ColorizeGlyph(TBitmap& glyph, TColor checkColor) {
+    if (glyph.Empty()) return;
+    const TGlyphShades shades = GlyphShadesFor(checkColor);
+    for (int x = 0; x < glyph.Width(); ++x) {
+        for (int y = 0; y < glyph.Height(); ++y) {
+            const TColor pixel = glyph.Pixel(x, y);
+            if (pixel == kMarkerBody) glyph.SetPixel(x, y, TColor(shades.Body));
+            else if (pixel == kMarkerShadow) glyph.SetPixel(x, y, TColor(shades.Shadow));
+            else if (pixel == kMarkerLight) glyph.SetPixel(x, y, TColor(shades.Light));
+        }
+    }
+}
+
+void LoadColorizedGlyph(TBitmap& glyph, std::string_view resourceName, TColor checkColor) {
+    // Every check box of one glyph and colour shows the same picture: it is
+    // decoded and coloured once, and each box's bitmap shares its pixels (a
+    // bitmap copies them when it is written to). An entry holds the
+    // resource's bytes it was made from, so a replaced resource is made anew.
+    // Never destroyed: check boxes may be made during static destruction.
+    struct TMadeGlyph {
+        std::vector<std::uint8_t> Bytes;
+        TBitmap Glyph;
+    };
+    static auto* made = new std::map<std::pair<std::string, TColor>, TMadeGlyph>();
+    const TResourceBytes* bytes = FindResource(TResourceType::Bitmap, resourceName);
+    if (!bytes) {
+        glyph.Assign(nullptr);  // no such resource: nothing to draw
+        return;
+    }
+    // A system colour is taken as it is now: the palette may change.
+    const auto key = std::make_pair(std::string(resourceName), TColor(ColorToRGB(checkColor)));
+    TMadeGlyph& entry = (*made)[key];
+    if (!std::ranges::equal(entry.Bytes, *bytes)) {
+        try {
+            entry.Glyph.LoadFromResourceName(resourceName);
+        } catch (const std::exception&) {
+            // Unreadable data: nothing to draw.
+            made->erase(key);
+            glyph.Assign(nullptr);
+            return;
+        }
+        ColorizeGlyph(entry.Glyph, key.second);
+        entry.Bytes.assign(bytes->begin(), bytes->end());
+    }
+    glyph.Assign(&entry.Glyph);
+}
+
+}  // namespace Orvo
