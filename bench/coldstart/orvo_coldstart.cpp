@@ -16,6 +16,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "../probe/ProcessProbe.h"
 #include "Unit1.h"
 #include "host/qt/Automation.h"
 #include "host/framework/Forms.h"
@@ -24,27 +25,8 @@ using namespace Orvo;
 
 namespace {
 
-long long MonotonicNs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return (long long)ts.tv_sec * 1000000000LL + ts.tv_nsec;
-}
-
-// A "Name:   N kB" line of /proc/self/status, or -1.
-long StatusKb(const char* field) {
-    FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f) return -1;
-    char line[256];
-    long value = -1;
-    const std::size_t length = std::strlen(field);
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, field, length) == 0 && line[length] == ':') {
-            std::sscanf(line + length + 1, "%ld", &value);
-            break;
-        }
-    std::fclose(f);
-    return value;
-}
+using probe::MonotonicNs;
+using probe::StatusKb;
 
 // Notes the first paint of the top-level window. Qt paints the whole tree of
 // a window in the one pass of its top level, so that paint is the frame.

@@ -215,15 +215,7 @@ void TOrvoButton::ApplyWindowRegion() {
     // window before it is complete): such a button takes its region when
     // its window is created (CreateWindowDone).
     if (!HandleAllocated() && (!Parent() || ComponentState().Contains(csLoading))) return;
-    HRGN region = nullptr;
-    if (IsEllipticShape(FShape)) {
-        region = CreateEllipticRgn(0, 0, Width() + 1, Height() + 1);
-    } else if (IsRoundedShape(FShape)) {
-        const int corner = RoundCorner(FShapeSize);
-        region = CreateRoundRectRgn(0, 0, Width() + 1, Height() + 1, corner, corner);
-    } else {
-        region = CreateRectRgn(0, 0, Width(), Height());
-    }
+    HRGN region = CreateShapeRgn(FShape, Rect(0, 0, Width(), Height()), RoundCorner(FShapeSize));
     // The window owns the region from here on.
     SetWindowRgn(Handle(), region, true);
 }
@@ -369,33 +361,52 @@ void TOrvoButton::DrawFace(const TRect& itemRect, bool pressed) {
 
 void TOrvoButton::DrawOutline(const TRect& rect) {
     TCanvas* canvas = FCanvas.get();
-    if (IsEllipticShape(FShape)) {
-        canvas->Pen()->SetWidth(2);
-        canvas->Ellipse(rect);
-        canvas->Pen()->SetWidth(1);
+    const int corner = RoundCorner(FShapeSize);
+    // A curved outline wider than a pixel is filled as a ring of the shape's
+    // own region: a wide pen's curve is rasterised apart from the region's
+    // and would leave face pixels outside it, inside the window.
+    const int width = IsEllipticShape(FShape) ? 2 : canvas->Pen()->Width();
+    if (IsEllipticShape(FShape) || (IsRoundedShape(FShape) && width > 1)) {
+        FillOutline(rect, corner, width);
     } else if (IsRoundedShape(FShape)) {
-        const int corner = RoundCorner(FShapeSize);
         canvas->RoundRect(rect.Left, rect.Top, rect.Right, rect.Bottom, corner, corner);
     } else {
         canvas->Rectangle(rect);
     }
 }
 
+void TOrvoButton::FillOutline(const TRect& rect, int corner, int width) {
+    HDC dc = FCanvas->Handle();
+    HRGN outline = CreateShapeOutlineRgn(FShape, rect, corner, width);
+    // Regions are filled where they lie on the device context: moved by its
+    // origin as the rest of the drawing is.
+    TPoint origin{};
+    GetViewportOrgEx(dc, &origin);
+    OffsetRgn(outline, origin.X, origin.Y);
+    HBRUSH brush = CreateSolidBrush(FCanvas->Pen()->Color());
+    FillRgn(dc, outline, brush);
+    DeleteObject(brush);
+    DeleteObject(outline);
+}
+
 void TOrvoButton::DrawFrame3D(const TRect& rect, unsigned frameFlags) {
-    if (rect.IsEmpty()) return;
     // The frame is drawn off screen on clBtnFace, which then stays out of the
-    // copy: only the frame lines land on the face and its picture.
+    // copy: only the frame lines land on the face and its picture. The
+    // bitmap holds the part of the frame that can be painted, so a button
+    // far larger than its form costs no more than the form.
+    TRect shown;
+    if (!IntersectRect(shown, rect, FCanvas->ClipRect())) return;
     TBitmap frame;
     frame.SetPixelFormat(pf32bit);
-    frame.SetSize(rect.Width(), rect.Height());
+    frame.SetSize(shown.Width(), shown.Height());
     TCanvas* fc = frame.Canvas();
     fc->Brush()->SetColor(clBtnFace);
-    fc->FillRect(Rect(0, 0, rect.Width(), rect.Height()));
+    fc->FillRect(Rect(0, 0, shown.Width(), shown.Height()));
 
-    // In the bitmap's own coordinates, so the whole frame fits it wherever
-    // the rectangle starts (inside the outline it starts at (1, 1)).
+    // In the bitmap's own coordinates: the shown part's top-left corner is
+    // the bitmap's (inside the outline the rectangle starts at (1, 1)).
     TRect r = rect;
-    OffsetRect(r, -rect.Left, -rect.Top);
+    OffsetRect(r, -shown.Left, -shown.Top);
     const auto fill = [fc](TColor colour) {
         fc->Pen()->SetColor(colour);
         fc->Brush()->SetColor(colour);
@@ -425,7 +436,7 @@ void TOrvoButton::DrawFrame3D(const TRect& rect, unsigned frameFlags) {
 
     TCanvas* canvas = FCanvas.get();
     canvas->Brush()->SetStyle(bsClear);
-    canvas->BrushCopy(rect, &frame, Rect(0, 0, rect.Width(), rect.Height()), clBtnFace);
+    canvas->BrushCopy(shown, &frame, Rect(0, 0, shown.Width(), shown.Height()), clBtnFace);
     canvas->Brush()->SetStyle(bsSolid);
 }
 
@@ -456,16 +467,17 @@ void TOrvoButton::DrawCaption() {
     const bool hasGlyph = !FGlyphFrame->Empty();
     const TSize glyphSpace = GlyphSpace(FGlyphFrame->Width(), FGlyphFrame->Height(), hasGlyph);
     const std::string caption = Caption();
-    const std::string measured = CaptionMeasuringText(caption);
     canvas->Brush()->SetStyle(bsClear);
 
     TSize size;
     if (!FWordWrap) {
-        size = canvas->TextExtent(measured);
+        size = canvas->TextExtent(CaptionMeasuringText(caption));
     } else {
+        // Measured as drawn, "&" marks and all: text already stripped of one
+        // "&" would have its next one read as a mark again ("&&" -> "&").
         const TSize room = CaptionRoom(FLayout, FItemRect, glyphSpace);
         TRect needed = Rect(0, 0, room.cx, room.cy);
-        DrawText(canvas->Handle(), measured, needed, DT_CALCRECT | DT_WORDBREAK | kAlignmentFlags[FAlignment]);
+        DrawText(canvas->Handle(), caption, needed, DT_CALCRECT | CaptionFlags());
         size.cx = std::min(room.cx, needed.Width());
         size.cy = std::min(room.cy, needed.Height());
     }

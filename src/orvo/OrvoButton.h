@@ -106,6 +106,8 @@ private:
     void DrawButton(const TRect& itemRect, UINT itemState);
     void DrawFace(const TRect& itemRect, bool pressed);
     void DrawOutline(const TRect& rect);
+    // Fills an outline `width` wide inside the edge of the shape in `rect` with the pen colour.
+    void FillOutline(const TRect& rect, int corner, int width);
     void DrawFrame3D(const TRect& rect, unsigned frameFlags);
     void PrepareGlyph();
     void DrawCaption();

@@ -1,5 +1,7 @@
 #include "orvo/OrvoButtonGeometry.h"
 
+#include <algorithm>
+
 namespace Orvo {
 
 const std::vector<std::string>& ShapeTypeNames() {
@@ -16,6 +18,25 @@ const std::vector<std::string>& ButtonLayoutNames() {
 bool IsSquareShape(TShapeType shape) { return shape == stSquare || shape == stRoundSquare || shape == stCircle; }
 bool IsEllipticShape(TShapeType shape) { return shape == stEllipse || shape == stCircle; }
 bool IsRoundedShape(TShapeType shape) { return shape == stRoundRect || shape == stRoundSquare; }
+
+HRGN CreateShapeRgn(TShapeType shape, const TRect& box, int corner) {
+    // An elliptic or rounded region leaves out its box's last column and row.
+    if (IsEllipticShape(shape)) return CreateEllipticRgn(box.Left, box.Top, box.Right + 1, box.Bottom + 1);
+    if (IsRoundedShape(shape)) return CreateRoundRectRgn(box.Left, box.Top, box.Right + 1, box.Bottom + 1, corner, corner);
+    return CreateRectRgn(box.Left, box.Top, box.Right, box.Bottom);
+}
+
+HRGN CreateShapeOutlineRgn(TShapeType shape, const TRect& box, int corner, int width) {
+    HRGN outline = CreateShapeRgn(shape, box, corner);
+    TRect inner = box;
+    InflateRect(inner, -width, -width);
+    // A curve moved inward by `width` bends round a corner ellipse 2 * width
+    // narrower.
+    HRGN hole = CreateShapeRgn(shape, inner, std::max(corner - 2 * width, 0));
+    CombineRgn(outline, outline, hole, RGN_DIFF);
+    DeleteObject(hole);
+    return outline;
+}
 
 int GlyphFrameCount(int width, int height) {
     if (width <= 0 || height <= 0) return 1;

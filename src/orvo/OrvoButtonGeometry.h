@@ -26,6 +26,18 @@ bool IsRoundedShape(TShapeType shape);
 // The corner ellipse of the rounded shapes: half the shorter side.
 inline int RoundCorner(int shapeSize) { return shapeSize / 2; }
 
+// The region of the shape drawn in `box` (corner: the rounded shapes' corner
+// ellipse): the pixels an Ellipse or RoundRect in `box` covers, or the box.
+// The window region is the shape of the whole button; the caller owns the
+// region (DeleteObject).
+HRGN CreateShapeRgn(TShapeType shape, const TRect& box, int corner);
+
+// The outline `width` pixels wide lying inside the edge of the shape drawn
+// in `box`: its outer pixels are exactly the edge pixels of CreateShapeRgn
+// for the same box, so an outline round the whole button leaves nothing of
+// the face between itself and the window region.
+HRGN CreateShapeOutlineRgn(TShapeType shape, const TRect& box, int corner, int width);
+
 // The number of equal frames side by side in a glyph strip: width / height
 // when the width is an exact multiple of the height, otherwise 1. A strip
 // without height (or width) holds one frame: there is nothing to divide by.

@@ -53,7 +53,8 @@ TCaptionLayout LayoutCaption(TCanvas* canvas, std::string_view caption, const TR
     layout.MeasuringText = CaptionMeasuringText(caption);
     if (wordWrap) {
         TRect bounds = Rect(clientRect.Left + 20, clientRect.Top, clientRect.Right, clientRect.Bottom);
-        DrawText(canvas->Handle(), layout.MeasuringText, bounds, DT_CALCRECT | DT_WORDBREAK);
+        // Measured as drawn, with its "&" marks (see DrawCaption).
+        DrawText(canvas->Handle(), caption, bounds, DT_CALCRECT | DT_WORDBREAK);
         layout.TextSize = TSize{bounds.Width(), bounds.Height()};
     } else {
         layout.TextSize = canvas->TextExtent(layout.MeasuringText);

@@ -58,7 +58,8 @@ struct TCaptionLayout {
 
 // Lays the caption out in `clientRect` with the canvas's current font.
 // The text is measured with the canvas's text extent, or with WordWrap as
-// the rectangle DrawText computes (DT_CALCRECT | DT_WORDBREAK) in
+// the rectangle DrawText computes (DT_CALCRECT | DT_WORDBREAK, for the
+// caption with its "&" marks, as it is drawn) in
 // (Left + 20, Top, Right, Bottom) whatever the alignment. It is centred
 // vertically (the division truncating toward zero) and starts at Left + 3
 // for taLeftJustify (the mark sits at the right) or Left + 20 otherwise.

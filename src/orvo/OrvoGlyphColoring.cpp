@@ -1,9 +1,15 @@
 #include "orvo/OrvoGlyphColoring.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "host/framework/Graphics.h"
+#include "host/services/Resources.h"
 
 namespace Orvo {
 
@@ -46,14 +52,37 @@ void ColorizeGlyph(TBitmap& glyph, TColor checkColor) {
 }
 
 void LoadColorizedGlyph(TBitmap& glyph, std::string_view resourceName, TColor checkColor) {
-    try {
-        glyph.LoadFromResourceName(resourceName);
-    } catch (const std::exception&) {
-        // No such resource, or unreadable data: nothing to draw.
-        glyph.Assign(nullptr);
+    // Every check box of one glyph and colour shows the same picture: it is
+    // decoded and coloured once, and each box's bitmap shares its pixels (a
+    // bitmap copies them when it is written to). An entry holds the
+    // resource's bytes it was made from, so a replaced resource is made anew.
+    // Never destroyed: check boxes may be made during static destruction.
+    struct TMadeGlyph {
+        std::vector<std::uint8_t> Bytes;
+        TBitmap Glyph;
+    };
+    static auto* made = new std::map<std::pair<std::string, TColor>, TMadeGlyph>();
+    const TResourceBytes* bytes = FindResource(TResourceType::Bitmap, resourceName);
+    if (!bytes) {
+        glyph.Assign(nullptr);  // no such resource: nothing to draw
         return;
     }
-    ColorizeGlyph(glyph, checkColor);
+    // A system colour is taken as it is now: the palette may change.
+    const auto key = std::make_pair(std::string(resourceName), TColor(ColorToRGB(checkColor)));
+    TMadeGlyph& entry = (*made)[key];
+    if (!std::ranges::equal(entry.Bytes, *bytes)) {
+        try {
+            entry.Glyph.LoadFromResourceName(resourceName);
+        } catch (const std::exception&) {
+            // Unreadable data: nothing to draw.
+            made->erase(key);
+            glyph.Assign(nullptr);
+            return;
+        }
+        ColorizeGlyph(entry.Glyph, key.second);
+        entry.Bytes.assign(bytes->begin(), bytes->end());
+    }
+    glyph.Assign(&entry.Glyph);
 }
 
 }  // namespace Orvo

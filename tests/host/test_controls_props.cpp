@@ -342,6 +342,44 @@ TEST(ControlProps, ParentCannotBeItselfOrADescendant) {
     EXPECT_EQ(a->Parent(), nullptr);
 }
 
+// The limit counts a form's windowed controls at any depth, follows controls
+// that move or die, and a refused control stays where it was.
+TEST(ControlProps, AFormHoldsAtMostMaxWindowedControls) {
+    const int max = TWinControl::MaxWindowedControls;
+    TComponent owner(nullptr);
+    auto* form = new TRecordingControl(&owner);
+    auto* panel = new TRecordingControl(&owner);
+    std::vector<TRecordingControl*> inPanel;
+    for (int i = 0; i < max - 1; ++i) {
+        inPanel.push_back(new TRecordingControl(&owner));
+        inPanel.back()->SetParent(panel);
+    }
+    panel->SetParent(form);  // the panel and what it holds: the limit exactly
+    auto* extra = new TRecordingControl(&owner);
+    try {
+        extra->SetParent(form);
+        FAIL() << "no error";
+    } catch (const EComponentError& e) {
+        EXPECT_NE(std::string(e.what()).find("at most 16384 windowed controls"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(extra->Parent(), nullptr);
+    EXPECT_EQ(form->ControlCount(), 1);
+    EXPECT_THROW(extra->SetParent(inPanel[0]), EComponentError);  // deeper counts too
+    EXPECT_EQ(inPanel[0]->ControlCount(), 0);
+
+    delete inPanel.back();  // one fewer: room for the extra one
+    extra->SetParent(form);
+    EXPECT_EQ(extra->Parent(), form);
+
+    panel->SetParent(nullptr);  // takes all it holds away from the form
+    auto* second = new TRecordingControl(&owner);
+    second->SetParent(form);
+    EXPECT_THROW(panel->SetParent(form), EComponentError);  // 2 + 1 + (max - 2)
+    second->SetParent(nullptr);
+    panel->SetParent(form);
+    EXPECT_EQ(panel->Parent(), form);
+}
+
 TEST(ControlProps, BiDiModeFlagsForTextDrawing) {
     TRecordingControl c(nullptr);
     EXPECT_EQ(c.DrawTextBiDiModeFlags(DT_SINGLELINE), DT_SINGLELINE);

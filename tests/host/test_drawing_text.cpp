@@ -1,6 +1,8 @@
 // Fonts, text metrics, TextOut and the DrawText formatter.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+
 #include <cstring>
 
 #include "drawing_test_support.h"
@@ -320,4 +322,42 @@ TEST(DrawingText, ACachedLayoutDrawsTheSameGlyphsWhereverAndInAnyColour) {
             ASSERT_EQ(s.At(2 + x, 2 + y), reference.At(2 + x, 2 + y)) << x << "," << y;
         }
     EXPECT_GT(ink, 40);
+}
+
+// Text is measured from its runs shaped once; the widths must stay Qt's own
+// measure of the text, before and after it is drawn, for every kind of text
+// (spaces at either end, ligatures, right-to-left, combining marks, control
+// characters, separators, a wide character).
+TEST(DrawingText, ExtentsAreQtsOwnMeasureBeforeAndAfterDrawing) {
+    TTextSurface s(300, 40);
+    const QFontMetrics metrics(s.Font->Data->Font);
+    const char* const texts[] = {"Box 1",        "OK ",          "   lead",         "trail   ",
+                                 "fi ffl WAVE",  "\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d world", "e\xcc\x81 x", "a\x01\x02 b",
+                                 "x\xe2\x80\xa8y", "\xc2\x9c" "a", "\xe6\x97\xa5\xe6\x9c\xac", " "};
+    for (const char* text : texts) {
+        const int qt = metrics.horizontalAdvance(QString::fromUtf8(text));
+        EXPECT_EQ(TextExtent(s.dc(), text).cx, qt) << text;
+        TRect r = Rect(0, 0, 300, 40);
+        DrawText(s.dc(), text, r, DT_SINGLELINE | DT_NOPREFIX);
+        EXPECT_EQ(TextExtent(s.dc(), text).cx, qt) << text;
+        TRect calc = Rect(0, 0, 300, 40);
+        DrawText(s.dc(), text, calc, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        EXPECT_EQ(calc.Width(), qt) << text;
+    }
+}
+
+// A form's controls each make a font object, mostly of one description:
+// they share one QFont and one text cache, and a changed font is another.
+TEST(DrawingText, FontObjectsOfOneDescriptionShareWhatTheyMake) {
+    LOGFONT log;
+    log.lfHeight = -11;
+    std::strcpy(log.lfFaceName, "MS Sans Serif");
+    HFONT a = CreateFontIndirect(&log);
+    HFONT b = CreateFontIndirect(&log);
+    log.lfWeight = 700;
+    HFONT bold = CreateFontIndirect(&log);
+    EXPECT_EQ(a->Data, b->Data);
+    EXPECT_NE(a->Data, bold->Data);
+    EXPECT_TRUE(bold->Data->Font.bold());
+    for (HFONT f : {a, b, bold}) DeleteObject(f);
 }

@@ -234,6 +234,30 @@ TEST(StreamingStock, ControlInsideALabelIsRefused) {
     EXPECT_EQ(form.Button1, nullptr);
 }
 
+// Past the limit the window system's painting would run out of stack: the
+// description is refused at the first control too many, and nothing read stays.
+TEST(StreamingStock, AFormOfMoreWindowedControlsThanTheLimitIsRefusedAtTheFirstTooMany) {
+    // Two panels on the form, the second holding the rest, so that the limit
+    // counts controls at any depth: the form holds the limit with Outer1,
+    // Outer2 and P1 ... P16382, and P16383 is one too many.
+    const int max = TWinControl::MaxWindowedControls;
+    std::string text = "object BigForm: TForm\n  object Outer1: TPanel\n  end\n  object Outer2: TPanel\n";
+    for (int i = 1; i <= max - 1; ++i) text += "    object P" + std::to_string(i) + ": TPanel\n    end\n";
+    text += "  end\nend\n";
+    const int lineOfTheFirstTooMany = 5 + 2 * (max - 2);  // P1 is on line 5
+    TForm form(nullptr);
+    try {
+        ReadComponentText(&form, text, "big.form");
+        FAIL() << "no error";
+    } catch (const EReadError& e) {
+        EXPECT_EQ(e.FileName(), "big.form");
+        EXPECT_EQ(e.Line(), lineOfTheFirstTooMany);
+        EXPECT_NE(e.Message().find("at most 16384 windowed controls"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(form.ComponentCount(), 0);
+    EXPECT_EQ(form.ControlCount(), 0);
+}
+
 TEST(StreamingStock, FormFromResourceRunsOnCreateAfterTheLoad) {
     const std::string text = kStockFormText;
     RegisterResource(TResourceType::FormDescription, "TSTREAMSTOCKFORM",

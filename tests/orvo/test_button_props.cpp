@@ -5,9 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include <QImage>
+
 #include "host/framework/Streaming.h"
+#include "host/services/DeviceContextQt.h"
 #include "test_button_support.h"
 
 using namespace Orvo;
@@ -140,14 +144,16 @@ TEST(ButtonProps, GlyphFrameFollowsEveryChangeOfTheStrip) {
 
 TEST(ButtonProps, FailedDrawingLeavesCanvasDetachedUnlockedAndStateRestored) {
     TButtonForm f;
-    TBitmap surface;
-    surface.SetSize(10, 10);
-    HDC dc = surface.Canvas()->Handle();
+    // A surface wider than any bitmap may be: the frame drawn off screen for
+    // the part of it that shows cannot be made.
+    QImage wide(40000, 10, QImage::Format_RGB32);
+    std::unique_ptr<TDeviceContext> surface = CreateImageDC(wide);
+    HDC dc = surface.get();
     const int level = SaveDC(dc);
     RestoreDC(dc, level);
     DRAWITEMSTRUCT dis;
     dis.hDC = dc;
-    dis.rcItem = Rect(0, 0, 40000, 10);  // too wide for the off-screen frame
+    dis.rcItem = Rect(0, 0, 40000, 10);
     EXPECT_THROW(f.Button->Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis)), EInvalidGraphic);
     EXPECT_EQ(f.Button->DrawingCanvas()->LockCount(), 0);
     EXPECT_FALSE(f.Button->DrawingCanvas()->HandleAllocated());

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "host/services/Colors.h"
 #include "host/framework/Graphics.h"
+#include "host/services/Resources.h"
 #include "orvo/OrvoGlyphColoring.h"
 
 using namespace Orvo;
@@ -40,3 +44,48 @@ TEST(GlyphColoring, ShadesAndRecolouring) {
     EXPECT_TRUE(missing.Empty());
 }
 
+// Thousands of check boxes show one glyph: it is decoded and coloured once
+// and shared, and still each box's bitmap is its own, a system colour is
+// taken as the palette has it, and a replaced resource is read anew.
+TEST(GlyphColoring, ColorizedGlyphsAreMadeOnceAndShared) {
+    TBitmap a, b, blue;
+    LoadColorizedGlyph(a, "CB_CROSS", clRed);
+    LoadColorizedGlyph(b, "CB_CROSS", clRed);
+    LoadColorizedGlyph(blue, "CB_CROSS", clBlue);
+    ASSERT_FALSE(a.Empty());
+    ASSERT_EQ(a.Width(), b.Width());
+    int red = 0, differ = 0;
+    for (int x = 0; x < a.Width(); ++x)
+        for (int y = 0; y < a.Height(); ++y) {
+            ASSERT_EQ(a.Pixel(x, y), b.Pixel(x, y));
+            red += a.Pixel(x, y) == clRed;
+            differ += a.Pixel(x, y) != blue.Pixel(x, y);
+        }
+    EXPECT_GT(red, 0);
+    EXPECT_GE(differ, red);  // every mark is coloured for its own colour
+    EXPECT_EQ(a.Pixel(0, a.Height() - 1), blue.Pixel(0, blue.Height() - 1));  // the key colour is not a mark
+    b.SetPixel(0, 0, clLime);  // one box's bitmap written: the other keeps its pixel
+    EXPECT_NE(a.Pixel(0, 0), clLime);
+
+    // The same RGB through a system colour and directly: one picture.
+    TBitmap system, direct;
+    LoadColorizedGlyph(system, "CB_CROSS", clHighlight);
+    LoadColorizedGlyph(direct, "CB_CROSS", TColor(ColorToRGB(clHighlight)));
+    for (int x = 0; x < system.Width(); ++x)
+        for (int y = 0; y < system.Height(); ++y) ASSERT_EQ(system.Pixel(x, y), direct.Pixel(x, y));
+
+    // A resource registered again under the name is what the next load shows.
+    const TResourceBytes original = *FindResource(TResourceType::Bitmap, "CB_CROSS");
+    const std::vector<std::uint8_t> saved(original.begin(), original.end());
+    TBitmap plain;
+    plain.SetPixelFormat(pf32bit);
+    plain.SetSize(2, 2);
+    for (int i = 0; i < 4; ++i) plain.SetPixel(i % 2, i / 2, clWhite);
+    const std::vector<std::uint8_t> replacement = plain.SaveToBytes();
+    RegisterResource(TResourceType::Bitmap, "CB_CROSS", replacement);
+    TBitmap replaced;
+    LoadColorizedGlyph(replaced, "CB_CROSS", clRed);
+    RegisterResource(TResourceType::Bitmap, "CB_CROSS", saved);
+    EXPECT_EQ(replaced.Width(), 2);
+    EXPECT_EQ(replaced.Pixel(1, 1), clWhite);
+}

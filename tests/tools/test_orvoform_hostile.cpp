@@ -207,7 +207,8 @@ TEST(OrvoformInput, LargestSizesEndInBoundedMemoryOrAsOutOfMemory) {
                                      rlim_t(1) << 30);
         if (run.Status == 0) continue;
         EXPECT_EQ(run.Status, 1) << step << ": " << run.Err;
-        EXPECT_EQ(run.Err.rfind("orvoform: out of memory while step '" + std::string(step) + "'", 0), 0u) << run.Err;
+        EXPECT_EQ(run.Err.rfind("orvoform: out of memory while ", 0), 0u) << run.Err;
+        EXPECT_NE(run.Err.find("step '" + std::string(step) + "'"), std::string::npos) << run.Err;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <istream>
 #include <iterator>
 #include <ostream>
+#include <utility>
 
 #include "host/services/BmpCodec.h"
 #include "host/services/GdiInternal.h"
@@ -206,14 +207,18 @@ const std::uint8_t* TBitmap::ScanLine(int row) const {
     return ImageOf(FHandle).constScanLine(row);
 }
 
+// Pixels are read and written one by one in loops over a whole picture:
+// each looks the picture up once and reads it without copying it.
 TColor TBitmap::Pixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return TColor(CLR_INVALID);
-    return TColor(gdi::PixelToRGB(*gdi::PixelAt(ImageOf(FHandle), x, y)));
+    const QImage* image = BitmapImage(FHandle);
+    if (!image || x < 0 || y < 0 || x >= image->width() || y >= image->height()) return TColor(CLR_INVALID);
+    return TColor(gdi::PixelToRGB(*gdi::PixelAt(std::as_const(*image), x, y)));
 }
 
 void TBitmap::SetPixel(int x, int y, TColor color) {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
-    *gdi::PixelAt(ImageOf(FHandle), x, y) = gdi::ToPixel(color);
+    QImage* image = BitmapImage(FHandle);
+    if (!image || x < 0 || y < 0 || x >= image->width() || y >= image->height()) return;
+    *gdi::PixelAt(*image, x, y) = gdi::ToPixel(color);
     FLoadedFile = {};
     Changed();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <unordered_map>
 
 namespace Orvo {
 
@@ -17,6 +18,28 @@ void EraseValue(std::vector<TComponent*>& v, const TComponent* c) {
     v.erase(std::remove(v.begin(), v.end(), c), v.end());
 }
 
+// Removes the last entry equal to `c`. Links and owned components mostly go
+// in the reverse order they came, so the search starts at the end.
+void EraseLast(std::vector<TComponent*>& v, const TComponent* c) {
+    auto it = std::find(v.rbegin(), v.rend(), c);
+    if (it != v.rend()) v.erase(std::next(it).base());
+}
+
+// Names compare without regard to case (ASCII letters, as EqualText).
+struct TNameHash {
+    std::size_t operator()(std::string_view name) const {
+        std::size_t h = 14695981039346656037ull;
+        for (char c : name) h = (h ^ std::size_t(std::tolower(static_cast<unsigned char>(c)))) * 1099511628211ull;
+        return h;
+    }
+};
+struct TNameEqual {
+    bool operator()(std::string_view a, std::string_view b) const { return EqualText(a, b); }
+};
+
+// Below this many owned components a search is as fast as the index.
+constexpr std::size_t kNameIndexThreshold = 32;
+
 }  // namespace
 
 bool LessText(std::string_view a, std::string_view b) {
@@ -24,6 +47,27 @@ bool LessText(std::string_view a, std::string_view b) {
         return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
     });
 }
+
+// The owned components by name. A key views the component's own name, so a
+// component is taken out before its name changes and put back after.
+class TComponent::TNameIndex {
+public:
+    TComponent* Find(std::string_view name) const {
+        auto it = FByName.find(name);
+        return it == FByName.end() ? nullptr : it->second;
+    }
+    void Add(TComponent* c) {
+        if (!c->FName.empty()) FByName.emplace(std::string_view(c->FName), c);
+    }
+    void Remove(const TComponent* c) {
+        if (c->FName.empty()) return;
+        auto it = FByName.find(std::string_view(c->FName));
+        if (it != FByName.end() && it->second == c) FByName.erase(it);
+    }
+
+private:
+    std::unordered_map<std::string_view, TComponent*, TNameHash, TNameEqual> FByName;
+};
 
 bool IsValidIdent(std::string_view name) {
     if (name.empty()) return false;
@@ -65,7 +109,10 @@ void TComponent::SetName(const std::string& name) {
         TComponent* other = FOwner->FindComponent(name);
         if (other && other != this) throw EComponentError("A component named " + name + " already exists");
     }
+    TNameIndex* index = FOwner ? FOwner->FNameIndex.get() : nullptr;
+    if (index) index->Remove(this);
     FName = name;
+    if (index) index->Add(this);
 }
 
 TComponent* TComponent::Components(int index) const {
@@ -83,6 +130,7 @@ int TComponent::ComponentIndex() const {
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
     if (name.empty()) return nullptr;
+    if (FNameIndex) return FNameIndex->Find(name);
     for (TComponent* c : FComponents)
         if (EqualText(c->FName, name)) return c;
     return nullptr;
@@ -95,6 +143,12 @@ void TComponent::InsertComponent(TComponent* component) {
     if (component->FOwner) component->FOwner->RemoveComponent(component);
     FComponents.push_back(component);
     component->FOwner = this;
+    if (FNameIndex) {
+        FNameIndex->Add(component);
+    } else if (FComponents.size() >= kNameIndexThreshold) {
+        FNameIndex = std::make_unique<TNameIndex>();
+        for (TComponent* c : FComponents) FNameIndex->Add(c);
+    }
     Notification(component, opInsert);
 }
 
@@ -103,7 +157,8 @@ void TComponent::RemoveComponent(TComponent* component) {
     // Siblings that refer to the leaving component learn of it through the
     // owner's Notification, which passes it on to them.
     if (!IsDestroying()) Notification(component, opRemove);
-    EraseValue(FComponents, component);
+    if (FNameIndex) FNameIndex->Remove(component);
+    EraseLast(FComponents, component);
     component->FOwner = nullptr;
 }
 
@@ -142,17 +197,10 @@ void TComponent::FreeNotification(TComponent* component) {
     component->FFreeNotifies.push_back(this);
 }
 
-namespace {
-void EraseOne(std::vector<TComponent*>& v, const TComponent* c) {
-    auto it = std::find(v.begin(), v.end(), c);
-    if (it != v.end()) v.erase(it);
-}
-}  // namespace
-
 void TComponent::RemoveFreeNotification(TComponent* component) {
     if (!component) return;
-    EraseOne(FFreeNotifies, component);
-    EraseOne(component->FFreeNotifies, this);
+    EraseLast(FFreeNotifies, component);
+    EraseLast(component->FFreeNotifies, this);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {

@@ -165,6 +165,7 @@ protected:
 
 private:
     friend class TComponentGuard;
+    class TNameIndex;
     void RemoveNotificationLinks();
 
     // Expires when the component dies (TComponentGuard watches it).
@@ -174,6 +175,9 @@ private:
     int FTag = 0;
     std::vector<TComponent*> FComponents;
     std::vector<TComponent*> FFreeNotifies;
+    // The owned components by name, once there are enough of them for a
+    // search through FComponents to cost more than keeping it.
+    std::unique_ptr<TNameIndex> FNameIndex;
     TComponentState FComponentState;
 };
 

@@ -467,6 +467,14 @@ public:
     // Windowless children first, then windowed ones, each in insertion order.
     TControl* Controls(int index) const;
     bool ContainsControl(const TControl* control) const;
+    // The most windowed controls one tree of controls (a form with all its
+    // children, at any depth) may hold. The window system paints siblings
+    // by recursion, a stack frame per sibling under the area painted: more
+    // would run out of stack. A control inserted beyond it is refused with
+    // an EComponentError that names the limit.
+    static constexpr int MaxWindowedControls = 16384;
+    // Throws EComponentError when the windowed control would take its tree
+    // past MaxWindowedControls.
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     // The enabled, visible windowless child under a point of the client area
@@ -631,6 +639,8 @@ private:
     std::uint32_t FWindowClassStyle = 0;
     bool FTabStop = false;
     int FTabOrder = -1;  // sort key among the parent's windowed children
+    int FNextTabOrder = 0;  // above every windowed child's sort key
+    int FWindowedCount = 0;  // windowed controls under this one, at any depth
     int FAlignLevel = 0;
     int FLastClientWidth = 0, FLastClientHeight = 0;
     bool FKeyRepeating = false;

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -17,15 +18,16 @@ namespace Orvo {
 // ---------------------------------------------------------------- canvases
 
 
-// Outside a paint a control's canvas draws on a scratch image of the
-// control's size, there for measuring text and for ClipRect: what is drawn
-// on it is never seen. So every canvas shares the pixels of one store, sized
-// for the largest control so far, instead of holding a picture of its own.
+// Outside a paint a control's canvas draws on a scratch image of the part of
+// the control that can show, there for measuring text and for ClipRect: what
+// is drawn on it is never seen. So every canvas shares the pixels of one
+// store, sized for the largest such part so far, instead of holding a
+// picture of its own.
 // A canvas keeps the store it was given alive, so a larger store made later
 // does not take the pixels from under it.
 struct TControlCanvas::TScratch {
     std::shared_ptr<std::vector<QRgb>> Store;
-    QImage Image;  // the control's size, over Store
+    QImage Image;  // the showing part's size, over Store
     std::unique_ptr<TDeviceContext> DC;
 };
 
@@ -50,9 +52,38 @@ TControlCanvas::~TControlCanvas() {
     if (FScratch) SetHandle(nullptr);
 }
 
+namespace {
+
+// The part of a control that can show, in its own coordinates: its bounds
+// cut by the client area of each parent up to the form (a parent's border
+// is not subtracted, which can only leave a few pixels more). Empty when
+// nothing of it can show. A control far larger than its form, or lying far
+// off it, thus costs no more than the form.
+TRect ShowingPart(const TControl& control) {
+    std::int64_t left = 0, top = 0, right = control.Width(), bottom = control.Height();
+    std::int64_t x = 0, y = 0;  // the control's origin in the current parent's client coordinates
+    for (const TControl* c = &control; const TWinControl* parent = c->Parent(); c = parent) {
+        x += c->Left();
+        y += c->Top();
+        left = std::max(left, -x);
+        top = std::max(top, -y);
+        right = std::min(right, parent->ClientWidth() - x);
+        bottom = std::min(bottom, parent->ClientHeight() - y);
+    }
+    if (right <= left || bottom <= top) return TRect{};
+    return TRect{int(left), int(top), int(right), int(bottom)};
+}
+
+}  // namespace
+
 void TControlCanvas::CreateHandle() {
-    const int w = std::max(FControl ? FControl->Width() : 1, 1);
-    const int h = std::max(FControl ? FControl->Height() : 1, 1);
+    // The scratch image holds only the part of the control that can show;
+    // the origin puts the control's own coordinates on it, so ClipRect is
+    // that part wherever it lies.
+    TRect part = FControl ? ShowingPart(*FControl) : TRect{};
+    if (part.IsEmpty()) part = TRect{0, 0, 1, 1};
+    const int w = part.Width();
+    const int h = part.Height();
     if (!FScratch || FScratch->Image.width() != w || FScratch->Image.height() != h) {
         auto scratch = std::make_unique<TScratch>();
         scratch->Store = ScratchStore(std::size_t(w) * std::size_t(h));
@@ -61,6 +92,7 @@ void TControlCanvas::CreateHandle() {
         scratch->DC = CreateImageDC(scratch->Image);
         FScratch = std::move(scratch);
     }
+    SetViewportOrgEx(FScratch->DC.get(), -part.Left, -part.Top, nullptr);
     SetHandle(FScratch->DC.get());
 }
 

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <any>
 #include <cctype>
-#include <map>
 #include <new>
 #include <optional>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "host/framework/Classes.h"
@@ -108,15 +109,17 @@ class TCreatedComponents : public TComponent {
 public:
     TCreatedComponents() : TComponent(nullptr) {}
     ~TCreatedComponents() override {
-        // Cut the links without telling anyone twice.
-        for (TComponent* c : std::vector<TComponent*>(FItems)) RemoveFreeNotification(c);
+        // Cut the links without telling anyone twice; the newest link is
+        // the last, so each goes without a search.
+        for (auto it = FItems.rbegin(); it != FItems.rend(); ++it) RemoveFreeNotification(*it);
     }
 
     void Add(TComponent* c) {
         FItems.push_back(c);
+        FAlive.insert(c);
         FreeNotification(c);
     }
-    bool Contains(const TComponent* c) const { return std::find(FItems.begin(), FItems.end(), c) != FItems.end(); }
+    bool Contains(const TComponent* c) const { return FAlive.count(c) != 0; }
     const std::vector<TComponent*>& Items() const { return FItems; }
 
     // Frees the components still alive, the most recently created first.
@@ -124,6 +127,7 @@ public:
         while (!FItems.empty()) {
             TComponent* last = FItems.back();
             FItems.pop_back();
+            FAlive.erase(last);
             RemoveFreeNotification(last);
             delete last;
         }
@@ -131,12 +135,14 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override {
-        if (operation == opRemove) FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
+        if (operation == opRemove && FAlive.erase(component))
+            FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
         TComponent::Notification(component, operation);
     }
 
 private:
     std::vector<TComponent*> FItems;
+    std::unordered_set<const TComponent*> FAlive;
 };
 
 class TFormReader {
@@ -238,21 +244,26 @@ private:
                 FailFrom(e, object.Line, Describe(object) + " cannot be placed on " + Describe(parent) + ": " + e.what());
             }
             // A parent that does not take the child (a button inside a label)
-            // would leave it nowhere, and one that takes it but does not
-            // stream it (a radio group, whose buttons are its own) would
-            // leave it out of the next write while references to it stay:
-            // either way what was read could not be written back.
-            if (child->GetParentComponent() != parent || !StreamsChild(parent, child))
+            // would leave it nowhere. (One that takes it but would not write
+            // it is found once all its children are read: CheckWritten.)
+            if (child->GetParentComponent() != parent)
                 Fail(object.Line, Describe(object) + " cannot be placed on " + Describe(parent));
         }
         return child;
     }
 
-    // Whether writing `parent` would write `child` with it.
-    bool StreamsChild(TComponent* parent, const TComponent* child) const {
-        bool listed = false;
-        parent->GetChildren([&](TComponent* c) { listed = listed || c == child; }, FRoot);
-        return listed;
+    // A parent that takes a child but does not stream it (a radio group,
+    // whose buttons are its own) would leave it out of the next write while
+    // references to it stay: what was read could not be written back. The
+    // parent lists what it writes once for all the children read into it,
+    // not once a child: that listing costs as much as it has children.
+    void CheckWritten(TComponent* parent, const std::vector<std::pair<TComponent*, const TFormObject*>>& placed) {
+        if (placed.empty()) return;
+        std::unordered_set<const TComponent*> written;
+        parent->GetChildren([&](TComponent* c) { written.insert(c); }, FRoot);
+        for (const auto& [child, object] : placed)
+            if (FCreated.Contains(child) && !written.count(child))
+                Fail(object->Line, Describe(*object) + " cannot be placed on " + Describe(parent));
     }
 
     void BindField(const TFormObject& object, TComponent* child) {
@@ -272,10 +283,13 @@ private:
         try {
             component->ReadState([&] {
                 for (const TFormProperty& p : object.Properties) ReadProperty(component, object, p);
+                std::vector<std::pair<TComponent*, const TFormObject*>> placed;
                 for (const TFormObject& childObject : object.Children) {
                     TComponent* child = CreateChild(childObject, component);
+                    if (child->HasParent()) placed.emplace_back(child, &childObject);
                     ReadComponent(child, childObject);
                 }
+                CheckWritten(component, placed);
             });
         } catch (const EReadError&) {
             throw;
@@ -380,7 +394,7 @@ private:
     TCreatedComponents FCreated;
     std::vector<TDeferredReference> FReferences;
     std::vector<TBoundField> FBoundFields;
-    std::map<const TComponent*, int> FLines;  // the line of each component's `object`
+    std::unordered_map<const TComponent*, int> FLines;  // the line of each component's `object`
 };
 
 }  // namespace

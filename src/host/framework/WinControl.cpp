@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "host/framework/ControlWidgets.h"
@@ -76,12 +77,22 @@ bool TWinControl::ContainsControl(const TControl* control) const {
 }
 
 void TWinControl::InsertControl(TControl* control) {
+    auto* w = dynamic_cast<TWinControl*>(control);
+    if (w) {
+        const int added = 1 + w->FWindowedCount;
+        const TWinControl* top = this;
+        while (top->Parent()) top = top->Parent();
+        if (top->FWindowedCount + added > MaxWindowedControls)
+            throw EComponentError("a form holds at most " + std::to_string(MaxWindowedControls) +
+                                  " windowed controls; placing " + (w->Name().empty() ? w->ClassName() : w->Name()) +
+                                  " would make it " + std::to_string(top->FWindowedCount + added));
+        for (TWinControl* p = this; p; p = p->Parent()) p->FWindowedCount += added;
+    }
     control->FParent = this;
-    if (auto* w = dynamic_cast<TWinControl*>(control)) {
-        int next = 0;
-        for (TWinControl* sibling : FWinControls) next = std::max(next, sibling->FTabOrder + 1);
+    if (w) {
         FWinControls.push_back(w);
-        w->FTabOrder = next;
+        // Last in the tab order: a key above every sibling's.
+        w->FTabOrder = FNextTabOrder++;
         // A window made while the control had no parent (a radio group that
         // laid its buttons out before it was placed) is a window of its own,
         // or lies in an outside window: it is made again under this one.
@@ -105,6 +116,7 @@ void TWinControl::RemoveControl(TControl* control) {
     if (auto* w = dynamic_cast<TWinControl*>(control)) {
         w->DestroyHandle();
         FWinControls.erase(std::remove(FWinControls.begin(), FWinControls.end(), w), FWinControls.end());
+        for (TWinControl* p = this; p; p = p->Parent()) p->FWindowedCount -= 1 + w->FWindowedCount;
     } else {
         FControls.erase(std::remove(FControls.begin(), FControls.end(), control), FControls.end());
     }
@@ -419,6 +431,7 @@ void TWinControl::SetTabOrder(int order) {
     // only make sense once every sibling exists.
     if (!Parent() || ComponentState().Contains(csReading) || ComponentState().Contains(csLoading)) {
         FTabOrder = order;
+        if (Parent()) Parent()->FNextTabOrder = std::max(Parent()->FNextTabOrder, order + 1);
         return;
     }
     std::vector<TWinControl*> list = Parent()->TabList();

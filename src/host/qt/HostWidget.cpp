@@ -19,6 +19,7 @@
 #include "host/qt/EmbeddedFocus.h"
 #include "host/qt/KeyRepeat.h"
 #include "host/qt/PaintBuffers.h"
+#include "host/services/ShowingRect.h"
 #include "host/services/DeviceContextQt.h"
 #include "host/services/DevicePixelScale.h"
 
@@ -416,13 +417,21 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
     const int scale = DevicePixelScale(*widget);
     QPoint redirectOffset;
     QImage direct = scale == 1 ? DirectPaintView(widget->PaintRedirection(&redirectOffset), redirectOffset, size) : QImage();
-    QImage& buffer = direct.isNull() ? PaintBuffers().For(size * scale, gPaintDepth) : direct;
+    // A buffer holds only the part of the window its parents let show (the
+    // whole window when nothing cuts it), so a window far larger than its
+    // form costs no more than the form. Its top-left corner is the buffer's.
+    const QRect showing = direct.isNull() ? ShowingRect(*widget) : QRect(QPoint(0, 0), size);
+    const QRegion region = pe->region() & showing;
+    if (region.isEmpty()) return;
+    const QPoint corner = showing.topLeft();
+    QImage& buffer = direct.isNull() ? PaintBuffers().For(showing.size() * scale, gPaintDepth) : direct;
     const uchar* inPlace = direct.constBits();
     {
         std::unique_ptr<TDeviceContext> dc = CreateImageDC(buffer, scale);
+        SetViewportOrgEx(dc.get(), -corner.x(), -corner.y(), nullptr);
         // The clip is the update region: Canvas.ClipRect is the bounding box
         // of what is being repainted.
-        HRGN clip = CreateRegionFrom(pe->region());
+        HRGN clip = CreateRegionFrom(region.translated(-corner));
         SelectClipRgn(dc.get(), clip);
         DeleteObject(clip);
         TComponentGuard guard(control);
@@ -441,13 +450,16 @@ void THostEvents::Paint(TWinControl* control, THostWidget* widget, QEvent* e) {
     // large).
     QPainter painter(widget);
     if (scale == 1) {
-        for (const QRect& r : pe->region()) painter.drawImage(r.topLeft(), buffer, r);
+        for (const QRect& r : region) painter.drawImage(r.topLeft(), buffer, r.translated(-corner));
         return;
     }
     // Logical target, device source: one buffer pixel per device pixel.
     PrepareBufferCopy(painter, *widget);
-    for (const QRect& r : pe->region())
-        painter.drawImage(QRectF(r), buffer, QRectF(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale));
+    for (const QRect& r : region) {
+        const QRect source = r.translated(-corner);
+        painter.drawImage(QRectF(r), buffer,
+                          QRectF(source.x() * scale, source.y() * scale, source.width() * scale, source.height() * scale));
+    }
 }
 
 void THostEvents::UpdateHover(TWinControl* control, QWidget* widget, QPoint local, QPoint global) {

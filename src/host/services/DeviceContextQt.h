@@ -18,6 +18,10 @@ namespace Orvo {
 
 struct TGdiTextCache;  // the text functions' own (DrawText.cpp)
 
+// What a font description makes: shared by every font object made from the
+// same description while any of them lives (a form's controls each have a
+// font object, mostly of one description), so the Qt font is made once and
+// a text is measured and shaped once for all of them.
 struct TGdiFontData {
     QFont Font;  // mapped family, pixel size, styles, grey antialiasing
     // Texts this font has measured and laid out. A font object never

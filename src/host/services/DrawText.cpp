@@ -37,13 +37,57 @@ struct TChar {
 };
 using TLine = std::vector<TChar>;
 
-// Measures and draws lines, expanding tabs when asked.
+// A run of text shaped into glyphs: its advance in whole pixels (what
+// measuring answers) and its glyphs, positioned from the run's top-left
+// corner. Qt shapes text anew each time it measures or draws it; a run
+// shaped once is measured and drawn from this.
+struct TShapedRun {
+    int Width = 0;
+    qreal Ascent = 0;
+    QList<QGlyphRun> Glyphs;
+};
+
+// Whether a run is shaped as one line of ordinary text: control characters,
+// line and paragraph separators and Qt's string separator (U+009C, where
+// Qt's measuring stops) are measured by Qt's measuring as they always were.
+bool ShapesAsOneLine(const QString& run) {
+    for (QChar c : run) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029) return false;
+    }
+    return true;
+}
+
+TShapedRun Shape(const QString& run, const QFont& font) {
+    QTextLayout layout(run, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    // A line's advance, rounded, is what QFontMetrics::horizontalAdvance
+    // answers for the same text: both sum the same shaped advances.
+    return {qRound(line.horizontalAdvance()), line.ascent(), layout.glyphRuns()};
+}
+
+// Measures and shapes lines, expanding tabs when asked. Runs are shaped
+// through the font's cache when there is one.
 class TLineMetrics {
 public:
-    TLineMetrics(const QFont& font, bool expandTabs)
-        : FMetrics(font), FExpandTabs(expandTabs), FTabWidth(std::max(1, 8 * FMetrics.averageCharWidth())) {}
+    TLineMetrics(const QFont& font, bool expandTabs, TGdiTextCache* cache = nullptr)
+        : FFont(font), FMetrics(font), FExpandTabs(expandTabs), FTabWidth(std::max(1, 8 * FMetrics.averageCharWidth())),
+          FCache(cache) {}
 
     const QFontMetrics& Metrics() const { return FMetrics; }
+
+    // A run (no tabs) shaped: from the cache, or shaped now (and kept).
+    TShapedRun Shaped(const QString& run) const;
+    int RunWidth(const QString& run) const {
+        if (run.isEmpty()) return 0;
+        return ShapesAsOneLine(run) ? Shaped(run).Width : FMetrics.horizontalAdvance(run);
+    }
+    // The same, for a run already shaped.
+    int RunWidth(const QString& run, const TShapedRun& shaped) const {
+        return ShapesAsOneLine(run) ? shaped.Width : FMetrics.horizontalAdvance(run);
+    }
 
     // Width of the first `count` characters.
     int Width(const TLine& line, std::size_t count) const {
@@ -51,14 +95,14 @@ public:
         QString run;
         for (std::size_t i = 0; i < count && i < line.size(); ++i) {
             if (line[i].Ch == u'\t' && FExpandTabs) {
-                x += FMetrics.horizontalAdvance(run);
+                x += RunWidth(run);
                 run.clear();
                 x = (x / FTabWidth + 1) * FTabWidth;
             } else {
                 run += line[i].Ch == u'\t' ? QChar(u' ') : line[i].Ch;
             }
         }
-        return x + FMetrics.horizontalAdvance(run);
+        return x + RunWidth(run);
     }
     int Width(const TLine& line) const { return Width(line, line.size()); }
 
@@ -70,7 +114,7 @@ public:
         for (const TChar& c : line) {
             if (c.Ch == u'\t' && FExpandTabs) {
                 draw(x, run);
-                x += FMetrics.horizontalAdvance(run);
+                x += RunWidth(run);
                 run.clear();
                 x = (x / FTabWidth + 1) * FTabWidth;
             } else {
@@ -81,9 +125,11 @@ public:
     }
 
 private:
+    QFont FFont;
     QFontMetrics FMetrics;
     bool FExpandTabs;
     int FTabWidth;
+    TGdiTextCache* FCache;
 };
 
 // "&x" underlines x, "&&" is one "&", a final "&" is dropped.
@@ -153,29 +199,23 @@ void WrapParagraph(const TLine& para, int width, const TLineMetrics& m, std::vec
     }
 }
 
-// A line ready to draw: its width, its runs between tabs with their x
-// offsets, and the spans of its prefix underlines.
+// A line ready to draw: its width, its runs between tabs shaped, with their
+// x offsets, and the spans of its prefix underlines.
 struct TLaidLine {
     int Width = 0;
-    std::vector<std::pair<int, QString>> Runs;
+    std::vector<std::pair<int, TShapedRun>> Runs;
     std::vector<std::pair<int, int>> Underlines;  // x0, x1 from the line's left
-    // The runs shaped into glyphs, the first time the line is drawn: a
-    // cached layout is drawn again and again, and Qt would shape its text
-    // anew each time. Positions are from the run's top-left corner.
-    struct TShapedRun {
-        int Dx = 0;
-        qreal Ascent = 0;
-        QList<QGlyphRun> Glyphs;
-    };
-    mutable std::vector<TShapedRun> Shaped;
-    mutable bool IsShaped = false;
 };
 
 TLaidLine LayLine(const TLine& line, const TLineMetrics& m) {
     TLaidLine laid;
-    laid.Width = m.Width(line);
     m.ForEachRun(line, [&](int dx, const QString& run) {
-        if (!run.isEmpty()) laid.Runs.emplace_back(dx, run);
+        if (run.isEmpty()) {
+            laid.Width = dx;
+            return;
+        }
+        const TShapedRun& shaped = laid.Runs.emplace_back(dx, m.Shaped(run)).second;
+        laid.Width = dx + m.RunWidth(run, shaped);
     });
     for (std::size_t i = 0; i < line.size(); ++i) {
         if (!line[i].Underlined) continue;
@@ -234,28 +274,44 @@ constexpr unsigned kLayoutFormat =
 
 }  // namespace
 
-// Layouts and extents a font has computed, so that a caption painted again
-// is neither measured nor broken into lines again. Bounded: when full it
-// starts afresh (a form shows a few dozen texts per font).
+// Layouts, extents and shaped runs a font description has computed, so
+// that a caption painted again is neither measured, broken into lines nor
+// shaped again, and a caption measured before it is drawn is shaped once.
+// Bounded: when full it starts afresh. The font objects of a description
+// share it, so it keeps room for a few texts of each (a form of thousands
+// of captioned controls in one font keeps every caption).
 struct TGdiTextCache {
-    static constexpr std::size_t kMaxEntries = 512;
+    static constexpr std::size_t kMinEntries = 512;
+    static constexpr std::size_t kEntriesPerFontObject = 4;
+    std::size_t MaxEntries = kMinEntries;
     std::unordered_map<std::string, TLayout> Layouts;
     std::unordered_map<std::string, TSize> Extents;
+    std::unordered_map<QString, TShapedRun> Runs;
 
     template <class Map>
-    static void MakeRoom(Map& map) {
-        if (map.size() >= kMaxEntries) map.clear();
+    void MakeRoom(Map& map) const {
+        if (map.size() >= MaxEntries) map.clear();
     }
 };
 
 namespace {
 
+TShapedRun TLineMetrics::Shaped(const QString& run) const {
+    if (!FCache) return Shape(run, FFont);
+    if (auto it = FCache->Runs.find(run); it != FCache->Runs.end()) return it->second;
+    FCache->MakeRoom(FCache->Runs);
+    return FCache->Runs.emplace(run, Shape(run, FFont)).first->second;
+}
+
 // The cache of the DC's font, or null when no font object is selected.
 TGdiTextCache* TextCacheOf(TDeviceContext& d) {
     if (!d.State.Font) return nullptr;
-    TGdiFontData& data = *d.State.Font->Data;
-    if (!data.Text) data.Text = std::make_shared<TGdiTextCache>();
-    return data.Text.get();
+    const std::shared_ptr<TGdiFontData>& data = d.State.Font->Data;
+    if (!data->Text) data->Text = std::make_shared<TGdiTextCache>();
+    // Only font objects hold the data: its count of holders is theirs.
+    data->Text->MaxEntries =
+        std::max(TGdiTextCache::kMinEntries, TGdiTextCache::kEntriesPerFontObject * std::size_t(data.use_count()));
+    return data->Text.get();
 }
 
 // The layout of `text` in the DC's font: from the font's cache when it was
@@ -264,11 +320,11 @@ TGdiTextCache* TextCacheOf(TDeviceContext& d) {
 // valid until the next layout is made.
 const TLayout& LayoutFor(TDeviceContext& d, std::string_view text, const TRect& rect, unsigned format,
                          TLayout& scratch) {
+    TGdiTextCache* cache = TextCacheOf(d);
     auto compute = [&] {
-        const TLineMetrics m(FontOfDC(d), (format & DT_EXPANDTABS) != 0);
+        const TLineMetrics m(FontOfDC(d), (format & DT_EXPANDTABS) != 0, cache);
         return Layout(ApplyPrefixes(FromUtf8(text), format), rect, format, m);
     };
-    TGdiTextCache* cache = TextCacheOf(d);
     if (!cache) return scratch = compute();
     const unsigned layoutFormat = format & kLayoutFormat;
     const int width = (format & DT_WORDBREAK) ? rect.Width() : 0;
@@ -276,7 +332,7 @@ const TLayout& LayoutFor(TDeviceContext& d, std::string_view text, const TRect& 
     key.append(reinterpret_cast<const char*>(&width), sizeof width);
     key.append(text);
     if (auto it = cache->Layouts.find(key); it != cache->Layouts.end()) return it->second;
-    TGdiTextCache::MakeRoom(cache->Layouts);
+    cache->MakeRoom(cache->Layouts);
     return cache->Layouts.emplace(std::move(key), compute()).first->second;
 }
 
@@ -295,18 +351,8 @@ void DrawLaidLine(TDeviceContext& d, QPainter& p, const TLineGeometry& geometry,
     const QColor color = ToQColor(d.State.TextColor);
     p.setPen(color);
     const int baseline = y + geometry.Ascent;
-    if (!line.IsShaped) {
-        for (const auto& [dx, run] : line.Runs) {
-            QTextLayout layout(run, p.font());
-            layout.beginLayout();
-            const QTextLine shapedLine = layout.createLine();
-            layout.endLayout();
-            line.Shaped.push_back({dx, shapedLine.ascent(), layout.glyphRuns()});
-        }
-        line.IsShaped = true;
-    }
-    for (const TLaidLine::TShapedRun& run : line.Shaped)
-        for (const QGlyphRun& glyphs : run.Glyphs) p.drawGlyphRun(QPointF(x + run.Dx, baseline - run.Ascent), glyphs);
+    for (const auto& [dx, run] : line.Runs)
+        for (const QGlyphRun& glyphs : run.Glyphs) p.drawGlyphRun(QPointF(x + dx, baseline - run.Ascent), glyphs);
     // Prefix underlines.
     const int underlineY = baseline + geometry.UnderlineOffset;
     for (const auto& [x0, x1] : line.Underlines)
@@ -340,15 +386,15 @@ bool GetTextMetrics(HDC dc, TEXTMETRIC* metrics) {
 TSize TextExtent(HDC dc, std::string_view text) {
     HDC d = CheckedDC(dc);
     if (!d) return {};
-    auto measure = [&] {
-        const QFontMetrics fm(FontOfDC(*d));
-        return TSize{fm.horizontalAdvance(FromUtf8(text)), fm.ascent() + fm.descent()};
-    };
     TGdiTextCache* cache = TextCacheOf(*d);
+    auto measure = [&] {
+        const TLineMetrics m(FontOfDC(*d), false, cache);
+        return TSize{m.RunWidth(FromUtf8(text)), m.Metrics().ascent() + m.Metrics().descent()};
+    };
     if (!cache) return measure();
     std::string key(text);
     if (auto it = cache->Extents.find(key); it != cache->Extents.end()) return it->second;
-    TGdiTextCache::MakeRoom(cache->Extents);
+    cache->MakeRoom(cache->Extents);
     return cache->Extents.emplace(std::move(key), measure()).first->second;
 }
 

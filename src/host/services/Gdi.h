@@ -141,7 +141,8 @@ struct TGdiFont final : TGdiObject {
     explicit TGdiFont(const LOGFONT& log);
     ~TGdiFont() override;
     LOGFONT Log;
-    std::unique_ptr<TGdiFontData> Data;
+    // Shared by the font objects of one description (see SharedFontData).
+    std::shared_ptr<TGdiFontData> Data;
 };
 
 /// A brush object of the drawing services.

@@ -146,8 +146,11 @@ QRegion ShapeArea(TShapeKind kind, const QRect& box, int ellipseWidth, int ellip
 // A decoded BMP (host/services/BmpCodec.h) as an RGB32 image.
 QImage ImageFromBmp(const Orvo::TBmpImage& bmp);
 
-// Creates the QFont and metrics of a logical font.
-void BuildFontData(TGdiFont& font);
+// The QFont of a logical font.
+QFont BuildFont(const LOGFONT& log);
+// The data of a logical font: the one made for the same description while
+// a font object still holds it, or made now.
+std::shared_ptr<TGdiFontData> SharedFontData(const LOGFONT& log);
 
 }  // namespace gdi
 

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -64,11 +67,24 @@ TStockObjects& Stock() {
     return *stock;
 }
 
+// The object last found live: handles are checked on every call, mostly
+// the same one many times over (a DC, a bitmap read pixel by pixel).
+const TGdiObject* gLastLive = nullptr;
+
 }  // namespace
 
 void Track(TGdiObject* object) { LiveObjects().insert(object); }
-void Untrack(TGdiObject* object) { LiveObjects().erase(object); }
-bool IsLive(const TGdiObject* object) { return object && LiveObjects().count(object) != 0; }
+void Untrack(TGdiObject* object) {
+    if (object == gLastLive) gLastLive = nullptr;
+    LiveObjects().erase(object);
+}
+bool IsLive(const TGdiObject* object) {
+    if (!object) return false;
+    if (object == gLastLive) return true;
+    if (LiveObjects().count(object) == 0) return false;
+    gLastLive = object;
+    return true;
+}
 void AdoptShared(std::shared_ptr<TGdiObject> object) {
     const TGdiObject* key = object.get();
     OwnedObjects()[key] = std::move(object);
@@ -84,8 +100,7 @@ std::shared_ptr<TGdiPen> DefaultPen() {
     return std::static_pointer_cast<TGdiPen>(Stock().ByIndex[BLACK_PEN]);
 }
 
-void BuildFontData(TGdiFont& font) {
-    const LOGFONT& log = font.Log;
+QFont BuildFont(const LOGFONT& log) {
     std::string face(log.lfFaceName, strnlen(log.lfFaceName, LF_FACESIZE));
     QFont q(QString::fromStdString(MapFontFamily(face)));
     // Grey antialiasing with the outlines fitted to the pixel grid only
@@ -119,7 +134,31 @@ void BuildFontData(TGdiFont& font) {
             q.setPixelSize(--px);
         }
     }
-    font.Data->Font = q;
+    return q;
+}
+
+std::shared_ptr<TGdiFontData> SharedFontData(const LOGFONT& log) {
+    // Never destroyed, like the tables above; each entry watches the data
+    // of one description, and expired ones are swept as the table grows.
+    static auto* shared = new std::unordered_map<std::string, std::weak_ptr<TGdiFontData>>();
+    static std::size_t sweepAt = 64;
+    const std::string_view face(log.lfFaceName, strnlen(log.lfFaceName, LF_FACESIZE));
+    const int numbers[] = {log.lfHeight,     log.lfWidth,         log.lfEscapement,     log.lfOrientation,
+                           log.lfWeight,     log.lfItalic,        log.lfUnderline,      log.lfStrikeOut,
+                           log.lfCharSet,    log.lfOutPrecision,  log.lfClipPrecision,  log.lfQuality,
+                           log.lfPitchAndFamily};
+    std::string key(reinterpret_cast<const char*>(numbers), sizeof numbers);
+    key.append(face);
+    std::weak_ptr<TGdiFontData>& slot = (*shared)[key];
+    if (std::shared_ptr<TGdiFontData> data = slot.lock()) return data;
+    auto data = std::make_shared<TGdiFontData>();
+    data->Font = BuildFont(log);
+    slot = data;
+    if (shared->size() >= sweepAt) {
+        std::erase_if(*shared, [](const auto& entry) { return entry.second.expired(); });
+        sweepAt = std::max<std::size_t>(64, 2 * shared->size());
+    }
+    return data;
 }
 
 QImage ImageFromBmp(const Orvo::TBmpImage& bmp) {
@@ -140,9 +179,9 @@ using namespace gdi;
 TGdiObject::TGdiObject(TKind kind) : Kind(kind) { Track(this); }
 TGdiObject::~TGdiObject() { Untrack(this); }
 
-TGdiFont::TGdiFont(const LOGFONT& log) : TGdiObject(TKind::Font), Log(log), Data(std::make_unique<TGdiFontData>()) {
+TGdiFont::TGdiFont(const LOGFONT& log) : TGdiObject(TKind::Font), Log(log) {
     Log.lfFaceName[LF_FACESIZE - 1] = '\0';
-    BuildFontData(*this);
+    Data = SharedFontData(Log);
 }
 TGdiFont::~TGdiFont() = default;
 

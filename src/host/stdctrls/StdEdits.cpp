@@ -28,6 +28,7 @@
 #include "host/framework/ControlWidgets.h"
 #include "host/services/DeviceContextQt.h"
 #include "host/services/DevicePixelScale.h"
+#include "host/services/ShowingRect.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "host/stdctrls/StdCtrlsSupport.h"
 
@@ -115,17 +116,24 @@ Qt::Alignment AlignmentOfStyle(std::uint32_t style) {
 }
 
 // One paint of an edit window's background: the erase, the colour answer
-// and the border, in an image of the whole window.
+// and the border, in an image of the part of the window its parents let
+// show (the whole window unless they cut it), whose top-left corner lies at
+// Corner in the window.
 struct TEditBackground {
     QImage Image;
+    QPoint Corner;
     QColor TextColor;
 };
 
-TEditBackground RenderEditBackground(TCustomEdit* control, QSize size, int scale) {
+TEditBackground RenderEditBackground(TCustomEdit* control, const QWidget& window, int scale) {
     TEditBackground result;
-    result.Image = QImage(size.expandedTo(QSize(1, 1)) * scale, QImage::Format_RGB32);
+    const QSize size = window.size();
+    const QRect showing = ShowingRect(window);
+    result.Corner = showing.topLeft();
+    result.Image = QImage(showing.size().expandedTo(QSize(1, 1)) * scale, QImage::Format_RGB32);
     result.Image.fill(Qt::white);
     std::unique_ptr<TDeviceContext> dc = CreateImageDC(result.Image, scale);
+    SetViewportOrgEx(dc.get(), -result.Corner.x(), -result.Corner.y(), nullptr);
     SelectObject(dc.get(), control->Font()->Handle());
     // What the window draws its text with unless the colour answer says
     // otherwise: the control's font colour (an answer that only makes the
@@ -223,16 +231,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override {
-        const TEditBackground background = RenderEditBackground(FControl, size(), DevicePixelScale(*this));
+        const TEditBackground background = RenderEditBackground(FControl, *this, DevicePixelScale(*this));
         if (ControlOfWidget(this) != FControl) return;  // destroyed meanwhile
         {
             QPainter painter(this);
             PrepareBufferCopy(painter, *this);
-            painter.drawImage(0, 0, background.Image);
+            painter.drawImage(background.Corner, background.Image);
         }
         ApplyTextPalette(this, background.TextColor, FControl);
         QLineEdit::paintEvent(e);
-        CoverCutLetter(background.Image);
+        CoverCutLetter(background);
     }
 
     void focusOutEvent(QFocusEvent* e) override {
@@ -253,7 +261,7 @@ private:
     // system's edit scrolls it: Qt's would leave a sliver of the letter cut
     // at the left edge (it draws into the margin beside the text). That
     // part is covered with the background again.
-    void CoverCutLetter(const QImage& background) {
+    void CoverCutLetter(const TEditBackground& background) {
         const QRect area = contentsRect().marginsRemoved(textMargins());
         const QString shown = displayText();
         if (shown.isEmpty() || fontMetrics().horizontalAdvance(shown) < area.width() - 2 * kLineMargin) return;
@@ -282,10 +290,13 @@ private:
         if (coverTo <= area.left()) return;
         QPainter painter(this);
         PrepareBufferCopy(painter, *this);
-        const QRect strip(area.left(), area.top(), coverTo - area.left(), area.height());
-        const int scale = int(background.devicePixelRatio());
-        painter.drawImage(strip, background,
-                          QRect(strip.x() * scale, strip.y() * scale, strip.width() * scale, strip.height() * scale));
+        const int scale = int(background.Image.devicePixelRatio());
+        const QRect held(background.Corner, background.Image.size() / scale);
+        const QRect strip = QRect(area.left(), area.top(), coverTo - area.left(), area.height()) & held;
+        if (strip.isEmpty()) return;
+        const QRect source = strip.translated(-background.Corner);
+        painter.drawImage(strip, background.Image,
+                          QRect(source.x() * scale, source.y() * scale, source.width() * scale, source.height() * scale));
     }
 
     // Qt's line edit keeps this much room between its text area and the text.
@@ -318,24 +329,24 @@ public:
 protected:
     bool event(QEvent* e) override {
         if (e->type() == QEvent::Paint) {
-            const TEditBackground background = RenderEditBackground(FControl, size(), DevicePixelScale(*this));
+            const TEditBackground background = RenderEditBackground(FControl, *this, DevicePixelScale(*this));
             if (ControlOfWidget(this) != FControl) return true;
             QPainter painter(this);
             painter.setClipRegion(static_cast<QPaintEvent*>(e)->region());
             PrepareBufferCopy(painter, *this);
-            painter.drawImage(0, 0, background.Image);
+            painter.drawImage(background.Corner, background.Image);
             return true;
         }
         return QPlainTextEdit::event(e);
     }
 
     void paintEvent(QPaintEvent* e) override {
-        const TEditBackground background = RenderEditBackground(FControl, size(), DevicePixelScale(*this));
+        const TEditBackground background = RenderEditBackground(FControl, *this, DevicePixelScale(*this));
         if (ControlOfWidget(this) != FControl) return;
         {
             QPainter painter(viewport());
             PrepareBufferCopy(painter, *this);
-            painter.drawImage(-viewport()->pos(), background.Image);
+            painter.drawImage(background.Corner - viewport()->pos(), background.Image);
         }
         ApplyTextPalette(this, background.TextColor, FControl);
         QPlainTextEdit::paintEvent(e);
