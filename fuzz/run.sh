@@ -11,6 +11,9 @@ seconds=${2:?seconds per target}
 work=${3:-$(mktemp -d)}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# The targets that load forms start Qt, whose font configuration library
+# keeps its caches for the life of the process.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$here/../.ci/lsan.supp}
 
 run() {
     local target=$1 seeds=$2 status=0
@@ -30,4 +33,8 @@ run() {
 
 run form_text_fuzz form -dict="$here/form.dict"
 run form_reader_fuzz form -dict="$here/form.dict"
+run form_library_fuzz library -dict="$here/library.dict"
+# About ten steps a script: each step's events take milliseconds under the
+# sanitizers, and the scripts of a batch carry the form's state on anyway.
+run orvoform_steps_fuzz steps -dict="$here/steps.dict" -max_len=256
 run bmp_decode_fuzz bmp

@@ -38,6 +38,15 @@ TEST(RoundTripRegistry, StoredDefaultsAreWhatTheConstructorsSet) {
     EXPECT_TRUE(faults.empty()) << roundtrip::Lines(faults);
 }
 
+TEST(RoundTripRegistry, StringsWithNulInsideAreKeptWholeOrRefused) {
+    std::vector<std::string> faults;
+    for (const TClassInfo* info : CreatableComponentClasses()) {
+        const std::vector<std::string> found = roundtrip::TChecker(*info).CheckStringsWithNul();
+        faults.insert(faults.end(), found.begin(), found.end());
+    }
+    EXPECT_TRUE(faults.empty()) << roundtrip::Lines(faults);
+}
+
 TEST(RoundTripRegistry, EveryPropertyKeepsAChangedValueThroughWriteAndRead) {
     std::vector<std::string> faults;
     for (const TClassInfo* info : CreatableComponentClasses()) {

@@ -251,6 +251,35 @@ public:
         return faults;
     }
 
+    // Every string (and list of strings) given a #0 inside either keeps it
+    // whole or refuses it; a setter that ignores assignments keeps what it
+    // had. What comes back cut at the #0 is a fault.
+    std::vector<std::string> CheckStringsWithNul() const {
+        std::vector<std::string> faults;
+        TScene scene = MakeScene();
+        const TValue text = TValue::Str(std::string("before\0after", 12));
+        for (const std::string& path : PropertyPaths(*scene.Subject)) {
+            const std::optional<TSlot> slot = Resolve(scene.Subject, path);
+            if (!slot) continue;
+            const std::optional<TValue> before = slot->Property->Get(*slot->Target);
+            if (before && before->kind == TValue::Kind::Binary) continue;
+            TValue given;
+            if (slot->Property->Kind == TPropKind::String) given = text;
+            else if (slot->Property->Kind == TPropKind::List) given = TValue::ListOf({text, TValue::Str("next")});
+            else continue;
+            TRootBinding binding(scene.Root.get());
+            try {
+                slot->Property->Set(*slot->Target, given, &binding);
+            } catch (const EPropertyError&) {
+                continue;  // refused: not cut
+            }
+            const std::optional<TValue> after = slot->Property->Get(*slot->Target);
+            if (after != given && after != before)
+                faults.push_back(FInfo.Name + "." + path + ": a string with #0 inside came back as " + Show(after));
+        }
+        return faults;
+    }
+
 private:
     TScene MakeScene() const {
         TScene scene;

@@ -92,6 +92,16 @@ TEST(Components, NamesAreIdentifiersUniqueWithinTheOwner) {
     EXPECT_NO_THROW(c->SetName("Button1"));
 }
 
+TEST(Components, NoComponentIsCalledNilWhichAReferenceReadsAsNone) {
+    TComponent owner(nullptr);
+    auto* child = new TComponent(&owner);
+    EXPECT_THROW(child->SetName("nil"), EComponentError);
+    EXPECT_THROW(child->SetName("Nil"), EComponentError);
+    EXPECT_THROW(owner.SetName("NIL"), EComponentError);
+    EXPECT_EQ(child->Name(), "");
+    child->SetName("nil1");
+}
+
 TEST(Components, FreeNotificationClearsReferencesBothWays) {
     TComponent owner(nullptr);
     auto* target = new TComponent(&owner);

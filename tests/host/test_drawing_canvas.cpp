@@ -2,6 +2,8 @@
 // Frame3D and canvases wrapped round a given device context.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "drawing_test_support.h"
 
 using namespace Orvo;
@@ -335,6 +337,21 @@ TEST(DrawingCanvas, FontPenAndBrushDefaultsAndChangeNotifications) {
     font.SetSize(10);
     EXPECT_EQ(font.Height(), -13);
     EXPECT_EQ(font.Size(), 10);
+    // Sizes past the drawable range end at its ends, with nothing overflowed
+    // on the way (the sanitizer build runs this).
+    const struct {
+        int Points, Pixels;
+        bool BySize;
+    } extremes[] = {{0, INT_MIN, false}, {0, INT_MAX, false}, {INT_MAX, 0, true}, {INT_MIN, 0, true},
+                    {1610612736, 0, true}};
+    for (const auto& e : extremes) {
+        TFont big;
+        if (e.BySize) big.SetSize(e.Points); else big.SetHeight(e.Pixels);
+        const int expected = (e.BySize ? e.Points > 0 : e.Pixels < 0) ? -2048 : 2048;
+        EXPECT_EQ(big.Height(), expected) << e.Points << " " << e.Pixels;
+        EXPECT_EQ(big.Size(), -expected * 3 / 4);
+        EXPECT_NE(big.Handle(), nullptr);
+    }
     font.SetHeight(-13);  // same value: no notification
     font.SetStyle({fsBold, fsItalic});
     font.SetColor(clRed);

@@ -1,6 +1,7 @@
 #include "test_streaming_classes.h"
 
 #include <algorithm>
+#include <new>
 
 #include "host/services/BmpCodec.h"
 
@@ -105,6 +106,7 @@ void TTestControl::SetBuddy(TTestControl* v) {
 
 void TTestControl::SetFragile(int v) {
     if (v == 13) throw std::runtime_error("13 is unlucky");
+    if (v == OutOfMemoryFragile) throw std::bad_alloc();
     FFragile = v;
 }
 

@@ -65,7 +65,10 @@ public:
     void SetParentFont(bool v) { FParentFont = v; }
     TStrings* Items() const { return FItems.get(); }
     TBitmap* Picture() const { return FPicture.get(); }
-    // Refuses 13, the way a setter may refuse a value it cannot take.
+    // Refuses 13, the way a setter may refuse a value it cannot take, and
+    // runs out of memory at OutOfMemoryFragile, as one asked for a buffer of
+    // that many bytes might.
+    static constexpr int OutOfMemoryFragile = 1 << 30;
     int Fragile() const { return FFragile; }
     void SetFragile(int v);
 

@@ -126,6 +126,40 @@ TEST_P(StreamingBadInput, FailsWithOneErrorAndFreesWhatItCreated) {
 INSTANTIATE_TEST_SUITE_P(Streaming, StreamingBadInput, ::testing::ValuesIn(kBadInputs),
                          [](const ::testing::TestParamInfo<TBadInput>& info) { return std::string(info.param.Case); });
 
+TEST(StreamingErrors, AFormCannotTakeTheNameOfOneOfItsComponents) {
+    TTestForm form(nullptr);
+    form.SetName("Original");
+    auto* keeper = new TTestNonVisual(&form);
+    keeper->SetName("Keeper");
+    try {
+        ReadComponentText(&form, "object KEEPER: TStreamTestForm\nend\n", "renamed.form");
+        FAIL() << "the form took its component's name";
+    } catch (const EReadError& e) {
+        EXPECT_EQ(e.Line(), 1);
+        EXPECT_NE(e.Message().find("cannot take the name KEEPER"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(form.Name(), "Original");
+}
+
+// Memory running out is no fault of the description: the read passes it on as
+// it is, not as an error at a line, and still frees what it made.
+TEST(StreamingErrors, OutOfMemoryIsPassedOnAsItIsAndUndoesTheRead) {
+    const int before = TStreamLog::Get().Live;
+    {
+        TTestForm form(nullptr);
+        const std::string text = "object Form1: TStreamTestForm\n"
+                                 "  object Panel1: TStreamTestControl\n"
+                                 "    Fragile = " + std::to_string(TTestControl::OutOfMemoryFragile) + "\n"
+                                 "  end\n"
+                                 "end\n";
+        EXPECT_THROW(ReadComponentText(&form, text, "memory.form"), std::bad_alloc);
+        EXPECT_EQ(form.ComponentCount(), 0);
+        EXPECT_EQ(form.Panel1, nullptr);
+        EXPECT_FALSE(form.ComponentState().Contains(csLoading));
+    }
+    EXPECT_EQ(TStreamLog::Get().Live, before);
+}
+
 TEST(StreamingErrors, LoadedThatThrowsFailsTheReadAtItsObject) {
     const int before = TStreamLog::Get().Live;
     {

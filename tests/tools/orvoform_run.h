@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <sys/resource.h>
+
 #include <string>
 
 struct TToolRun {
@@ -12,8 +14,14 @@ struct TToolRun {
     std::string Err;
 };
 
-inline TToolRun RunTool(const QStringList& args, const QByteArray& input = {}) {
+// With addressSpaceLimit (bytes), the run has no more address space than that.
+inline TToolRun RunTool(const QStringList& args, const QByteArray& input = {}, rlim_t addressSpaceLimit = 0) {
     QProcess process;
+    if (addressSpaceLimit > 0)
+        process.setChildProcessModifier([addressSpaceLimit] {
+            const rlimit limit{addressSpaceLimit, addressSpaceLimit};
+            setrlimit(RLIMIT_AS, &limit);
+        });
     process.setProgram(QStringLiteral(ORVOFORM_PATH));
     process.setArguments(args);
     process.start();

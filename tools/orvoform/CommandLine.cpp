@@ -35,11 +35,13 @@ Loads a form description without a display, runs the steps in order through
 real input events, then writes what a user would see (render) or the form's
 description as the writer streams it (dump, to standard output).
 
-FORM     a form description file, - for standard input, or demo (the
-         demonstration program's own form, with its handlers)
+FORM     a form description file (256 MB at most), - for standard input, or
+         demo (the demonstration program's own form, with its handlers)
 
 Options:
-  -o, --output OUT.png   render: where the PNG goes (written whole or not at all)
+  -o, --output OUT.png   render: where the PNG goes, written whole or not at all
+                         to a regular file or a new path (a symbolic link is
+                         written through; anything else there is refused)
   --control NAME         render: only the windowed control NAME, not the form
   --scale N              render: as on a screen of device pixel ratio N (1 to 4):
                          the PNG has N times the pixels each way, geometry and
@@ -77,8 +79,12 @@ Exit status:
      form's own code raised, or memory ran out ("out of memory while ...")
   2  bad input, with a message naming the culprit (FILE:LINE: message for a
      form): an unknown command, option, step, component or property, a value
-     out of range, a colour dialog left unanswered, or a picture the steps left
-     empty
+     out of range (Font.Height -2048 to 2048, Font.Size -1536 to 1536, a
+     control's Left, Top, Width and Height -16777215 to 16777215), #0 in a
+     Caption or Text, a name taken twice or nil, a reference the property
+     cannot hold, a form that cannot be read or is too long, an output path
+     that is a directory, device, FIFO or socket, a colour dialog left
+     unanswered, or a picture the steps left empty
 )";
 }
 

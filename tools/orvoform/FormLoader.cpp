@@ -1,12 +1,13 @@
 #include "FormLoader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <sstream>
 
 #include "ToolError.h"
 #include "host/framework/Forms.h"
@@ -20,30 +21,50 @@ namespace {
 // The name standard input goes by in messages.
 const std::string StdinName = "<stdin>";
 
-std::string ReadAll(std::istream& in) {
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+[[noreturn]] void TooLong(const std::string& fileName) {
+    throw EFormLoadError(fileName + ":0: more than " + std::to_string(MaxFormTextSize) + " bytes (" +
+                         std::to_string(MaxFormTextSize >> 20) + " MB), the most a form description may have");
+}
+
+// The whole text behind a descriptor, refused as soon as it is known to be
+// longer than a form description may be: a regular file by its size before
+// reading, anything else (a pipe, a device) once that much has arrived.
+std::string ReadAll(int fd, const std::string& fileName) {
+    std::string text;
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        if (std::uint64_t(st.st_size) > MaxFormTextSize) TooLong(fileName);
+        text.reserve(std::size_t(st.st_size));
+    }
+    char buffer[1 << 16];
+    while (true) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n == 0) return text;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw EFormLoadError(fileName + ":0: cannot read: " + std::strerror(errno));
+        }
+        if (text.size() + std::size_t(n) > MaxFormTextSize) TooLong(fileName);
+        text.append(buffer, std::size_t(n));
+    }
 }
 
 std::string ReadDescription(const std::string& source, std::string& fileName) {
     if (source == "-") {
         fileName = StdinName;
-        std::string text = ReadAll(std::cin);
-        if (std::cin.bad()) throw EFormLoadError(fileName + ":0: cannot read standard input");
-        return text;
+        return ReadAll(STDIN_FILENO, fileName);
     }
     fileName = source;
-    // A directory would open as a file and read as nothing.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(source, ignored))
-        throw EFormLoadError(source + ":0: cannot read: " + std::strerror(EISDIR));
-    errno = 0;
-    std::ifstream file(source, std::ios::binary);
-    if (!file) throw EFormLoadError(source + ":0: cannot open: " + std::strerror(errno ? errno : ENOENT));
-    std::string text = ReadAll(file);
-    if (file.bad()) throw EFormLoadError(source + ":0: cannot read: " + std::strerror(errno ? errno : EIO));
-    return text;
+    const int fd = open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw EFormLoadError(source + ":0: cannot open: " + std::strerror(errno));
+    try {
+        std::string text = ReadAll(fd, fileName);
+        close(fd);
+        return text;
+    } catch (...) {
+        close(fd);
+        throw;
+    }
 }
 
 bool SameName(const std::string& a, const std::string& b) {
@@ -83,6 +104,10 @@ TCustomForm* LoadForm(const std::string& source) {
 
     std::string fileName;
     const std::string text = ReadDescription(source, fileName);
+    return LoadFormText(text, fileName);
+}
+
+TCustomForm* LoadFormText(std::string_view text, const std::string& fileName) {
     TFormObject tree;
     try {
         tree = ParseFormText(text);
@@ -95,6 +120,9 @@ TCustomForm* LoadForm(const std::string& source) {
     } catch (const EReadError& e) {
         delete form;
         throw EFormLoadError(e.what());
+    } catch (...) {
+        delete form;
+        throw;
     }
     // What Application->CreateForm does after the constructor: OnCreate.
     form->AfterConstruction();

@@ -7,6 +7,7 @@
 #include "ToolError.h"
 #include "host/framework/Classes.h"
 #include "host/framework/FormText.h"
+#include "host/framework/Streaming.h"
 #include "host/framework/TypeInfo.h"
 
 using namespace Orvo;
@@ -19,25 +20,6 @@ bool SameName(const std::string& a, const std::string& b) {
         if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
     return true;
 }
-
-// Resolves what a value names the way the form reader does: methods of the
-// form, components of the form.
-class TFormBinding : public TBindingContext {
-public:
-    explicit TFormBinding(TComponent* form) : FForm(form) {}
-
-    std::any FindMethod(const std::string& name) const override {
-        const TMethodTable* table = FForm->MethodTable();
-        return table ? table->Bind(FForm, name) : std::any{};
-    }
-    TComponent* FindComponentByName(const std::string& name) const override {
-        if (SameName(FForm->Name(), name)) return FForm;
-        return FForm->FindComponent(name);
-    }
-
-private:
-    TComponent* FForm;
-};
 
 // The value text parsed by the form-description parser, as the one property
 // of a one-object description: what is valid after `Prop =` is valid here.
@@ -100,13 +82,14 @@ void AssignPublishedProperty(TComponent* form, TComponent* component, const std:
         throw EToolError("property " + what + " cannot be assigned a value; set one of its own properties");
 
     const TValue value = ParseValue(last, valueText, what);
-    const TFormBinding binding(form);
+    // Names resolve the way the form reader resolves them.
+    const TRootBinding binding(form);
     try {
         prop->Set(*target, value, &binding);
     } catch (const EPropertyError& e) {
         throw EToolError("invalid value '" + valueText + "' for " + what + ": " + e.what());
     } catch (const std::bad_alloc&) {
-        throw;  // the machine's limit, not the value's fault: the caller says so
+        throw;  // not the value's fault: the caller says what ran out of memory
     } catch (const std::exception& e) {
         throw EToolError("cannot set " + what + " to '" + valueText + "': " + e.what());
     }

@@ -13,7 +13,8 @@ class TComponent;
 // the form). Throws EToolError naming it when there is none.
 Orvo::TComponent* FindFormComponent(Orvo::TComponent* form, const std::string& name);
 
-// Throws EToolError naming the property or the value when either is wrong.
+// Throws EToolError naming the property or the value when either is wrong,
+// and lets std::bad_alloc from the setter through as it is.
 // Events bind to the form's methods and component references resolve among
 // the form's components, as when the form is read.
 void AssignPublishedProperty(Orvo::TComponent* form, Orvo::TComponent* component, const std::string& path,

@@ -23,3 +23,10 @@ class EFormLoadError : public EToolError {
 public:
     using EToolError::EToolError;
 };
+
+// Memory ran out: the input may be valid, the machine could not do it. What
+// the run was doing is told, and the exit status is ExitFailure.
+class EOutOfMemory : public std::runtime_error {
+public:
+    explicit EOutOfMemory(const std::string& during) : std::runtime_error("out of memory while " + during) {}
+};

@@ -2,9 +2,7 @@
 // input and writes what a user would see (PNG) or the form's description.
 #include <iostream>
 #include <new>
-#include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "CommandLine.h"
@@ -16,6 +14,7 @@
 #include "host/qt/Automation.h"
 #include "host/framework/Forms.h"
 #include "host/framework/Streaming.h"
+#include "host/services/OutputFile.h"
 
 using namespace Orvo;
 
@@ -29,28 +28,22 @@ int ReportBadInput(const EToolError& e) {
     return ExitBadInput;
 }
 
-// A run that ran out of memory failed; its input was not wrong.
-std::runtime_error OutOfMemory(const std::string& during) {
-    return std::runtime_error("out of memory while " + during);
-}
-
 // Exceptions that the form's own code raises while it handles input end up
 // in the application's handler; the run fails on them after the step.
 class TExceptionLog {
 public:
     void Install() {
         Application->OnException = [this](TObject*, const std::exception& e) {
-            FMessages.push_back(e.what());
             FOutOfMemory = FOutOfMemory || dynamic_cast<const std::bad_alloc*>(&e);
+            FMessages.push_back(e.what());
         };
     }
     // Throws when the form's code raised something since the last check.
     void Check(const std::string& during) {
+        if (FOutOfMemory) throw EOutOfMemory(during);
         if (FMessages.empty()) return;
         const std::string message = FMessages.front();
-        const bool outOfMemory = std::exchange(FOutOfMemory, false);
         FMessages.clear();
-        if (outOfMemory) throw OutOfMemory(during);
         throw std::runtime_error(during + ": the form raised: " + message);
     }
 
@@ -58,6 +51,17 @@ private:
     std::vector<std::string> FMessages;
     bool FOutOfMemory = false;
 };
+
+// Runs one part of the work; memory running out in it is the machine's
+// limit, not a fault of the input, and is told as what was being done.
+template <class TWork>
+decltype(auto) Doing(const std::string& during, TWork&& work) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        throw EOutOfMemory(during);
+    }
+}
 
 TWinControl* ControlToRender(TCustomForm* form, const std::string& name) {
     if (name.empty()) return form;
@@ -67,35 +71,40 @@ TWinControl* ControlToRender(TCustomForm* form, const std::string& name) {
 }
 
 int Run(const TCommandLine& line, const std::vector<TStep>& steps) {
+    // What stands at the output path is refused before any work is done
+    // (and again when the picture is written).
+    if (line.Command == TCommandLine::TCommand::Render)
+        if (const std::string why = OutputPathProblem(line.Output); !why.empty())
+            throw EToolError("cannot write " + line.Output + ": " + why);
+
     TExceptionLog exceptions;
     exceptions.Install();
 
-    TCustomForm* form = LoadForm(line.Form);
+    TCustomForm* form = Doing("loading the form", [&] { return LoadForm(line.Form); });
     exceptions.Check("loading the form");
     TWinControl* pictured =
         line.Command == TCommandLine::TCommand::Render ? ControlToRender(form, line.Control) : nullptr;
 
-    ShowFormForAutomation(form);
+    Doing("showing the form", [&] { ShowFormForAutomation(form); });
     exceptions.Check("showing the form");
     TStepRunner runner(form);
     for (const TStep& step : steps) {
+        const std::string during = "step '" + step.Text + "'";
         try {
-            runner.Run(step);
+            Doing(during, [&] { runner.Run(step); });
         } catch (const EToolError& e) {
-            throw EToolError("step '" + step.Text + "': " + e.what());
-        } catch (const std::bad_alloc&) {
-            throw OutOfMemory("running step '" + step.Text + "'");
+            throw EToolError(during + ": " + e.what());
         }
-        ProcessPendingPaints();
+        Doing(during, [] { ProcessPendingPaints(); });
         std::string dialog;
         if (TakeDismissedDialog(dialog))
             throw EToolError("step '" + step.Text + "': a dialog ('" + dialog +
                              "') opened with no answer; give one before it with dialog:#RRGGBB or dialog:cancel");
-        exceptions.Check("step '" + step.Text + "'");
+        exceptions.Check(during);
     }
 
     if (line.Command == TCommandLine::TCommand::Dump) {
-        std::cout << WriteComponentText(form);
+        std::cout << Doing("writing the form", [&] { return WriteComponentText(form); });
         std::cout.flush();
         if (!std::cout) throw std::runtime_error("cannot write to standard output");
         return ExitSuccess;
@@ -107,7 +116,8 @@ int Run(const TCommandLine& line, const std::vector<TStep>& steps) {
                          std::to_string(pictured->ClientWidth()) + " x " + std::to_string(pictured->ClientHeight()) +
                          " pixels)");
     std::string error;
-    if (!RenderClientArea(pictured, line.Output, error)) throw std::runtime_error(error);
+    if (!Doing("rendering the picture", [&] { return RenderClientArea(pictured, line.Output, error); }))
+        throw std::runtime_error(error);
     return ExitSuccess;
 }
 
@@ -143,7 +153,7 @@ int main(int argc, char** argv) {
     } catch (const EToolError& e) {
         status = ReportBadInput(e);
     } catch (const std::bad_alloc&) {
-        std::cerr << "orvoform: " << OutOfMemory("loading, showing or rendering the form").what() << "\n";
+        std::cerr << "orvoform: out of memory\n";
         status = ExitFailure;
     } catch (const std::exception& e) {
         std::cerr << "orvoform: " << e.what() << "\n";

@@ -104,6 +104,7 @@ void TComponent::SetName(const std::string& name) {
     if (name == FName) return;
     if (!name.empty() && !IsValidIdent(name))
         throw EComponentError("\"" + name + "\" is not a valid component name");
+    if (EqualText(name, "nil")) throw EComponentError("nil cannot name a component: a reference to it would mean none");
     if (FOwner && !name.empty()) {
         TComponent* other = FOwner->FindComponent(name);
         if (other && other != this) throw EComponentError("A component named " + name + " already exists");

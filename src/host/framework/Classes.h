@@ -92,9 +92,11 @@ public:
     static const TClassInfo& StaticClassInfo();
 
     const std::string& Name() const { return FName; }
-    // Throws EComponentError for a name that is not an identifier or that
-    // another component of the same owner already has. The empty name is
-    // allowed (an unnamed component).
+    // Throws EComponentError for a name that is not an identifier, that is
+    // nil (which a reference reads as no component) or that another
+    // component of the same owner already has. The empty name is allowed
+    // (an unnamed component). (The form reader also keeps a form's own name
+    // apart from its components'.)
     virtual void SetName(const std::string& name);
     int Tag() const { return FTag; }
     void SetTag(int tag) { FTag = tag; }

@@ -273,7 +273,7 @@ const TClassInfo& TControl::StaticClassInfo() {
             // No stored default, as for Color: stored only while the control
             // has a reading order of its own, and then always.
             .StoredWhen([](const C& c) { return !c.ParentBiDiMode(); })
-            .Str("Caption", &C::Caption, &C::SetCaption).DefaultStr("")
+            .WindowText("Caption", &C::Caption, &C::SetCaption).DefaultStr("")
             // No stored default: a control's own colour is whatever it was
             // given, and one left out would come back as its parent's (or,
             // for a form, as the clBtnFace a form starts with).
@@ -291,7 +291,12 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Bool("ParentCtl3D", &C::ParentCtl3D, &C::SetParentCtl3D).Default(true)
             .Bool("ParentFont", &C::ParentFont, &C::SetParentFont).Default(true)
             .Bool("ParentShowHint", &C::ParentShowHint, &C::SetParentShowHint).Default(true)
-            .Component("PopupMenu", &C::PopupMenu, &C::SetPopupMenu)
+            // The host has no popup menus yet, so nothing a form holds can
+            // be one: only nil is taken.
+            .Component("PopupMenu", &C::PopupMenu, &C::SetPopupMenu,
+                       [](const C&, const TComponent& target) {
+                           return target.Name() + " is a " + target.ClassName() + ", not a popup menu";
+                       })
             .Bool("ShowHint", &C::ShowHint, &C::SetShowHint).StoredWhen([](const C& c) { return !c.ParentShowHint(); })
             .Bool("Visible", &C::Visible, &C::SetVisible).Default(true)
             .Event("OnClick", &C::OnClick)

@@ -24,9 +24,9 @@
 
 namespace Orvo {
 
-// The largest form description read: bigger files are refused before they
-// are read.
-inline constexpr std::size_t MaxFormDescriptionBytes = std::size_t(256) << 20;
+// The largest form description read (the parser's limit): bigger files are
+// refused before they are read.
+inline constexpr std::size_t MaxFormDescriptionBytes = MaxFormTextSize;
 
 // The bytes of a form description file. EReadError "PATH:0: ..." when it
 // cannot be opened or read, or is larger than MaxFormDescriptionBytes.

@@ -547,7 +547,12 @@ bool operator==(const TFormObject& a, const TFormObject& b) {
 EFormTextError::EFormTextError(int line, const std::string& message)
     : std::runtime_error(std::to_string(line) + ": " + message), FLine(line), FMessage(message) {}
 
-TFormObject ParseFormText(std::string_view text) { return TFormTextParser(text).ParseRoot(); }
+TFormObject ParseFormText(std::string_view text) {
+    if (text.size() > MaxFormTextSize)
+        throw EFormTextError(0, "the form text is " + std::to_string(text.size()) + " bytes, more than the " +
+                                    std::to_string(MaxFormTextSize) + " a form description may have");
+    return TFormTextParser(text).ParseRoot();
+}
 
 std::string PrintFormText(const TFormObject& root) { return TFormTextPrinter().Print(root); }
 

@@ -37,6 +37,7 @@
 // - binary: `{` ends the line, then lines of at most 64 upper-case hex digits
 //   two spaces deeper, `}` right after the last digit; empty binary is `{}`.
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -84,7 +85,13 @@ private:
 // stack overflow.
 inline constexpr int MaxFormTextDepth = 256;
 
-// Parses one root object. Throws EFormTextError for anything malformed.
+// The longest form text taken (256 MB): a description of any real form is a
+// small part of it, and whoever reads text from outside can refuse more
+// before holding it all.
+inline constexpr std::size_t MaxFormTextSize = std::size_t(256) << 20;
+
+// Parses one root object. Throws EFormTextError for anything malformed or
+// longer than MaxFormTextSize.
 TFormObject ParseFormText(std::string_view text);
 
 // Prints a tree in the layout above. A tree that cannot be written as valid

@@ -63,7 +63,15 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
         TClassInfo i("TCustomForm", &TWinControl::StaticClassInfo());
         using C = TCustomForm;
         TClassBuilder<C>(i)
-            .Component("ActiveControl", &C::ActiveControl, &C::SetActiveControl)
+            // SetActiveControl takes the form itself as no control at all; a
+            // description naming it, or a control of another form, is wrong.
+            .Component("ActiveControl", &C::ActiveControl, &C::SetActiveControl,
+                       [](const C& self, const TComponent& target) -> std::string {
+                           if (&target == &self) return target.Name() + " is the form itself, not a control on it";
+                           if (GetParentForm(static_cast<const TWinControl*>(&target)) != &self)
+                               return target.Name() + " is not a control on " + self.Name();
+                           return {};
+                       })
             .Bool("AutoScroll", &C::AutoScroll, &C::SetAutoScroll).Default(true)
             .SetOf("BorderIcons", &C::BorderIcons, &C::SetBorderIcons, {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"})
             .Default(TValue::SetOf({"biSystemMenu", "biMinimize", "biMaximize"}))

@@ -1,6 +1,7 @@
 // Graphics objects: font, pen and brush.
 #include "host/framework/Graphics.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "host/services/FontMapping.h"
@@ -66,11 +67,11 @@ const TClassInfo& TFont::StaticClassInfo() {
         i.Defined.push_back(CharsetProperty());
         TClassBuilder<TFont>(i)
             .Color("Color", &TFont::Color, &TFont::SetColor)
-            .Int("Height", &TFont::Height, &TFont::SetHeight)
+            .Int("Height", &TFont::Height, &TFont::SetHeight, -MaxHeight, MaxHeight)
             .Str("Name", &TFont::Name, &TFont::SetName)
             .Enum("Pitch", &TFont::Pitch, &TFont::SetPitch, {"fpDefault", "fpVariable", "fpFixed"})
             .DefaultIdent("fpDefault")
-            .Int("Size", &TFont::Size, &TFont::SetSize)
+            .Int("Size", &TFont::Size, &TFont::SetSize, -MaxSize, MaxSize)
             .StoredWhen([](const TFont&) { return false; })  // Height says it
             .SetOf("Style", &TFont::Style, &TFont::SetStyle, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"})
             .Publish({"Charset", "Color", "Height", "Name", "Pitch", "Size", "Style"});
@@ -118,12 +119,13 @@ void TFont::SetName(const std::string& name) {
     Modified();
 }
 void TFont::SetHeight(int height) {
+    height = std::clamp(height, -MaxHeight, MaxHeight);
     if (height == FHeight) return;
     FHeight = height;
     Modified();
 }
 int TFont::Size() const { return -PixelsToPoints(FHeight); }
-void TFont::SetSize(int points) { SetHeight(-PointsToPixels(points)); }
+void TFont::SetSize(int points) { SetHeight(-PointsToPixels(std::clamp(points, -MaxSize, MaxSize))); }
 void TFont::SetColor(TColor color) {
     if (color == FColor) return;
     FColor = color;

@@ -84,9 +84,16 @@ enum TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
 /// height in pixels, Height > 0 the cell height; Size is in points at 96
 /// pixels per inch (Height = -round(Size * 96 / 72)). The name is mapped to an
 /// installed family by host/services/FontMapping.h.
+///
+/// Height lies within -MaxHeight..MaxHeight (the largest height a font is
+/// drawn at) and Size within -MaxSize..MaxSize, the points of that height: a
+/// form description or a property assignment by value beyond them is refused,
+/// code that sets more gets the nearest end.
 class TFont : public TGraphicsObject {
 public:
     static constexpr int PixelsPerInch = 96;
+    static constexpr int MaxHeight = MaxFontPixelHeight;
+    static constexpr int MaxSize = MaxHeight * 72 / PixelsPerInch;
 
     TFont();
     ~TFont() override;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <any>
 #include <cctype>
+#include <new>
 #include <optional>
 #include <set>
 #include <unordered_map>
@@ -173,6 +174,13 @@ private:
     };
 
     [[noreturn]] void Fail(int line, const std::string& message) const { throw EReadError(FFileName, line, message); }
+    // Fails at the line with what a setter, constructor or Loaded threw;
+    // except when memory ran out, which is no fault of the description: that
+    // goes up as it is, for the caller to report as what it is.
+    [[noreturn]] void FailFrom(const std::exception& cause, int line, const std::string& message) const {
+        if (dynamic_cast<const std::bad_alloc*>(&cause)) throw;
+        Fail(line, message);
+    }
 
     void ReadRoot(const TFormObject& tree) {
         const TClassInfo& rootClass = FRoot->ClassInfo();
@@ -184,10 +192,14 @@ private:
         FRoot->SetComponentStateFlag(csLoading, true);
         FLines[FRoot] = tree.Line;
         if (!tree.Name.empty() && tree.Name != FRoot->Name()) {
+            // A reference by that name would mean the component, a step
+            // the form: the form and its components answer to one name each.
+            if (FRoot->FindComponent(tree.Name))
+                Fail(tree.Line, "the form cannot take the name " + tree.Name + ", which a component of it has");
             try {
                 FRoot->SetName(tree.Name);
             } catch (const std::exception& e) {
-                Fail(tree.Line, e.what());
+                FailFrom(e, tree.Line, e.what());
             }
         }
         ReadComponent(FRoot, tree);
@@ -204,12 +216,14 @@ private:
         if (!info->Create) Fail(object.Line, "the class " + info->Name + " cannot be created from a description");
         if (!object.Name.empty() && FRoot->FindComponent(object.Name))
             Fail(object.Line, "a component named " + object.Name + " already exists");
+        if (!object.Name.empty() && SameText(object.Name, FRoot->Name()))
+            Fail(object.Line, object.Name + " is the form's own name; a component of it needs another");
 
         TComponent* child = nullptr;
         try {
             child = info->Create(FRoot);
         } catch (const std::exception& e) {
-            Fail(object.Line, "creating " + Describe(object) + " failed: " + e.what());
+            FailFrom(e, object.Line, "creating " + Describe(object) + " failed: " + e.what());
         }
         if (!child) Fail(object.Line, "the class " + info->Name + " created nothing");
         FCreated.Add(child);
@@ -220,14 +234,14 @@ private:
         try {
             child->SetName(object.Name);
         } catch (const std::exception& e) {
-            Fail(object.Line, e.what());
+            FailFrom(e, object.Line, e.what());
         }
         BindField(object, child);
         if (child->HasParent()) {
             try {
                 child->SetParentComponent(parent);
             } catch (const std::exception& e) {
-                Fail(object.Line, Describe(object) + " cannot be placed on " + Describe(parent) + ": " + e.what());
+                FailFrom(e, object.Line, Describe(object) + " cannot be placed on " + Describe(parent) + ": " + e.what());
             }
             // A parent that does not take the child (a button inside a label)
             // would leave it nowhere. (One that takes it but would not write
@@ -281,7 +295,7 @@ private:
             throw;
         } catch (const std::exception& e) {
             // An override of ReadState threw on its own account.
-            Fail(object.Line, Describe(object) + ": " + e.what());
+            FailFrom(e, object.Line, Describe(object) + ": " + e.what());
         } catch (...) {
             Fail(object.Line, Describe(object) + ": an unknown error");
         }
@@ -321,7 +335,7 @@ private:
         } catch (const EReadError&) {
             throw;
         } catch (const std::exception& e) {
-            Fail(stored.Line, where + ": " + e.what());
+            FailFrom(e, stored.Line, where + ": " + e.what());
         } catch (...) {
             Fail(stored.Line, where + ": an unknown error");
         }
@@ -343,7 +357,7 @@ private:
             try {
                 c->Loaded();
             } catch (const std::exception& e) {
-                Fail(LineOf(c), Describe(c) + ": finishing the load failed: " + e.what());
+                FailFrom(e, LineOf(c), Describe(c) + ": finishing the load failed: " + e.what());
             }
             // The base Loaded clears csLoading; an override that forgets to
             // call it must not leave the component marked as loading.
@@ -449,6 +463,8 @@ TComponent* ReadComponentFromText(std::string_view text, const std::string& file
     TComponent* root = nullptr;
     try {
         root = info->Create(owner);
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (const std::exception& e) {
         throw EReadError(fileName, tree.Line, "creating " + tree.ClassName + " failed: " + e.what());
     }

@@ -29,8 +29,10 @@
 // Any failure (bad syntax, unknown class or property, a bad value, a setter
 // that throws, a duplicate name, a missing method) ends the read with one
 // EReadError naming the file and the line of the offending object or
-// property. Every component the read created is freed again, and a root that
-// existed before keeps the components it had.
+// property; running out of memory is no fault of the description and ends
+// it with the std::bad_alloc as it is. Either way every component the read
+// created is freed again, and a root that existed before keeps the
+// components it had.
 
 #include <any>
 #include <functional>

@@ -125,6 +125,14 @@ std::vector<const TClassInfo*> RegisteredClasses() {
     return out;
 }
 
+std::string ValueToWindowText(const TValue& v) {
+    std::string text = ValueToString(v);
+    if (const std::size_t nul = text.find('\0'); nul != std::string::npos)
+        throw EPropertyError("#0 cannot stand in a window's text (it would end the text after " + std::to_string(nul) +
+                             " characters)");
+    return text;
+}
+
 std::int64_t ValueToInteger(const TValue& v, std::int64_t min, std::int64_t max) {
     if (v.kind != TValue::Kind::Integer) throw EPropertyError("a number is expected, not " + Describe(v));
     if (v.integer < min || v.integer > max)
@@ -197,6 +205,10 @@ TComponent* ResolveComponentReference(const TValue& v, const TBindingContext* co
     TComponent* c = context->FindComponentByName(v.text);
     if (!c) throw EPropertyError("the form has no component " + v.text);
     return c;
+}
+
+std::string ReferenceOfWrongClass(const TComponent& target, const std::string& property) {
+    return target.Name() + " is a " + target.ClassName() + ", which " + property + " cannot hold";
 }
 
 std::optional<TValue> ComponentReferenceValue(const TComponent* c) {

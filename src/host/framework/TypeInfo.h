@@ -266,6 +266,8 @@ private:
 std::int64_t ValueToInteger(const TValue& v, std::int64_t min, std::int64_t max);
 bool ValueToBoolean(const TValue& v);
 std::string ValueToString(const TValue& v);
+// A string with no #0 in it (see TClassBuilder::WindowText).
+std::string ValueToWindowText(const TValue& v);
 int ValueToEnum(const TValue& v, const std::vector<std::string>& names);
 std::uint32_t ValueToSet(const TValue& v, const std::vector<std::string>& names);
 std::int32_t ValueToColor(const TValue& v);
@@ -313,6 +315,18 @@ public:
         p.Get = [get](const TObject& o) -> std::optional<TValue> { return TValue::Str(std::string(std::invoke(get, Self(o)))); };
         p.Set = [set](TObject& o, const TValue& v, const TBindingContext*) { std::invoke(set, Self(o), ValueToString(v)); };
         return Add(std::move(p));
+    }
+
+    // A window's text (Caption, Text): a string that ends at its first #0
+    // wherever a window holds it, so one with #0 inside is refused rather
+    // than cut.
+    template <class G, class S>
+    TClassBuilder& WindowText(const std::string& name, G get, S set) {
+        Str(name, get, set);
+        info_.Defined.EditBack().Set = [set](TObject& o, const TValue& v, const TBindingContext*) {
+            std::invoke(set, Self(o), ValueToWindowText(v));
+        };
+        return *this;
     }
 
     template <class G, class S>
@@ -390,9 +404,13 @@ public:
         return Add(std::move(p));
     }
 
-    // A reference to another component of the form, stored by name.
+    // A reference to another component of the form, stored by name. A
+    // component of the setter's type may still be one this object cannot
+    // hold (a page of another page control): `refusal` answers why, or an
+    // empty string, and a non-empty answer refuses the value.
+    using TReferenceRefusal = std::function<std::string(const T& self, const TComponent& target)>;
     template <class G, class S>
-    TClassBuilder& Component(const std::string& name, G get, S set);
+    TClassBuilder& Component(const std::string& name, G get, S set, TReferenceRefusal refusal = {});
 
     // Applies to the property defined last.
     TClassBuilder& Default(TValue v) { info_.Defined.EditBack().Default = std::move(v); return *this; }
@@ -470,20 +488,24 @@ TClassBuilder<T>& TClassBuilder<T>::PublishWithDefault(std::string_view name, st
 
 // Component references resolve through the binding context.
 TComponent* ResolveComponentReference(const TValue& v, const TBindingContext* context, const std::string& property);
+// "CheckBox1 is a TCheckBox, which ActivePage cannot hold".
+std::string ReferenceOfWrongClass(const TComponent& target, const std::string& property);
 std::optional<TValue> ComponentReferenceValue(const TComponent* c);
 
 template <class T>
 template <class G, class S>
-TClassBuilder<T>& TClassBuilder<T>::Component(const std::string& name, G get, S set) {
+TClassBuilder<T>& TClassBuilder<T>::Component(const std::string& name, G get, S set, TReferenceRefusal refusal) {
     TPropInfo p = Make(name, TPropKind::Component);
     p.Get = [get](const TObject& o) -> std::optional<TValue> {
         return ComponentReferenceValue(std::invoke(get, Self(o)));
     };
-    p.Set = [set, name](TObject& o, const TValue& v, const TBindingContext* context) {
+    p.Set = [set, name, refusal](TObject& o, const TValue& v, const TBindingContext* context) {
         using A = ArgOf<S>;
         TComponent* c = ResolveComponentReference(v, context, name);
         auto* typed = dynamic_cast<A>(c);
-        if (c && !typed) throw EPropertyError(v.text + " is not of the type " + name + " needs");
+        if (c && !typed) throw EPropertyError(ReferenceOfWrongClass(*c, name));
+        if (typed && refusal)
+            if (std::string why = refusal(Self(o), *typed); !why.empty()) throw EPropertyError(why);
         std::invoke(set, Self(o), typed);
     };
     return Add(std::move(p));

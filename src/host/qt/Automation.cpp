@@ -1,6 +1,7 @@
 #include "host/qt/Automation.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDialog>
@@ -21,6 +22,7 @@
 #include "host/framework/Forms.h"
 #include "host/qt/QtInputEntryPoints.h"
 #include "host/services/DevicePixelScale.h"
+#include "host/services/OutputFile.h"
 
 namespace Orvo {
 
@@ -430,20 +432,13 @@ bool RenderClientArea(TWinControl* control, const std::string& pngPath, std::str
         return false;
     }
 
-    // Written beside the target and renamed over it, so a failure never
-    // leaves a partial picture under the requested name.
-    const std::string temporary = pngPath + ".partial";
-    if (!client.save(QString::fromStdString(temporary), "PNG")) {
-        std::remove(temporary.c_str());
-        error = "cannot write " + pngPath;
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !client.save(&buffer, "PNG")) {
+        error = "cannot encode the picture of " + pngPath + " as PNG";
         return false;
     }
-    if (std::rename(temporary.c_str(), pngPath.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        error = "cannot write " + pngPath;
-        return false;
-    }
-    return true;
+    return WriteFileWhole(pngPath, std::string_view(png.constData(), std::size_t(png.size())), error);
 }
 
 }  // namespace Orvo

@@ -78,9 +78,10 @@ void DismissUnexpectedDialogs();
 bool TakeDismissedDialog(std::string& title);
 
 // Renders the client area of a windowed control (a form or a control on a
-// shown form) at one image pixel per screen pixel and writes it as PNG. The
-// file appears only when it was written completely; an existing file is
-// replaced then. Answers false with `error` set otherwise.
+// shown form) at one image pixel per screen pixel and writes it as PNG,
+// whole or not at all, to a regular file or a new one (a symbolic link is
+// written through; a directory, device, FIFO or socket at the path is left
+// alone: host/services/OutputFile.h). Answers false with `error` set otherwise.
 bool RenderClientArea(TWinControl* control, const std::string& pngPath, std::string& error);
 
 }  // namespace Orvo

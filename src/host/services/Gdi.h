@@ -80,6 +80,9 @@ struct LOGFONT {
     std::uint8_t lfPitchAndFamily = 0;
     char lfFaceName[LF_FACESIZE] = {};  // form-description name, mapped by host/services/FontMapping.h
 };
+/// The largest character or cell height a font is drawn at: an lfHeight
+/// further from 0 either way is drawn at this height.
+constexpr int MaxFontPixelHeight = 2048;
 
 /// The measures of a font as selected into a device context: height, ascent, descent, average and largest width.
 struct TEXTMETRIC {

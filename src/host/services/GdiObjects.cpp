@@ -117,14 +117,14 @@ QFont BuildFont(const LOGFONT& log) {
     q.setItalic(log.lfItalic != 0);
     q.setUnderline(log.lfUnderline != 0);
     q.setStrikeOut(log.lfStrikeOut != 0);
-    constexpr int kMaxPixels = 2048;  // larger sizes are refused by clamping
     if (log.lfHeight < 0) {
-        q.setPixelSize(MapFontPixelSize(face, std::clamp(-log.lfHeight, 1, kMaxPixels)));
+        // Clamped before the sign changes: -INT_MIN does not exist.
+        q.setPixelSize(MapFontPixelSize(face, -std::max(log.lfHeight, -MaxFontPixelHeight)));
     } else if (log.lfHeight == 0) {
         q.setPixelSize(MapFontPixelSize(face, 11));
     } else {
         // A cell height: the largest character height whose cell fits.
-        const int cell = std::min(log.lfHeight, kMaxPixels);
+        const int cell = std::min(log.lfHeight, MaxFontPixelHeight);
         int px = std::max(1, cell * 86 / 100);
         q.setPixelSize(px);
         while (QFontMetrics(q).height() < cell) {

@@ -136,7 +136,16 @@ const TClassInfo& TPageControl::StaticClassInfo() {
                      [](TComponent* owner) { return new TPageControl(owner); });
         using C = TPageControl;
         TClassBuilder<C>(i)
-            .Component("ActivePage", &C::ActivePage, &C::SetActivePage)
+            // SetActivePage passes over a page of another page control;
+            // a description naming one is wrong, not ignored.
+            .Component("ActivePage", &C::ActivePage, &C::SetActivePage,
+                       [](const C& self, const TComponent& page) -> std::string {
+                           const TPageControl* owner = static_cast<const TTabSheet&>(page).PageControl();
+                           if (owner == &self) return {};
+                           return page.Name() + " is " +
+                                  (owner ? "a page of " + owner->Name() : std::string("on no page control")) +
+                                  ", not of " + self.Name();
+                       })
             .Event("OnChange", &C::OnChange)
             .Event("OnChanging", &C::OnChanging)
             .Publish({"ActivePage", "Align", "Anchors", "BiDiMode", "Constraints", "DragCursor", "DragKind",

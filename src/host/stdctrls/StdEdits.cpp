@@ -412,7 +412,7 @@ const TClassInfo& TCustomEdit::StaticClassInfo() {
             .Default(false)
             .Bool("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
             .Default(false)
-            .Str("Text", &C::Text, &C::SetText)
+            .WindowText("Text", &C::Text, &C::SetText)
             .DefaultStr("")
             .Event("OnChange", &C::OnChange);
         return i;

@@ -835,7 +835,7 @@ const TClassInfo& TComboBox::StaticClassInfo() {
             .DefaultInt(0)
             .Bool("Sorted", &C::Sorted, &C::SetSorted)
             .Default(false)
-            .Str("Text", &C::Text, &C::SetText)
+            .WindowText("Text", &C::Text, &C::SetText)
             .DefaultStr("")
             .StoredWhen([](const C& c) { return c.Style() == csDropDown || c.Style() == csSimple; })
             .Object("Items", &C::Items)
@@ -984,10 +984,21 @@ void TComboBox::DestroyWnd() {
     TWinControl::DestroyWnd();
 }
 
+namespace {
+
+// A window's text ends at its first #0, so an item with one inside is the
+// combo's text only up to there (the item itself keeps it whole).
+std::string UpToFirstNul(std::string text) {
+    text.resize(std::min(text.size(), text.find('\0')));
+    return text;
+}
+
+}  // namespace
+
 std::string TComboBox::GetText() const {
-    if (auto* combo = dynamic_cast<QComboBox*>(Widget())) return FromQString(combo->currentText());
+    if (auto* combo = dynamic_cast<QComboBox*>(Widget())) return UpToFirstNul(FromQString(combo->currentText()));
     if (FStyle == csDropDownList || FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable)
-        return FItemIndex >= 0 && FItemIndex < FItems->Count() ? FItems->Strings(FItemIndex) : std::string();
+        return FItemIndex >= 0 && FItemIndex < FItems->Count() ? UpToFirstNul(FItems->Strings(FItemIndex)) : std::string();
     return TWinControl::GetText();
 }
 
