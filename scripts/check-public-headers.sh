@@ -23,8 +23,11 @@ for internal in host/qt/HostWidget.h host/services/GdiInternal.h host/services/D
   fi
 done
 
-c++ -std=c++20 -fPIC "${cflags[@]}" "$here/tests/package/clash_consumer.cpp" -o "$stage/clash_consumer" \
-  "${libs[@]}" -Wl,-rpath,"$stage/lib"
+# ORVO_CONSUMER_FLAGS: what a program needs to link a library built with
+# sanitizers (set by the test in such a build).
+read -r -a consumer_flags <<<"${ORVO_CONSUMER_FLAGS:-}"
+c++ -std=c++20 -fPIC "${consumer_flags[@]}" "${cflags[@]}" "$here/tests/package/clash_consumer.cpp" \
+  -o "$stage/clash_consumer" "${libs[@]}" -Wl,-rpath,"$stage/lib"
 echo "check-public-headers: a program with its own RGB, DrawText, TRect and Application builds"
 
 # Each header on its own, with only the installed set on the include path.
