@@ -340,6 +340,33 @@ void TOrvoButton::DrawButton(const TRect& itemRect, UINT itemState) {
     PrepareGlyph();
     DrawCaption();
     DrawGlyph();
+    ShowParentOutsideShape();
+}
+
+void TOrvoButton::ShowParentOutsideShape() {
+    // The window is shaped in whole logical pixels. At a device pixel ratio
+    // above 1 those along a curve hold device pixels outside it, which show
+    // the parent's picture, as the corners outside the window do; the face,
+    // outline and frame were drawn at the device's detail up to the curve.
+    // At ratio 1 the window and the shape are the same pixels.
+    if (!IsEllipticShape(FShape) && !IsRoundedShape(FShape)) return;
+    HDC dc = FCanvas->Handle();
+    HRGN outside = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(Handle(), outside) != ERROR_REGION) {
+        HRGN shape = CreateShapeRgn(FShape, Rect(0, 0, Width(), Height()), RoundCorner(FShapeSize));
+        CombineRgn(outside, outside, shape, RGN_DIFF);
+        DeleteObject(shape);
+        // Regions lie where they are given on the device context: moved by
+        // its origin as the rest of the drawing is.
+        TPoint origin{};
+        GetViewportOrgEx(dc, &origin);
+        OffsetRgn(outside, origin.X, origin.Y);
+        TSavedDC saved(dc);
+        TRect box;
+        if (saved.Saved() && ExtSelectClipRgn(dc, outside, RGN_AND) > NULLREGION && GetClipBox(dc, &box) > NULLREGION)
+            CopyParentBackground(this, FCanvas.get());
+    }
+    DeleteObject(outside);
 }
 
 void TOrvoButton::DrawFace(const TRect& itemRect, bool pressed) {
@@ -393,13 +420,34 @@ void TOrvoButton::DrawFrame3D(const TRect& rect, unsigned frameFlags) {
     // The frame is drawn off screen on clBtnFace, which then stays out of the
     // copy: only the frame lines land on the face and its picture. The
     // bitmap holds the part of the frame that can be painted, so a button
-    // far larger than its form costs no more than the form.
+    // far larger than its form costs no more than the form, and it has the
+    // device's density, so a curved frame is as fine as the text.
     TRect shown;
     if (!IntersectRect(shown, rect, FCanvas->ClipRect())) return;
-    TBitmap frame;
-    frame.SetPixelFormat(pf32bit);
-    frame.SetSize(shown.Width(), shown.Height());
-    TCanvas* fc = frame.Canvas();
+    HDC dc = FCanvas->Handle();
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, shown.Width(), shown.Height());
+    if (!memory || !bitmap) {
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        return;
+    }
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    {
+        TCanvas frame;
+        frame.SetHandle(memory);
+        DrawFrameLines(&frame, rect, shown, frameFlags);
+        frame.SetHandle(nullptr);
+    }
+    TransparentBlt(dc, shown.Left, shown.Top, shown.Width(), shown.Height(), memory, 0, 0, shown.Width(),
+                   shown.Height(), clBtnFace);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    FCanvas->Brush()->SetStyle(bsSolid);
+}
+
+void TOrvoButton::DrawFrameLines(TCanvas* fc, const TRect& rect, const TRect& shown, unsigned frameFlags) {
     fc->Brush()->SetColor(clBtnFace);
     fc->FillRect(Rect(0, 0, shown.Width(), shown.Height()));
 
@@ -433,11 +481,6 @@ void TOrvoButton::DrawFrame3D(const TRect& rect, unsigned frameFlags) {
     } else {
         DrawFrameControl(fc->Handle(), &r, DFC_BUTTON, frameFlags);
     }
-
-    TCanvas* canvas = FCanvas.get();
-    canvas->Brush()->SetStyle(bsClear);
-    canvas->BrushCopy(shown, &frame, Rect(0, 0, shown.Width(), shown.Height()), clBtnFace);
-    canvas->Brush()->SetStyle(bsSolid);
 }
 
 void TOrvoButton::PrepareGlyph() {

@@ -109,6 +109,11 @@ private:
     // Fills an outline `width` wide inside the edge of the shape in `rect` with the pen colour.
     void FillOutline(const TRect& rect, int corner, int width);
     void DrawFrame3D(const TRect& rect, unsigned frameFlags);
+    // The frame's lines on clBtnFace, in a canvas whose corner is `shown`'s.
+    void DrawFrameLines(TCanvas* frame, const TRect& rect, const TRect& shown, unsigned frameFlags);
+    // The parent's picture in the device pixels of the window's edge pixels
+    // that lie outside the shape's curve (none at a device pixel ratio of 1).
+    void ShowParentOutsideShape();
     void PrepareGlyph();
     void DrawCaption();
     void DrawGlyph();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/services/DeviceContextQt.h"
+#include "host/services/DevicePixelScale.h"
 #include "host/framework/ControlWidgets.h"
 
 namespace Orvo {
@@ -158,10 +159,13 @@ int SetWindowRgn(HWND window, HRGN region, bool redraw) {
         return 0;
     }
     if (region) {
-        const QRegion* area = RegionArea(region);
+        // Qt's mask is in whole logical pixels: at a device pixel ratio
+        // above 1, every pixel that holds a device pixel of the region's
+        // curve.
+        const QRegion area = WindowShapeArea(region, DevicePixelScale(*w));
         // Qt reads an empty mask as "no mask"; an empty window region hides
         // everything, so keep one pixel-less region out of reach instead.
-        if (area && !area->isEmpty()) w->setMask(*area);
+        if (!area.isEmpty()) w->setMask(area);
         else w->setMask(QRegion(-1, -1, 1, 1));
         DeleteObject(region);
     } else {

@@ -94,9 +94,13 @@ bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, s
 // inside `region` (window coordinates); a click outside reaches whatever lies
 // below. The system owns the region afterwards (it is freed here). A null
 // region gives the whole window back. Answers false for an unknown window.
+// A window is shaped in whole logical pixels: at a device pixel ratio above
+// 1 it takes every pixel holding a device pixel of an elliptic or rounded
+// region's curve, and its own painting decides what shows in the device
+// pixels of those edge pixels that lie outside the curve.
 int SetWindowRgn(HWND window, HRGN region, bool redraw);
-// Copies the window's region into `region`; answers ERROR_REGION when the
-// window has none.
+// Copies the window's region, as the window took it (whole logical pixels),
+// into `region`; answers ERROR_REGION when the window has none.
 int GetWindowRgn(HWND window, HRGN region);
 
 // Cursors. The handles are shapes of the system; SetCursor(nullptr) hides

@@ -293,4 +293,24 @@ bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int x
     return StretchImage(dest, Bounds(x, y, width, height), copy);
 }
 
+bool TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource,
+                    int widthSource, int heightSource, TColor transparent) {
+    HDC d = CheckedDC(dest);
+    HDC s = CheckedDC(source);
+    if (!d || !s) return false;
+    if (width <= 0 || height <= 0 || widthSource <= 0 || heightSource <= 0) return true;
+    if (s->Scale != d->Scale) {
+        TRescaledSource rescaled = Rescaled(*s, d->Scale);
+        return TransparentBlt(dest, x, y, width, height, rescaled.DC.get(), xSource, ySource, widthSource,
+                              heightSource, transparent);
+    }
+    // The source block in its device pixels: of one size with the
+    // destination's, it is copied pixel for pixel.
+    TImageCopy copy;
+    copy.Image = s->Target;
+    copy.Source = DeviceRect(*s, Bounds(xSource, ySource, widthSource, heightSource));
+    copy.Key = ColorToRGB(transparent);
+    return StretchImage(dest, Bounds(x, y, width, height), copy);
+}
+
 }  // namespace Orvo

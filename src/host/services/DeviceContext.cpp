@@ -91,15 +91,7 @@ QRect ToDevice(const TDeviceContext& dc, const QRect& view) {
     return s == 1 ? view : QRect(view.x() * s, view.y() * s, view.width() * s, view.height() * s);
 }
 
-QRegion ToDevice(const TDeviceContext& dc, const QRegion& view) {
-    if (dc.Scale == 1) return view;
-    // Far-away parts (a region may be anywhere) are cut first, so the
-    // scaled coordinates stay ints; no image reaches that far.
-    const QRect nearby(-(1 << 28), -(1 << 28), 1 << 29, 1 << 29);
-    QRegion device;
-    for (const QRect& r : view) device += ToDevice(dc, r & nearby);
-    return device;
-}
+QRegion ToDevice(const TDeviceContext& dc, const QRegion& view) { return ScaledArea(view, dc.Scale); }
 
 void MapLogicalToDevice(QPainter& painter, const TDeviceContext& dc) {
     if (dc.Scale != 1) painter.scale(dc.Scale, dc.Scale);
@@ -114,6 +106,19 @@ QRegion PaintableRect(const TDeviceContext& dc, const QRect& deviceRect) {
 }  // namespace gdi
 
 using namespace gdi;
+
+QRegion ScaledArea(const QRegion& logical, int scale) {
+    if (scale == 1) return logical;
+    // Far-away parts (a region may be anywhere) are cut first, so the
+    // scaled coordinates stay ints; no image reaches that far.
+    const QRect nearby(-(1 << 28), -(1 << 28), 1 << 29, 1 << 29);
+    QRegion device;
+    for (const QRect& r0 : logical) {
+        const QRect r = r0 & nearby;
+        if (!r.isEmpty()) device += QRect(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale);
+    }
+    return device;
+}
 
 std::unique_ptr<TDeviceContext> CreateImageDC(QImage& target, int scale) {
     auto dc = std::make_unique<TDeviceContext>();
@@ -200,11 +205,32 @@ int SelectClipRgn(HDC dc, HRGN region) {
         d->State.Clip.reset();
         return Complexity(d->PaintableArea());
     }
-    const QRegion* area = RegionArea(region);
-    if (!area) return ERROR_REGION;
-    // A region is in whole logical pixels, like the window it was made for.
-    d->State.Clip = ToDevice(*d, *area);
+    const TGdiRegion* r = CheckedRegion(region);
+    if (!r) return ERROR_REGION;
+    // A region is in the logical pixels of the window it was made for; a
+    // curve keeps the device's detail.
+    d->State.Clip = RegionAreaAt(*r->Data, d->Scale, d->Target->rect());
     return Complexity(*d->State.Clip);
+}
+
+int ExtSelectClipRgn(HDC dc, HRGN region, int mode) {
+    HDC d = CheckedDC(dc);
+    if (!d) return ERROR_REGION;
+    if (mode == RGN_COPY) return SelectClipRgn(dc, region);
+    const TGdiRegion* r = CheckedRegion(region);
+    if (!r) return ERROR_REGION;
+    const QRegion area = RegionAreaAt(*r->Data, d->Scale, d->Target->rect());
+    const QRegion current = CurrentClip(*d);
+    QRegion clip;
+    switch (mode) {
+        case RGN_AND: clip = current & area; break;
+        case RGN_OR: clip = current | area; break;
+        case RGN_XOR: clip = current ^ area; break;
+        case RGN_DIFF: clip = current.subtracted(area); break;
+        default: return ERROR_REGION;
+    }
+    d->State.Clip = clip;
+    return Complexity(clip);
 }
 
 int GetClipBox(HDC dc, TRect* box) {

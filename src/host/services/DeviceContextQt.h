@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRegion>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -39,7 +40,13 @@ struct TGdiBitmapData {
 };
 
 struct TGdiRegionData {
-    QRegion Area;  // device pixels
+    QRegion Area;  // device pixels (the logical pixels of the window it is for)
+    // The area at a finer density (scale device pixels a logical pixel),
+    // exact within `limit` (device coordinates): set for the curve of an
+    // elliptic or rounded region and for what moving and combining make of
+    // one, so its edge keeps the detail an Ellipse drawn there has. Null, or
+    // no answer (a part too large to draw), means whole logical pixels.
+    std::function<std::optional<QRegion>(int scale, const QRect& limit)> Finer;
 };
 
 // One saved (or the current) state of a DC.
@@ -102,6 +109,21 @@ QImage* DCImage(HDC dc);
 const QFont* FontOf(HFONT font);
 QImage* BitmapImage(HBITMAP bitmap);
 const QRegion* RegionArea(HRGN region);
+// A region's area at `scale` device pixels a logical pixel, exact within
+// `limit` (device coordinates): a curve at the device's detail (Finer),
+// anything else as whole logical pixels of scale x scale device pixels. At
+// scale 1 the region's own area.
+QRegion RegionAreaAt(const TGdiRegionData& region, int scale, const QRect& limit);
+// Whole logical pixels as blocks of scale x scale device pixels.
+QRegion ScaledArea(const QRegion& logical, int scale);
+// The whole logical pixels that hold any pixel of a device area: the
+// smallest area of whole pixels round it (a window's shape at a device
+// pixel ratio above 1).
+QRegion CoveringPixels(const QRegion& device, int scale);
+// The whole logical pixels a window of `scale` device pixels a logical
+// pixel takes for `region`: its area at scale 1, the pixels covering its
+// curve's device pixels above (empty for a null region).
+QRegion WindowShapeArea(HRGN region, int scale);
 // A new region object holding `area`, owned by the caller (DeleteObject).
 HRGN CreateRegionFrom(const QRegion& area);
 // A new bitmap object holding a copy of `image` converted to RGB32.

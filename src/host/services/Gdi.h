@@ -218,7 +218,12 @@ HGDIOBJ GetCurrentObject(HDC dc, unsigned type);
 // Regions are areas of device pixels. Elliptic and rounded regions cover
 // exactly the pixels that Ellipse / RoundRect fill and outline for the box
 // one pixel smaller on the right and bottom, as the window services' regions
-// do (a region for (0,0,W+1,H+1) matches a shape drawn in (0,0,W,H)).
+// do (a region for (0,0,W+1,H+1) matches a shape drawn in (0,0,W,H)). They
+// keep covering what Ellipse / RoundRect draw on a DC of a device pixel
+// ratio above 1 (FillRgn, the clip functions): there their curve has the
+// device's detail, and so has what OffsetRgn and CombineRgn make of them.
+// Every other region, and what a region answers (GetRgnBox, PtInRegion,
+// EqualRgn), is in whole logical pixels.
 
 constexpr int RGN_AND = 1;
 constexpr int RGN_OR = 2;
@@ -239,6 +244,10 @@ bool EqualRgn(HRGN a, HRGN b);
 // Sets the DC's clip region to a copy of `region` (device coordinates); a
 // null region removes clipping.
 int SelectClipRgn(HDC dc, HRGN region);
+// Combines the DC's clip region (the whole image when it has none) with
+// `region` (device coordinates) by RGN_AND, RGN_OR, RGN_XOR or RGN_DIFF;
+// RGN_COPY is SelectClipRgn. Answers the new clip's complexity.
+int ExtSelectClipRgn(HDC dc, HRGN region, int mode);
 bool FillRgn(HDC dc, HRGN region, HBRUSH brush);
 
 // ---------------------------------------------------------------- drawing
@@ -293,6 +302,12 @@ bool PatBlt(HDC dc, int x, int y, int width, int height, std::uint32_t rop);
 // Negative sizes draw nothing.
 bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource,
                 int widthSource, int heightSource, std::uint32_t rop);
+// StretchBlt's copy, leaving out source pixels of colour `transparent`.
+// Between DCs of one device pixel ratio a block of equal sizes is copied
+// device pixel for device pixel, so what is drawn at a finer density keeps
+// its detail.
+bool TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource,
+                    int widthSource, int heightSource, TColor transparent);
 
 // ---------------------------------------------------------------- text
 // Text is UTF-8. The selected font is used, in the DC's text colour; with

@@ -356,11 +356,11 @@ bool Arc(HDC dc, int left, int top, int right, int bottom, int xStart, int yStar
 
 bool FillRgn(HDC dc, HRGN region, HBRUSH brush) {
     HDC d = CheckedDC(dc);
-    const QRegion* area = RegionArea(region);
+    const TGdiRegion* r = CheckedRegion(region);
     TGdiBrush* b = CheckedBrush(brush);
-    if (!d || !area || !b) return false;
+    if (!d || !r || !b) return false;
     if (b->Style == BS_NULL) return true;
-    FillRegion(*d->Target, ToDevice(*d, *area) & d->PaintableArea(), ToPixel(b->Color));
+    FillRegion(*d->Target, RegionAreaAt(*r->Data, d->Scale, d->Target->rect()) & d->PaintableArea(), ToPixel(b->Color));
     return true;
 }
 
