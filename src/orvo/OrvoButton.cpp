@@ -1,6 +1,7 @@
 #include "orvo/OrvoButton.h"
 
 #include <algorithm>
+#include <string>
 
 #include "host/framework/Classes.h"
 #include "host/services/Colors.h"
@@ -430,7 +431,10 @@ void TOrvoButton::DrawFrame3D(const TRect& rect, unsigned frameFlags) {
     if (!memory || !bitmap) {
         DeleteObject(bitmap);
         DeleteDC(memory);
-        return;
+        // As a picture of that size would: a painting error, which leaves
+        // the canvas detached and the device context restored.
+        throw EInvalidGraphic("the 3-D frame's bitmap of " + std::to_string(shown.Width()) + " x " +
+                              std::to_string(shown.Height()) + " pixels cannot be made");
     }
     HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
     {

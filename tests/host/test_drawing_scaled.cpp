@@ -1,7 +1,8 @@
 // Device contexts with two device pixels per logical pixel (a window at a
 // device pixel ratio of 2): whatever is drawn in whole logical pixels comes
-// out as the ratio-1 picture with each pixel a 2 x 2 block; text is drawn at
-// the finer resolution; what callers read back stays logical.
+// out as the ratio-1 picture with each pixel a 2 x 2 block; text and the
+// curves of shapes and of shape regions are drawn at the finer resolution;
+// what callers read back stays logical.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -43,6 +44,20 @@ QRect InkBounds(const QImage& image) {
         for (int x = 0; x < image.width(); ++x)
             if ((image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) bounds |= QRect(x, y, 1, 1);
     return bounds;
+}
+
+// Logical pixels whose block of scale x scale device pixels is not of one
+// colour: where a curve is drawn finer than whole pixels.
+int MixedBlocks(const QImage& image, int scale) {
+    int count = 0;
+    for (int y = 0; y + scale <= image.height(); y += scale)
+        for (int x = 0; x + scale <= image.width(); x += scale) {
+            bool mixed = false;
+            for (int dy = 0; dy < scale; ++dy)
+                for (int dx = 0; dx < scale; ++dx) mixed |= image.pixel(x + dx, y + dy) != image.pixel(x, y);
+            count += mixed;
+        }
+    return count;
 }
 
 // Moves the origin and clips the way a transparent child asks its parent to
@@ -92,9 +107,12 @@ TEST(DrawingScaled, WholePixelDrawingIsTheRatioOnePictureInTwoByTwoBlocks) {
              InvertRect(dc, Rect(5, 0, 9, 12));
              PatBlt(dc, 0, 6, 6, 2, BLACKNESS);
          }},
-        {"region fill", [](HDC dc) {
-             HRGN region = CreateEllipticRgn(1, 1, 12, 10);
+        {"rectangular region fill", [](HDC dc) {
+             HRGN region = CreateRectRgn(1, 1, 12, 10);
+             HRGN hole = CreateRectRgn(4, 3, 6, 8);
+             CombineRgn(region, region, hole, RGN_DIFF);
              FillRgn(dc, region, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+             DeleteObject(hole);
              DeleteObject(region);
          }},
         {"glyph bitmap copied, stretched and keyed", [](HDC dc) {
@@ -227,4 +245,109 @@ TEST(DrawingScaled, FarAwayCoordinatesAreClampedNotOverflowed) {
     EXPECT_TRUE(LineTo(s.dc(), 1000, 0));
     EXPECT_TRUE(DrawFocusRect(s.dc(), Rect(-5, -5, 5000, 5000)));
     EXPECT_EQ(s.Count(clBlack), 20 * 20);
+}
+
+// An elliptic or rounded region covers what Ellipse / RoundRect draw at the
+// DC's density, also once moved and combined, whether filled or clipped to;
+// a window shaped by it takes the whole pixels round that curve.
+TEST(DrawingScaled, ShapeRegionsKeepTheCurveTheShapeHasAtTheDevicesDensity) {
+    struct TShape {
+        const char* Name;
+        std::function<HRGN(int, int, int, int)> Region;  // for a box one pixel larger than the drawn one
+        std::function<void(HDC, int, int, int, int)> Draw;
+    };
+    const std::vector<TShape> shapes{
+        {"ellipse", [](int l, int t, int r, int b) { return CreateEllipticRgn(l, t, r + 1, b + 1); },
+         [](HDC dc, int l, int t, int r, int b) { Ellipse(dc, l, t, r, b); }},
+        {"rounded rectangle", [](int l, int t, int r, int b) { return CreateRoundRectRgn(l, t, r + 1, b + 1, 9, 7); },
+         [](HDC dc, int l, int t, int r, int b) { RoundRect(dc, l, t, r, b, 9, 7); }},
+    };
+    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    for (const TShape& shape : shapes) {
+        for (int scale : {2, 3}) {
+            SCOPED_TRACE(std::string(shape.Name) + " at ratio " + std::to_string(scale));
+            // The shapes, black on white, on a DC placed as a child's: a ring
+            // (the outer shape less one 2 pixels inside it) moved by (2, 1).
+            TTestSurface outer(30, 20, clWhite, scale), inner(30, 20, clWhite, scale);
+            for (TTestSurface* s : {&outer, &inner}) {
+                SetViewportOrgEx(s->dc(), 3, 2, nullptr);
+                SelectObject(s->dc(), GetStockObject(BLACK_PEN));
+                SelectObject(s->dc(), black);
+            }
+            shape.Draw(outer.dc(), 3, 2, 24, 16);
+            shape.Draw(inner.dc(), 5, 4, 22, 14);
+            // As at ratio 1, the shape fills its box's pixels and no more.
+            EXPECT_EQ(InkBounds(outer.Image), QRect(6 * scale, 4 * scale, 21 * scale, 14 * scale));
+            TTestSurface filled(30, 20, clWhite, scale), clipped(30, 20, clWhite, scale);
+            HRGN ring = shape.Region(1, 1, 22, 15);
+            HRGN hole = shape.Region(3, 3, 20, 13);
+            CombineRgn(ring, ring, hole, RGN_DIFF);
+            OffsetRgn(ring, 2 + 3, 1 + 2);  // the region is in device coordinates: the origin too
+            SetViewportOrgEx(filled.dc(), 3, 2, nullptr);
+            EXPECT_TRUE(FillRgn(filled.dc(), ring, black));
+            EXPECT_EQ(SelectClipRgn(clipped.dc(), ring), COMPLEXREGION);
+            PatBlt(clipped.dc(), 0, 0, 30, 20, BLACKNESS);
+            int ringPixels = 0, wrong = 0;
+            for (int y = 0; y < filled.Image.height(); ++y)
+                for (int x = 0; x < filled.Image.width(); ++x) {
+                    const bool expected = outer.At(x, y) == clBlack && inner.At(x, y) == clWhite;
+                    ringPixels += expected;
+                    wrong += (filled.At(x, y) == clBlack) != expected || (clipped.At(x, y) == clBlack) != expected;
+                }
+            EXPECT_GT(ringPixels, 100 * scale);
+            EXPECT_EQ(wrong, 0);
+            // Finer than whole pixels: the curve cuts through logical pixels.
+            EXPECT_GT(MixedBlocks(filled.Image, scale), 8);
+            // What the region answers stays logical.
+            TRect box;
+            GetRgnBox(ring, &box);
+            EXPECT_EQ(box, Rect(6, 4, 27, 18));
+            EXPECT_TRUE(PtInRegion(ring, 6, 10));
+            EXPECT_FALSE(PtInRegion(ring, 16, 10));
+            // A window shaped by the outer shape: every pixel holding one of its
+            // device pixels, and nothing more.
+            HRGN window = shape.Region(0, 0, 21, 14);
+            const QRegion taken = WindowShapeArea(window, scale);
+            TTestSurface drawn(30, 20, clWhite, scale);
+            SelectObject(drawn.dc(), GetStockObject(BLACK_PEN));
+            SelectObject(drawn.dc(), black);
+            shape.Draw(drawn.dc(), 0, 0, 21, 14);
+            int mismatched = 0;
+            for (int y = 0; y < 20; ++y)
+                for (int x = 0; x < 30; ++x) {
+                    bool holds = false;
+                    for (int dy = 0; dy < scale; ++dy)
+                        for (int dx = 0; dx < scale; ++dx) holds |= drawn.At(x * scale + dx, y * scale + dy) == clBlack;
+                    mismatched += holds != taken.contains(QPoint(x, y));
+                }
+            EXPECT_EQ(mismatched, 0);
+            EXPECT_EQ(WindowShapeArea(window, 1), *RegionArea(window));
+            for (HRGN r : {ring, hole, window}) DeleteObject(r);
+        }
+    }
+}
+
+// A frame drawn off screen on a bitmap of the window's density and copied
+// back without its key colour keeps its device pixels.
+TEST(DrawingScaled, TransparentCopyBetweenOneDensityKeepsTheDevicePixels) {
+    TTestSurface window(40, 20, clWhite, kScale), direct(40, 20, clWhite, kScale);
+    PatBlt(window.dc(), 0, 0, 40, 20, BLACKNESS);
+    PatBlt(direct.dc(), 0, 0, 40, 20, BLACKNESS);
+    HDC mem = CreateCompatibleDC(window.dc());
+    HBITMAP bitmap = CreateCompatibleBitmap(window.dc(), 30, 12);
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    PatBlt(mem, 0, 0, 30, 12, WHITENESS);
+    for (HDC dc : {mem, direct.dc()}) {
+        SelectObject(dc, GetStockObject(GRAY_BRUSH));
+        SelectObject(dc, GetStockObject(NULL_PEN));
+    }
+    Ellipse(mem, 2, 1, 28, 11);
+    SetViewportOrgEx(direct.dc(), 5, 4, nullptr);
+    Ellipse(direct.dc(), 2, 1, 28, 11);
+    EXPECT_TRUE(TransparentBlt(window.dc(), 5, 4, 30, 12, mem, 0, 0, 30, 12, clWhite));
+    EXPECT_EQ(window.Image, direct.Image);
+    EXPECT_GT(MixedBlocks(window.Image, kScale), 8);
+    SelectObject(mem, old);
+    DeleteObject(bitmap);
+    DeleteDC(mem);
 }

@@ -93,6 +93,16 @@ bool PenIsNull(const TDeviceContext& d) { return !d.State.Pen || d.State.Pen->St
 bool BrushIsNull(const TDeviceContext& d) { return !d.State.Brush || d.State.Brush->Style == BS_NULL; }
 int PenWidth(const TDeviceContext& d) { return d.State.Pen ? std::max(d.State.Pen->Width, 1) : 1; }
 
+// A curve drawn with a pen of odd width has its outer edge half a pixel
+// outside the path: at ratio 1 the raster gives that half to the right and
+// bottom, so the shape stays in its box's pixels (left, top, right - 1,
+// bottom - 1). Finer, both halves would show and the shape would hang half
+// a logical pixel up and left of its box; the path is moved by that half
+// instead, so the shape fills its box's device pixels as it does at ratio 1.
+void KeepShapeInItsBox(QPainter& painter, const TDeviceContext& d) {
+    if (d.Scale > 1 && !PenIsNull(d) && PenWidth(d) % 2 == 1) painter.translate(0.5, 0.5);
+}
+
 // A one-pixel line from (x0,y0) towards (x1,y1), in whole logical pixels
 // (ViewX / ViewY), the end point left out (the window services' rule, so
 // polylines join without drawing a corner twice).
@@ -312,6 +322,7 @@ bool Ellipse(HDC dc, int left, int top, int right, int bottom) {
     const TRect box = Normalized(left, top, right, bottom);
     if (box.IsEmpty()) return true;
     TDcPainter p(*d);
+    KeepShapeInItsBox(*p, *d);
     p->setPen(PenOf(*d));
     p->setBrush(BrushOf(*d));
     p->drawEllipse(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1));
@@ -324,6 +335,7 @@ bool RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidt
     const TRect box = Normalized(left, top, right, bottom);
     if (box.IsEmpty()) return true;
     TDcPainter p(*d);
+    KeepShapeInItsBox(*p, *d);
     p->setPen(PenOf(*d));
     p->setBrush(BrushOf(*d));
     const QRect r(box.Left, box.Top, box.Width() - 1, box.Height() - 1);
@@ -348,6 +360,7 @@ bool Arc(HDC dc, int left, int top, int right, int bottom, int xStart, int yStar
     double span = angle(xEnd, yEnd) - a0;
     while (span <= 0) span += 360.0;  // equal radials draw the whole ellipse
     TDcPainter p(*d);
+    KeepShapeInItsBox(*p, *d);
     p->setPen(PenOf(*d));
     p->drawArc(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(a0 * 16)),
                int(std::lround(span * 16)));

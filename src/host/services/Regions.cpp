@@ -47,7 +47,9 @@ std::optional<QRegion> DrawnShapeArea(gdi::TShapeKind kind, const QRect& box, in
         box.height() > kFar)
         return std::nullopt;
     const QRect deviceBox(box.x() * scale, box.y() * scale, box.width() * scale, box.height() * scale);
-    const QRect part0 = deviceBox & limit;
+    // A pixel round the box too: what is drawn for a box stays in it, but the
+    // region must hold whatever is.
+    const QRect part0 = deviceBox.adjusted(-scale, -scale, scale, scale) & limit;
     if (part0.isEmpty()) return QRegion();
     // Whole logical pixels, so the DC's origin can put the part at the mask's corner.
     const int left = FloorDiv(part0.left(), scale), top = FloorDiv(part0.top(), scale);
