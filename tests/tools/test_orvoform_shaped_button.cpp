@@ -1,9 +1,14 @@
-// The shaped button as orvoform renders it, at device pixel ratios 1 and 2:
+// The shaped button as orvoform renders it, at device pixel ratios 1 to 3:
 // curved outlines fill the window region to its edge (no face pixel lies
-// between the outline and what shows through outside the region), and a
-// wrapped caption with "&&" shows whole.
+// between the outline and what shows through outside the region), above
+// ratio 1 at the device's resolution, and a wrapped caption with "&&" shows
+// whole.
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -57,11 +62,11 @@ QImage Render(const QByteArray& form, const QStringList& steps, int scale, std::
 
 // Face pixels that touch (side by side or one above the other) a pixel
 // outside the window region, which shows the form's colour.
-int FaceTouchingOutside(const QImage& image, const QRect& area) {
+int FaceTouchingOutside(const QImage& image, const QRect& area, QRgb face = kLimePixel) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (image.pixel(x, y) != kLimePixel) continue;
+            if (image.pixel(x, y) != face) continue;
             const bool outsideNext = image.pixel(x - 1, y) == kFormPixel || image.pixel(x + 1, y) == kFormPixel ||
                                      image.pixel(x, y - 1) == kFormPixel || image.pixel(x, y + 1) == kFormPixel;
             count += outsideNext;
@@ -76,7 +81,123 @@ int CountPixel(const QImage& image, const QRect& area, QRgb pixel) {
     return count;
 }
 
+// Form pixels lying between the button's pixels of a row or a column of
+// `area`: the parent showing inside the shape.
+int FormInsideTheShape(const QImage& image, const QRect& area) {
+    int count = 0;
+    const auto scan = [&](int n, const std::function<QRgb(int)>& at) {
+        int first = -1, last = -1;
+        for (int i = 0; i < n; ++i)
+            if (at(i) != kFormPixel) {
+                if (first < 0) first = i;
+                last = i;
+            }
+        for (int i = first + 1; first >= 0 && i < last; ++i) count += at(i) == kFormPixel;
+    };
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        scan(area.width(), [&](int i) { return image.pixel(area.left() + i, y); });
+    for (int x = area.left(); x <= area.right(); ++x)
+        scan(area.height(), [&](int i) { return image.pixel(x, area.top() + i); });
+    return count;
+}
+
+// The steps of a curve's lower right quarter in `area` (from the button's
+// middle to its bottom right): the rows where the rightmost pixel that is
+// not the form's moves.
+int EdgeSteps(const QImage& image, const QRect& area) {
+    int steps = 0, previous = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        int edge = -1;
+        for (int x = area.right(); x >= area.left() && edge < 0; --x)
+            if (image.pixel(x, y) != kFormPixel) edge = x;
+        if (edge < 0) continue;
+        steps += previous >= 0 && edge != previous;
+        previous = edge;
+    }
+    return steps;
+}
+
 }  // namespace
+
+// At ratios 2 and 3 the curve is drawn at the device's resolution, not as
+// the ratio-1 pixels enlarged: its edge has about the ratio times as many
+// steps, and the outline, the window region and the parent's picture still
+// agree device pixel for device pixel.
+TEST(OrvoformShapedButton, CurvedEdgeIsAsFineAsTheDevicesPixels) {
+    struct TCase {
+        const char* Name;
+        std::string Lines;
+        QStringList Steps;
+    };
+    const std::vector<TCase> cases{
+        {"flat ellipse", "    Shape = stEllipse\n    Ctl3D = False\n", {}},
+        {"3-D ellipse", "    Shape = stEllipse\n", {}},
+        {"focused ellipse", "    Shape = stEllipse\n", {QStringLiteral("focus:B1")}},
+        {"Default ellipse, hot", "    Shape = stEllipse\n    Default = True\n", {QStringLiteral("hover:B1")}},
+        {"pressed ellipse", "    Shape = stEllipse\n    HotTrack = False\n", {QStringLiteral("press:B1")}},
+        {"focused circle", "    Shape = stCircle\n", {QStringLiteral("focus:B1")}},
+        {"flat rounded rectangle", "    Shape = stRoundRect\n    Ctl3D = False\n", {}},
+        {"focused rounded square", "    Shape = stRoundSquare\n", {QStringLiteral("focus:B1")}},
+    };
+    for (const TCase& c : cases) {
+        int stepsAtOne = 0;
+        for (int scale : {1, 2, 3}) {
+            SCOPED_TRACE(std::string(c.Name) + " at ratio " + std::to_string(scale));
+            std::string error;
+            const QImage image = Render(ButtonForm(c.Lines), c.Steps, scale, error);
+            ASSERT_FALSE(image.isNull()) << error;
+            // The button (121 x 61 at (20, 20), a square of 61 for the square
+            // shapes) and a pixel of form round it.
+            const int side = c.Lines.find("Square") != std::string::npos || c.Lines.find("Circle") != std::string::npos
+                                 ? 61 : 121;
+            const QRect around(19 * scale, 19 * scale, (side + 2) * scale, 63 * scale);
+            const QRect quarter((20 + side / 2) * scale, 50 * scale, (side / 2 + 2) * scale, 32 * scale);
+            const int steps = EdgeSteps(image, quarter);
+            if (scale == 1) {
+                stepsAtOne = steps;
+                EXPECT_GT(steps, 8);
+            } else {
+                EXPECT_GE(steps * 4, stepsAtOne * scale * 3) << steps << " steps, " << stepsAtOne << " at ratio 1";
+                EXPECT_LE(steps * 4, stepsAtOne * scale * 5) << steps << " steps, " << stepsAtOne << " at ratio 1";
+            }
+            const QRgb face = image.pixel((20 + side / 2) * scale, 50 * scale);
+            EXPECT_NE(face, kFormPixel);
+            EXPECT_EQ(FaceTouchingOutside(image, around, face), 0);
+            EXPECT_EQ(FormInsideTheShape(image, around), 0);
+        }
+    }
+}
+
+// At ratio 2 and 3 the window takes the whole pixels round the finer curve:
+// a press on a pixel that shows only the parent does not press the button,
+// one on a pixel the curve passes through does.
+TEST(OrvoformShapedButton, PressJustOutsideTheFinerCurveReachesTheForm) {
+    const QByteArray form = ButtonForm("    Shape = stEllipse\n    Ctl3D = False\n    HotTrack = False\n");
+    for (int scale : {2, 3}) {
+        SCOPED_TRACE("ratio " + std::to_string(scale));
+        std::string error;
+        const QImage idle = Render(form, {}, scale, error);
+        ASSERT_FALSE(idle.isNull()) << error;
+        // Along the lower right curve, the last pixel of the row holding a
+        // device pixel of the button.
+        const int y = 70;
+        int edge = -1;
+        for (int x = 141; x > 80 && edge < 0; --x)
+            for (int d = 0; d < scale * scale && edge < 0; ++d)
+                if (idle.pixel(x * scale + d % scale, y * scale + d / scale) != kFormPixel) edge = x;
+        ASSERT_GT(edge, 80);
+        const auto pressAt = [&](int x) {
+            const QString step = QStringLiteral("press:B1@%1,%2").arg(x - 20).arg(y - 20);
+            return Render(form, {step}, scale, error);
+        };
+        const QImage outside = pressAt(edge + 1);
+        ASSERT_FALSE(outside.isNull()) << error;
+        EXPECT_EQ(outside, idle);
+        const QImage onTheCurve = pressAt(edge);
+        ASSERT_FALSE(onTheCurve.isNull()) << error;
+        EXPECT_NE(onTheCurve, idle);
+    }
+}
 
 TEST(OrvoformShapedButton, CurvedOutlinesReachTheWindowRegionsEdge) {
     struct TCase {
