@@ -17,7 +17,6 @@
 namespace {
 
 constexpr QRgb kFormPixel = 0xFFC8D2DCu;  // $00DCD2C8
-constexpr QRgb kLimePixel = 0xFF00FF00u;  // $0000FF00, the face
 
 // A form of colour kFormPixel with one lime button B1 at (20, 20), 121 x 61
 // unless a case says, and a check box C1, with what a case adds to the
@@ -60,9 +59,9 @@ QImage Render(const QByteArray& form, const QStringList& steps, int scale, std::
     return QImage(out).convertToFormat(QImage::Format_RGB32);
 }
 
-// Face pixels that touch (side by side or one above the other) a pixel
+// Face pixels (of colour `face`) that touch (side by side or one above the other) a pixel
 // outside the window region, which shows the form's colour.
-int FaceTouchingOutside(const QImage& image, const QRect& area, QRgb face = kLimePixel) {
+int FaceTouchingOutside(const QImage& image, const QRect& area, QRgb face) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -119,55 +118,6 @@ int EdgeSteps(const QImage& image, const QRect& area) {
 
 }  // namespace
 
-// At ratios 2 and 3 the curve is drawn at the device's resolution, not as
-// the ratio-1 pixels enlarged: its edge has about the ratio times as many
-// steps, and the outline, the window region and the parent's picture still
-// agree device pixel for device pixel.
-TEST(OrvoformShapedButton, CurvedEdgeIsAsFineAsTheDevicesPixels) {
-    struct TCase {
-        const char* Name;
-        std::string Lines;
-        QStringList Steps;
-    };
-    const std::vector<TCase> cases{
-        {"flat ellipse", "    Shape = stEllipse\n    Ctl3D = False\n", {}},
-        {"3-D ellipse", "    Shape = stEllipse\n", {}},
-        {"focused ellipse", "    Shape = stEllipse\n", {QStringLiteral("focus:B1")}},
-        {"Default ellipse, hot", "    Shape = stEllipse\n    Default = True\n", {QStringLiteral("hover:B1")}},
-        {"pressed ellipse", "    Shape = stEllipse\n    HotTrack = False\n", {QStringLiteral("press:B1")}},
-        {"focused circle", "    Shape = stCircle\n", {QStringLiteral("focus:B1")}},
-        {"flat rounded rectangle", "    Shape = stRoundRect\n    Ctl3D = False\n", {}},
-        {"focused rounded square", "    Shape = stRoundSquare\n", {QStringLiteral("focus:B1")}},
-    };
-    for (const TCase& c : cases) {
-        int stepsAtOne = 0;
-        for (int scale : {1, 2, 3}) {
-            SCOPED_TRACE(std::string(c.Name) + " at ratio " + std::to_string(scale));
-            std::string error;
-            const QImage image = Render(ButtonForm(c.Lines), c.Steps, scale, error);
-            ASSERT_FALSE(image.isNull()) << error;
-            // The button (121 x 61 at (20, 20), a square of 61 for the square
-            // shapes) and a pixel of form round it.
-            const int side = c.Lines.find("Square") != std::string::npos || c.Lines.find("Circle") != std::string::npos
-                                 ? 61 : 121;
-            const QRect around(19 * scale, 19 * scale, (side + 2) * scale, 63 * scale);
-            const QRect quarter((20 + side / 2) * scale, 50 * scale, (side / 2 + 2) * scale, 32 * scale);
-            const int steps = EdgeSteps(image, quarter);
-            if (scale == 1) {
-                stepsAtOne = steps;
-                EXPECT_GT(steps, 8);
-            } else {
-                EXPECT_GE(steps * 4, stepsAtOne * scale * 3) << steps << " steps, " << stepsAtOne << " at ratio 1";
-                EXPECT_LE(steps * 4, stepsAtOne * scale * 5) << steps << " steps, " << stepsAtOne << " at ratio 1";
-            }
-            const QRgb face = image.pixel((20 + side / 2) * scale, 50 * scale);
-            EXPECT_NE(face, kFormPixel);
-            EXPECT_EQ(FaceTouchingOutside(image, around, face), 0);
-            EXPECT_EQ(FormInsideTheShape(image, around), 0);
-        }
-    }
-}
-
 // At ratio 2 and 3 the window takes the whole pixels round the finer curve:
 // a press on a pixel that shows only the parent does not press the button,
 // one on a pixel the curve passes through does.
@@ -199,38 +149,61 @@ TEST(OrvoformShapedButton, PressJustOutsideTheFinerCurveReachesTheForm) {
     }
 }
 
+// Curved outlines fill the window region to its edge, at every ratio. At
+// ratios 2 and 3 the curve is drawn at the device's resolution, not as the
+// ratio-1 pixels enlarged: its edge has about the ratio times as many steps,
+// and the outline, the window region and the parent's picture still agree
+// device pixel for device pixel.
 TEST(OrvoformShapedButton, CurvedOutlinesReachTheWindowRegionsEdge) {
     struct TCase {
         const char* Name;
         std::string Lines;
         QStringList Steps;
+        int Side;  // the button's width: 121, or 61 for the square shapes
     };
     const std::vector<TCase> cases{
-        {"flat ellipse", "    Shape = stEllipse\n    Ctl3D = False\n", {}},
-        {"focused ellipse", "    Shape = stEllipse\n", {QStringLiteral("focus:B1")}},
-        {"Default ellipse", "    Shape = stEllipse\n    Default = True\n", {}},
-        {"pressed ellipse", "    Shape = stEllipse\n    HotTrack = False\n", {QStringLiteral("press:B1")}},
-        {"focused circle", "    Shape = stCircle\n", {QStringLiteral("focus:B1")}},
-        {"focused rounded rectangle", "    Shape = stRoundRect\n", {QStringLiteral("focus:B1")}},
+        {"flat ellipse", "    Shape = stEllipse\n    Ctl3D = False\n", {}, 121},
+        {"3-D ellipse", "    Shape = stEllipse\n", {}, 121},
+        {"focused ellipse", "    Shape = stEllipse\n", {QStringLiteral("focus:B1")}, 121},
+        {"Default ellipse, hot", "    Shape = stEllipse\n    Default = True\n", {QStringLiteral("hover:B1")}, 121},
+        {"pressed ellipse", "    Shape = stEllipse\n    HotTrack = False\n", {QStringLiteral("press:B1")}, 121},
+        {"focused circle", "    Shape = stCircle\n", {QStringLiteral("focus:B1")}, 61},
+        {"flat rounded rectangle", "    Shape = stRoundRect\n    Ctl3D = False\n", {}, 121},
+        {"focused rounded rectangle", "    Shape = stRoundRect\n", {QStringLiteral("focus:B1")}, 121},
+        {"focused rounded square", "    Shape = stRoundSquare\n", {QStringLiteral("focus:B1")}, 61},
     };
     for (const TCase& c : cases) {
-        for (int scale : {1, 2}) {
+        int stepsAtOne = 0;
+        for (int scale : {1, 2, 3}) {
             SCOPED_TRACE(std::string(c.Name) + " at ratio " + std::to_string(scale));
             std::string error;
             const QImage image = Render(ButtonForm(c.Lines), c.Steps, scale, error);
             ASSERT_FALSE(image.isNull()) << error;
-            // The button and a pixel of form round it.
-            const QRect around(19 * scale, 19 * scale, 123 * scale, 63 * scale);
-            EXPECT_GT(CountPixel(image, around, kLimePixel), 1000 * scale * scale);
+            // The button (at (20, 20), 61 high) and a pixel of form round it.
+            const QRect around(19 * scale, 19 * scale, (c.Side + 2) * scale, 63 * scale);
+            const QRgb face = image.pixel((20 + c.Side / 2) * scale, 50 * scale);
+            EXPECT_NE(face, kFormPixel);
+            EXPECT_GT(CountPixel(image, around, face), 1000 * scale * scale * c.Side / 121);
             EXPECT_GT(CountPixel(image, around, kFormPixel), 0);  // the corners are cut off
-            EXPECT_EQ(FaceTouchingOutside(image, around), 0);
+            EXPECT_EQ(FaceTouchingOutside(image, around, face), 0);
+            EXPECT_EQ(FormInsideTheShape(image, around), 0);
+            // The lower right quarter of the curve.
+            const QRect quarter((20 + c.Side / 2) * scale, 50 * scale, (c.Side / 2 + 2) * scale, 32 * scale);
+            const int steps = EdgeSteps(image, quarter);
+            if (scale == 1) {
+                stepsAtOne = steps;
+                EXPECT_GT(steps, 8);
+            } else {
+                EXPECT_GE(steps * 4, stepsAtOne * scale * 3) << steps << " steps, " << stepsAtOne << " at ratio 1";
+                EXPECT_LE(steps * 4, stepsAtOne * scale * 5) << steps << " steps, " << stepsAtOne << " at ratio 1";
+            }
             // The outline is two logical pixels wide where the shape meets
             // its box: the left end of the middle row (not a circle's).
             if (c.Lines.find("stEllipse") != std::string::npos) {
                 const int y = 50 * scale;
                 const QRgb edge = image.pixel(20 * scale, y);
                 EXPECT_NE(edge, kFormPixel);
-                EXPECT_NE(edge, kLimePixel);
+                EXPECT_NE(edge, face);
                 EXPECT_EQ(image.pixel(19 * scale, y), kFormPixel);
             }
         }
