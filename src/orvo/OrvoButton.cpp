@@ -216,9 +216,21 @@ void TOrvoButton::ApplyWindowRegion() {
     // window before it is complete): such a button takes its region when
     // its window is created (CreateWindowDone).
     if (!HandleAllocated() && (!Parent() || ComponentState().Contains(csLoading))) return;
-    HRGN region = CreateShapeRgn(FShape, Rect(0, 0, Width(), Height()), RoundCorner(FShapeSize));
+    const TRect box = Rect(0, 0, Width(), Height());
+    HRGN region = CreateShapeRgn(FShape, box, RoundCorner(FShapeSize));
     // The window owns the region from here on.
     SetWindowRgn(Handle(), region, true);
+    FOutsideShape.reset();
+    if (!IsEllipticShape(FShape) && !IsRoundedShape(FShape)) return;
+    HRGN outside = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(Handle(), outside) == ERROR_REGION) {
+        DeleteObject(outside);
+        return;
+    }
+    HRGN shape = CreateShapeRgn(FShape, box, RoundCorner(FShapeSize));
+    CombineRgn(outside, outside, shape, RGN_DIFF);
+    DeleteObject(shape);
+    FOutsideShape.reset(outside);
 }
 
 // ---------------------------------------------------------------- messages
@@ -350,18 +362,16 @@ void TOrvoButton::ShowParentOutsideShape() {
     // the parent's picture, as the corners outside the window do; the face,
     // outline and frame were drawn at the device's detail up to the curve.
     // At ratio 1 the window and the shape are the same pixels.
-    if (!IsEllipticShape(FShape) && !IsRoundedShape(FShape)) return;
+    if (!FOutsideShape || !HandleAllocated()) return;
     HDC dc = FCanvas->Handle();
     HRGN outside = CreateRectRgn(0, 0, 0, 0);
-    if (GetWindowRgn(Handle(), outside) != ERROR_REGION) {
-        HRGN shape = CreateShapeRgn(FShape, Rect(0, 0, Width(), Height()), RoundCorner(FShapeSize));
-        CombineRgn(outside, outside, shape, RGN_DIFF);
-        DeleteObject(shape);
-        // Regions lie where they are given on the device context: moved by
-        // its origin as the rest of the drawing is.
-        TPoint origin{};
-        GetViewportOrgEx(dc, &origin);
-        OffsetRgn(outside, origin.X, origin.Y);
+    CombineRgn(outside, FOutsideShape.get(), nullptr, RGN_COPY);
+    // Regions lie where they are given on the device context: moved by its
+    // origin as the rest of the drawing is.
+    TPoint origin{};
+    GetViewportOrgEx(dc, &origin);
+    OffsetRgn(outside, origin.X, origin.Y);
+    {
         TSavedDC saved(dc);
         TRect box;
         if (saved.Saved() && ExtSelectClipRgn(dc, outside, RGN_AND) > NULLREGION && GetClipBox(dc, &box) > NULLREGION)

@@ -146,6 +146,14 @@ private:
     TShapeType FShape = stRectangle;
     std::unique_ptr<TBitmap> FImage;
     bool FWordWrap = false;
+
+    struct TRegionDeleter {
+        void operator()(HRGN region) const { DeleteObject(region); }
+    };
+    // What the window takes beyond the shape, made with the window region:
+    // empty at a device pixel ratio of 1, above it the edge pixels' device
+    // pixels outside the curve. Null for the rectangular shapes.
+    std::unique_ptr<TGdiRegion, TRegionDeleter> FOutsideShape;
 };
 
 }  // namespace Orvo

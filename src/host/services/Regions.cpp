@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -146,10 +147,23 @@ HRGN NewRegion(const QRegion& area) {
 // one the region was asked for), which keeps its curve at finer densities.
 HRGN NewShapeRegion(TShapeKind kind, const QRect& box, int ellipseWidth, int ellipseHeight) {
     HRGN region = NewRegion(ShapeArea(kind, box, ellipseWidth, ellipseHeight));
-    if (!box.isEmpty())
-        region->Data->Finer = [kind, box, ellipseWidth, ellipseHeight](int scale, const QRect& limit) {
-            return DrawnShapeArea(kind, box, ellipseWidth, ellipseHeight, scale, limit);
-        };
+    if (box.isEmpty()) return region;
+    // The last area drawn, shared by the region's copies: a region kept for
+    // the paints of a window is drawn once for its density and paint buffer.
+    struct TLastDrawn {
+        int Scale = 0;
+        QRect Limit;
+        std::optional<QRegion> Area;
+    };
+    auto last = std::make_shared<TLastDrawn>();
+    region->Data->Finer = [kind, box, ellipseWidth, ellipseHeight, last](int scale, const QRect& limit) {
+        if (last->Scale != scale || last->Limit != limit) {
+            last->Area = DrawnShapeArea(kind, box, ellipseWidth, ellipseHeight, scale, limit);
+            last->Scale = scale;
+            last->Limit = limit;
+        }
+        return last->Area;
+    };
     return region;
 }
 
