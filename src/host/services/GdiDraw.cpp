@@ -93,14 +93,16 @@ bool PenIsNull(const TDeviceContext& d) { return !d.State.Pen || d.State.Pen->St
 bool BrushIsNull(const TDeviceContext& d) { return !d.State.Brush || d.State.Brush->Style == BS_NULL; }
 int PenWidth(const TDeviceContext& d) { return d.State.Pen ? std::max(d.State.Pen->Width, 1) : 1; }
 
-// A curve drawn with a pen of odd width has its outer edge half a pixel
-// outside the path: at ratio 1 the raster gives that half to the right and
-// bottom, so the shape stays in its box's pixels (left, top, right - 1,
-// bottom - 1). Finer, both halves would show and the shape would hang half
-// a logical pixel up and left of its box; the path is moved by that half
-// instead, so the shape fills its box's device pixels as it does at ratio 1.
+// Qt's raster puts a path's integer coordinates on pixel corners, so a
+// one-pixel pen's outer edge lies half a pixel outside the path: at ratio 1
+// that half is given to the right and bottom, and the shape stays in its
+// box's pixels (left, top, right - 1, bottom - 1). Finer, both halves would
+// show and the shape would hang half a logical pixel up and left of its box.
+// Every curve is moved by that half instead (whatever its pen, so shapes
+// drawn over one another keep their places), and a one-pixel outline fills
+// its box's device pixels as it does at ratio 1.
 void KeepShapeInItsBox(QPainter& painter, const TDeviceContext& d) {
-    if (d.Scale > 1 && !PenIsNull(d) && PenWidth(d) % 2 == 1) painter.translate(0.5, 0.5);
+    if (d.Scale > 1) painter.translate(0.5, 0.5);
 }
 
 // A one-pixel line from (x0,y0) towards (x1,y1), in whole logical pixels
