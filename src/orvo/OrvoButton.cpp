@@ -364,20 +364,17 @@ void TOrvoButton::ShowParentOutsideShape() {
     // At ratio 1 the window and the shape are the same pixels.
     if (!FOutsideShape || !HandleAllocated()) return;
     HDC dc = FCanvas->Handle();
-    HRGN outside = CreateRectRgn(0, 0, 0, 0);
-    CombineRgn(outside, FOutsideShape.get(), nullptr, RGN_COPY);
+    const std::unique_ptr<TGdiRegion, TRegionDeleter> outside(CreateRectRgn(0, 0, 0, 0));
+    CombineRgn(outside.get(), FOutsideShape.get(), nullptr, RGN_COPY);
     // Regions lie where they are given on the device context: moved by its
     // origin as the rest of the drawing is.
     TPoint origin{};
     GetViewportOrgEx(dc, &origin);
-    OffsetRgn(outside, origin.X, origin.Y);
-    {
-        TSavedDC saved(dc);
-        TRect box;
-        if (saved.Saved() && ExtSelectClipRgn(dc, outside, RGN_AND) > NULLREGION && GetClipBox(dc, &box) > NULLREGION)
-            CopyParentBackground(this, FCanvas.get());
-    }
-    DeleteObject(outside);
+    OffsetRgn(outside.get(), origin.X, origin.Y);
+    TSavedDC saved(dc);
+    TRect box;
+    if (saved.Saved() && ExtSelectClipRgn(dc, outside.get(), RGN_AND) > NULLREGION && GetClipBox(dc, &box) > NULLREGION)
+        CopyParentBackground(this, FCanvas.get());
 }
 
 void TOrvoButton::DrawFace(const TRect& itemRect, bool pressed) {
@@ -436,28 +433,29 @@ void TOrvoButton::DrawFrame3D(const TRect& rect, unsigned frameFlags) {
     TRect shown;
     if (!IntersectRect(shown, rect, FCanvas->ClipRect())) return;
     HDC dc = FCanvas->Handle();
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, shown.Width(), shown.Height());
-    if (!memory || !bitmap) {
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        // As a picture of that size would: a painting error, which leaves
-        // the canvas detached and the device context restored.
+    // Freed also when drawing raises.
+    struct TOffScreen {
+        HDC DC;
+        HBITMAP Bitmap;
+        HGDIOBJ Before = nullptr;
+        ~TOffScreen() {
+            if (Before) SelectObject(DC, Before);
+            DeleteObject(Bitmap);
+            DeleteDC(DC);
+        }
+    } off{CreateCompatibleDC(dc), CreateCompatibleBitmap(dc, shown.Width(), shown.Height())};
+    // As a picture of that size would: a painting error, which leaves the
+    // canvas detached and the device context restored.
+    if (!off.DC || !off.Bitmap)
         throw EInvalidGraphic("the 3-D frame's bitmap of " + std::to_string(shown.Width()) + " x " +
                               std::to_string(shown.Height()) + " pixels cannot be made");
-    }
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    {
-        TCanvas frame;
-        frame.SetHandle(memory);
-        DrawFrameLines(&frame, rect, shown, frameFlags);
-        frame.SetHandle(nullptr);
-    }
-    TransparentBlt(dc, shown.Left, shown.Top, shown.Width(), shown.Height(), memory, 0, 0, shown.Width(),
+    off.Before = SelectObject(off.DC, off.Bitmap);
+    TCanvas frame;
+    frame.SetHandle(off.DC);
+    DrawFrameLines(&frame, rect, shown, frameFlags);
+    frame.SetHandle(nullptr);
+    TransparentBlt(dc, shown.Left, shown.Top, shown.Width(), shown.Height(), off.DC, 0, 0, shown.Width(),
                    shown.Height(), clBtnFace);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
     FCanvas->Brush()->SetStyle(bsSolid);
 }
 

@@ -224,8 +224,8 @@ QRegion WindowShapeArea(HRGN region, int scale) {
     if (scale == 1 || !r->Data->Finer) return r->Data->Area;
     // The curve is drawn only round the region's own pixels (its finer
     // pixels may reach a pixel past them).
-    const QRect near(-(1 << 28), -(1 << 28), 1 << 29, 1 << 29);
-    const QRect box = r->Data->Area.boundingRect().adjusted(-1, -1, 1, 1) & near;
+    const QRect nearby(-(1 << 28), -(1 << 28), 1 << 29, 1 << 29);
+    const QRect box = r->Data->Area.boundingRect().adjusted(-1, -1, 1, 1) & nearby;
     const QRect limit(box.x() * scale, box.y() * scale, box.width() * scale, box.height() * scale);
     return CoveringPixels(RegionAreaAt(*r->Data, scale, limit), scale);
 }
