@@ -15,6 +15,24 @@ namespace Orvo {
 
 namespace {
 
+// Every check box of one glyph and colour shows the same picture: it is
+// decoded and coloured once, and each box's bitmap shares its pixels (a
+// bitmap copies them when it is written to). An entry holds the resource's
+// bytes it was made from, so a replaced resource is made anew.
+struct TMadeGlyph {
+    std::vector<std::uint8_t> Bytes;
+    TBitmap Glyph;
+};
+
+// Far more than the glyphs and colours of any one form.
+constexpr std::size_t kMaxColorizedGlyphs = 64;
+
+// Never destroyed: check boxes may be made during static destruction.
+std::map<std::pair<std::string, TColor>, TMadeGlyph>& MadeGlyphs() {
+    static auto* made = new std::map<std::pair<std::string, TColor>, TMadeGlyph>();
+    return *made;
+}
+
 std::uint8_t LightChannel(std::uint8_t c) {
     // 255 - trunc((255 - c) * 0.25): the difference is never negative, so
     // integer division truncates the same way.
@@ -51,17 +69,10 @@ void ColorizeGlyph(TBitmap& glyph, TColor checkColor) {
     }
 }
 
+std::size_t ColorizedGlyphsKept() { return MadeGlyphs().size(); }
+
 void LoadColorizedGlyph(TBitmap& glyph, std::string_view resourceName, TColor checkColor) {
-    // Every check box of one glyph and colour shows the same picture: it is
-    // decoded and coloured once, and each box's bitmap shares its pixels (a
-    // bitmap copies them when it is written to). An entry holds the
-    // resource's bytes it was made from, so a replaced resource is made anew.
-    // Never destroyed: check boxes may be made during static destruction.
-    struct TMadeGlyph {
-        std::vector<std::uint8_t> Bytes;
-        TBitmap Glyph;
-    };
-    static auto* made = new std::map<std::pair<std::string, TColor>, TMadeGlyph>();
+    auto* made = &MadeGlyphs();
     const TResourceBytes* bytes = FindResource(TResourceType::Bitmap, resourceName);
     if (!bytes) {
         glyph.Assign(nullptr);  // no such resource: nothing to draw
@@ -69,7 +80,16 @@ void LoadColorizedGlyph(TBitmap& glyph, std::string_view resourceName, TColor ch
     }
     // A system colour is taken as it is now: the palette may change.
     const auto key = std::make_pair(std::string(resourceName), TColor(ColorToRGB(checkColor)));
-    TMadeGlyph& entry = (*made)[key];
+    auto found = made->find(key);
+    if (found == made->end()) {
+        // A program that cycles its check colour must not keep a picture for
+        // every colour it ever showed: past the bound the cache starts again.
+        // Boxes keep the pixels they were given; only sharing with later
+        // boxes is lost.
+        if (made->size() >= kMaxColorizedGlyphs) made->clear();
+        found = made->try_emplace(key).first;
+    }
+    TMadeGlyph& entry = found->second;
     if (!std::ranges::equal(entry.Bytes, *bytes)) {
         try {
             entry.Glyph.LoadFromResourceName(resourceName);

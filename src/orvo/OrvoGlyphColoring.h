@@ -2,6 +2,7 @@
 // The check controls' marks in their check colour: a glyph picture's marker
 // colours (see orvo/OrvoGlyphs.h) replaced by shades of the colour.
 
+#include <cstddef>
 #include <string_view>
 
 #include "host/services/Colors.h"
@@ -28,5 +29,9 @@ void ColorizeGlyph(TBitmap& glyph, TColor checkColor);
 // on one another) and recolours it. A missing or unreadable resource leaves
 // the glyph empty: there is simply no mark to draw.
 void LoadColorizedGlyph(TBitmap& glyph, std::string_view resourceName, TColor checkColor);
+
+// How many coloured glyphs are kept for sharing (bounded, whatever colours
+// a program goes through).
+std::size_t ColorizedGlyphsKept();
 
 }  // namespace Orvo

@@ -89,3 +89,21 @@ TEST(GlyphColoring, ColorizedGlyphsAreMadeOnceAndShared) {
     EXPECT_EQ(replaced.Width(), 2);
     EXPECT_EQ(replaced.Pixel(1, 1), clWhite);
 }
+
+// A program cycling its check colour keeps a bounded number of pictures, and
+// a box keeps its own when the cache starts again.
+TEST(GlyphColoring, CyclingColoursKeepsTheCacheBounded) {
+    TBitmap first;
+    LoadColorizedGlyph(first, "CB_CROSS", TColor(RGB(1, 2, 3)));
+    const TColor centre = first.Pixel(first.Width() / 2, first.Height() / 2);
+    for (int i = 0; i < 1000; ++i) {
+        TBitmap other;
+        LoadColorizedGlyph(other, "CB_CROSS", TColor(RGB(i % 256, i / 256, 200)));
+    }
+    EXPECT_LE(ColorizedGlyphsKept(), 64u);
+    EXPECT_EQ(first.Pixel(first.Width() / 2, first.Height() / 2), centre);
+    TBitmap again;
+    LoadColorizedGlyph(again, "CB_CROSS", TColor(RGB(1, 2, 3)));
+    for (int x = 0; x < first.Width(); ++x)
+        for (int y = 0; y < first.Height(); ++y) ASSERT_EQ(again.Pixel(x, y), first.Pixel(x, y));
+}
