@@ -444,9 +444,20 @@ std::vector<TWinControl*> TWinControl::TabList() const {
 
 int TWinControl::TabOrder() const {
     if (!Parent()) return -1;
-    const std::vector<TWinControl*> list = Parent()->TabList();
-    auto it = std::find(list.begin(), list.end(), this);
-    return it == list.end() ? -1 : int(it - list.begin());
+    // The place TabList's stable sort gives this control: the siblings of a
+    // lower key and those of the same key before it. Counted rather than
+    // sorted, since writing a form asks every sibling for its place.
+    const std::vector<TWinControl*>& siblings = Parent()->FWinControls;
+    int place = 0;
+    bool found = false;
+    for (const TWinControl* c : siblings) {
+        if (c == this) {
+            found = true;
+        } else if (c->FTabOrder < FTabOrder || (c->FTabOrder == FTabOrder && !found)) {
+            ++place;
+        }
+    }
+    return found ? place : -1;
 }
 
 void TWinControl::SetTabOrder(int order) {
