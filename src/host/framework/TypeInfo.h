@@ -24,6 +24,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "host/framework/Value.h"
@@ -67,7 +68,9 @@ public:
 ///
 /// A control has a score of events and most stay unassigned, so an event is
 /// one pointer: the code and the name live apart, made once when bound and
-/// shared (never changed) by the copies of the event.
+/// shared (never changed) by the copies of the event. Like the controls,
+/// events belong to the thread of the user interface: the count of copies
+/// is a plain one.
 template <class... Args>
 struct TEvent {
     using TCode = std::function<void(Args...)>;
@@ -78,8 +81,17 @@ struct TEvent {
     TEvent(F&& f) : TEvent(TCode(std::forward<F>(f)), std::string()) {}
     // Code bound under a method's name.
     TEvent(TCode code, std::string methodName) {
-        if (code) FBound = std::make_shared<const TBound>(TBound{std::move(code), std::move(methodName)});
+        if (code) FBound = new TBound{std::move(code), std::move(methodName)};
     }
+    TEvent(const TEvent& other) : FBound(other.FBound) {
+        if (FBound) ++FBound->Holders;
+    }
+    TEvent(TEvent&& other) noexcept : FBound(std::exchange(other.FBound, nullptr)) {}
+    TEvent& operator=(TEvent other) noexcept {
+        std::swap(FBound, other.FBound);
+        return *this;
+    }
+    ~TEvent() { Release(FBound); }
 
     explicit operator bool() const { return FBound != nullptr; }
     // The name the code was bound by; empty for code assigned directly.
@@ -89,15 +101,19 @@ struct TEvent {
     }
     void operator()(Args... args) const {
         // Held for the call: the handler may assign this very event anew.
-        if (const std::shared_ptr<const TBound> bound = FBound) bound->Code(args...);
+        if (const TEvent held = *this) held.FBound->Code(args...);
     }
 
 private:
     struct TBound {
         TCode Code;
         std::string MethodName;
+        std::size_t Holders = 1;
     };
-    std::shared_ptr<const TBound> FBound;
+    static void Release(TBound* bound) {
+        if (bound && --bound->Holders == 0) delete bound;
+    }
+    TBound* FBound = nullptr;
 };
 using TNotifyEvent = TEvent<TObject*>;
 
