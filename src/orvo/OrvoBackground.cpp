@@ -65,6 +65,9 @@ TColor TGradientRamp::Band(int index) const {
 
 TOrvoBackground::TOrvoBackground(TComponent* owner)
     : TGraphicControl(owner), FTileImage(std::make_unique<TBitmap>()) {
+    // The gradient or the tiles cover every pixel: the parent need not erase
+    // what lies beneath.
+    FControlStyle.Include(csOpaque);
     SetAlign(alClient);
     // The size until the parent aligns the control.
     SetWidth(50);

@@ -217,6 +217,29 @@ TEST(ControlProps, StoredTabOrdersSortOnceEverySiblingIsRead) {
     EXPECT_EQ(kids[2]->TabOrder(), 0);
 }
 
+TEST(ControlProps, EqualStoredTabOrdersKeepTheOrderTheSiblingsWerePlacedIn) {
+    TComponent owner(nullptr);
+    auto* parent = new TRecordingControl(&owner);
+    std::vector<TRecordingControl*> kids;
+    for (int order : {1, 0, 1, 0}) {
+        auto* k = new TRecordingControl(&owner);
+        k->SetComponentStateFlag(csReading, true);
+        k->SetParent(parent);
+        k->SetTabOrder(order);
+        k->SetComponentStateFlag(csReading, false);
+        kids.push_back(k);
+    }
+    // Each one's place is its index in the tab list.
+    std::vector<TWinControl*> list;
+    parent->GetTabOrderList(list);
+    const int expected[] = {2, 0, 3, 1};
+    for (std::size_t i = 0; i < kids.size(); ++i) {
+        EXPECT_EQ(kids[i]->TabOrder(), expected[i]) << i;
+        EXPECT_EQ(list[std::size_t(expected[i])], kids[i]) << i;
+    }
+    EXPECT_EQ(TRecordingControl(&owner).TabOrder(), -1);  // no parent
+}
+
 TEST(ControlProps, PublishedPropertiesStartWithTheCommonOnes) {
     const TClassInfo& info = TControl::StaticClassInfo();
     ASSERT_GE(info.Published.size(), 7u);

@@ -133,7 +133,7 @@ TEST_F(StreamingTest, NestedFormReadsEveryKindOfValue) {
     button.OnClick(&button);
     panel.OnClick(&panel);
     EXPECT_EQ(form.Clicked, (std::vector<TObject*>{&button, &panel}));
-    EXPECT_EQ(button.OnClick.MethodName, "ButtonClick");
+    EXPECT_EQ(button.OnClick.MethodName(), "ButtonClick");
     EXPECT_FALSE(group.OnClick);
 }
 

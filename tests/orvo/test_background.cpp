@@ -329,6 +329,37 @@ TEST(BackgroundRepaint, ErasingIsReportedDoneAndPaintsNothing) {
     EXPECT_EQ(picture->Pixel(5, 5), kMarker);
 }
 
+// The form leaves its fill out only where the background covers the area
+// painted: around a background that does not fill the form, and everywhere
+// once it is hidden, the form's colour shows again.
+TEST(BackgroundRepaint, TheParentStillFillsWhereNoVisibleBackgroundCoversTheArea) {
+    TBackgroundForm f;
+    f.Form.SetColor(clRed);
+    f.Back->SetAlign(alNone);
+    f.Back->SetBounds(10, 10, 100, 50);
+    f.Back->SetGradientStartColor(clBlue);
+    f.Back->SetGradientEndColor(clBlue);
+    struct TCase {
+        bool visible;
+        TPoint inside, outside;
+    };
+    for (const TCase& c : {TCase{true, Point(50, 30), Point(150, 30)}, TCase{false, Point(50, 30), Point(5, 5)}}) {
+        f.Back->SetVisible(c.visible);
+        const auto picture = f.Paint();
+        EXPECT_EQ(picture->Pixel(c.inside.X, c.inside.Y), c.visible ? clBlue : clRed) << c.visible;
+        EXPECT_EQ(picture->Pixel(c.outside.X, c.outside.Y), clRed) << c.visible;
+    }
+    // A paint clipped to the inside of a visible background: only its bands.
+    f.Back->SetVisible(true);
+    auto picture = MarkedBitmap(kFormWidth, kFormHeight);
+    HDC dc = picture->Canvas()->Handle();
+    IntersectClipRect(dc, 20, 20, 40, 40);
+    f.Form.Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_EQ(picture->Pixel(30, 30), kMarker);  // no fill: the background's paint follows
+    f.Form.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_EQ(picture->Pixel(30, 30), clBlue);
+}
+
 TEST(BackgroundGradient, BandsEqualTheExtendedPrecisionFormulaAtEveryScale) {
     // start + trunc(i * float((end - start) / extent)) with the product in
     // extended precision, for falling and rising channels, small and huge

@@ -235,8 +235,19 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
     FControlStyle = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     FFont = std::make_unique<TFont>();
     FFont->OnChange = [this](TObject* sender) { FontChanged(sender); };
-    FConstraints = std::make_unique<TSizeConstraints>();
-    FConstraints->OnChange = [this](TObject* sender) { ConstraintsChanged(sender); };
+}
+
+TSizeConstraints* TControl::Constraints() const {
+    if (!FConstraints) {
+        FConstraints = std::make_unique<TSizeConstraints>();
+        TControl* self = const_cast<TControl*>(this);
+        FConstraints->OnChange = [self](TObject* sender) { self->ConstraintsChanged(sender); };
+    }
+    return FConstraints.get();
+}
+
+void TControl::Constrain(int& width, int& height) const {
+    if (FConstraints) FConstraints->Constrain(width, height);
 }
 
 void TControl::ForgetMouseControl(const TControl* control) {
@@ -492,7 +503,7 @@ int SaturatedInt(std::int64_t value) {
 void TControl::SetBounds(int left, int top, int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    FConstraints->Constrain(width, height);
+    Constrain(width, height);
     // After the constraints, which may ask for any size themselves.
     const int maxSize = dynamic_cast<TCustomForm*>(this) ? kMaxFormSize : kMaxControlSize;
     width = std::min(width, maxSize);

@@ -281,7 +281,10 @@ public:
     void SetAlign(TAlign align);
     TAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TAnchors anchors);
-    TSizeConstraints* Constraints() const { return FConstraints.get(); }
+    // Made when first asked for: most controls never have constraints.
+    TSizeConstraints* Constraints() const;
+    // Holds a size within the constraints, if there are any.
+    void Constrain(int& width, int& height) const;
 
     // ---- state
     bool Visible() const { return FVisible; }
@@ -422,7 +425,7 @@ private:
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
     TAlign FAlign = alNone;
     TAnchors FAnchors{akLeft, akTop};
-    std::unique_ptr<TSizeConstraints> FConstraints;
+    mutable std::unique_ptr<TSizeConstraints> FConstraints;
     bool FVisible = true;
     bool FEnabled = true;
     TColor FColor = clWindow;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace Orvo {
@@ -96,6 +97,11 @@ private:
     std::string_view FText;
     std::size_t FPos = 0;
     int FLine = 1;
+    // The properties of the object being parsed at each depth, gathered
+    // here and then moved into a list of their own of exactly their number:
+    // an object's list grown one by one would take several moves and keep
+    // room for up to twice its properties while the form is read.
+    std::vector<std::vector<TFormProperty>> FPropertyScratch;
 
     bool AtEnd() const { return FPos >= FText.size(); }
     char Peek() const { return AtEnd() ? '\0' : FText[FPos]; }
@@ -132,6 +138,12 @@ private:
         SkipBlanks();
         if (!AtEnd() && !AtLineBreak()) Fail("unexpected " + Describe(Peek()) + " after " + after);
     }
+    // The same after a property's value, naming it only when it fails (most
+    // lines of a form are properties: no message is built for a sound one).
+    void ExpectEndOfValue(const std::string& name) {
+        SkipBlanks();
+        if (!AtEnd() && !AtLineBreak()) ExpectEndOfLine("the value of " + name);
+    }
 
     // The longest run of identifier characters and dots; validated by the caller.
     std::string_view ReadWord() {
@@ -166,6 +178,8 @@ private:
         }
         ExpectEndOfLine("the object's class name");
 
+        if (FPropertyScratch.size() <= std::size_t(depth)) FPropertyScratch.resize(std::size_t(depth) + 1);
+        FPropertyScratch[std::size_t(depth)].clear();
         while (true) {
             SkipWhiteSpace();
             if (AtEnd()) {
@@ -177,6 +191,10 @@ private:
             if (word.empty()) Fail("a property, 'object' or 'end' is expected, not " + Describe(Peek()));
             if (EqualsIgnoringCase(word, "end")) {
                 ExpectEndOfLine("'end'");
+                std::vector<TFormProperty>& gathered = FPropertyScratch[std::size_t(depth)];
+                object.Properties.reserve(gathered.size());
+                std::move(gathered.begin(), gathered.end(), std::back_inserter(object.Properties));
+                gathered.clear();
                 return object;
             }
             if (EqualsIgnoringCase(word, "object")) {
@@ -185,7 +203,7 @@ private:
             }
             if (IsReservedWord(word)) Fail(Quoted(word) + " objects are not supported");
             if (!IsDottedName(word)) Fail(Quoted(word) + " is not a valid property name");
-            object.Properties.push_back(ParseProperty(std::string(word), line));
+            FPropertyScratch[std::size_t(depth)].push_back(ParseProperty(std::string(word), line));
         }
     }
 
@@ -198,7 +216,7 @@ private:
         // is reported here rather than as a puzzle on the next line.
         if (AtEnd() || AtLineBreak()) Fail("the value of " + name + " is missing after '='");
         TFormProperty property{std::move(name), ParseValue(0), line};
-        ExpectEndOfLine("the value of " + property.Name);
+        ExpectEndOfValue(property.Name);
         return property;
     }
 

@@ -24,17 +24,6 @@ bool SameText(std::string_view a, std::string_view b) {
            });
 }
 
-std::vector<std::string> SplitDotted(const std::string& name) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t dot = name.find('.', start);
-        parts.push_back(name.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
-        if (dot == std::string::npos) return parts;
-        start = dot + 1;
-    }
-}
-
 // Sets a component state flag for the length of a scope.
 class TStateFlagScope {
 public:
@@ -303,48 +292,66 @@ private:
         component->SetComponentStateFlag(csReading, false);
     }
 
-    void ReadProperty(TComponent* component, const TFormObject& object, const TFormProperty& stored) {
-        const std::string where = (object.Name.empty() ? object.ClassName : object.Name) + "." + stored.Name;
-        const std::vector<std::string> path = SplitDotted(stored.Name);
-        TObject* target = component;
-        for (std::size_t k = 0; k + 1 < path.size(); ++k) {
-            const TPropInfo* p = target->ClassInfo().FindPublished(path[k]);
-            if (!p) Fail(stored.Line, target->ClassName() + " has no property " + path[k] + " (reading " + where + ")");
-            if (p->Kind != TPropKind::Object)
-                Fail(stored.Line, where + ": " + path[k] + " is not an object with properties of its own");
-            TPersistent* sub = p->SubObject ? p->SubObject(*target) : nullptr;
-            if (!sub) Fail(stored.Line, where + ": " + path[k] + " is not there to be read into");
-            target = sub;
-        }
-        const TPropInfo* p = target->ClassInfo().FindPublished(path.back());
-        if (!p) Fail(stored.Line, target->ClassName() + " has no property " + path.back() + " (reading " + where + ")");
-        if (p->Kind == TPropKind::Object)
-            Fail(stored.Line, where + ": an object property is read through its own properties (" + stored.Name + ".Name...)");
-        if (!p->Set) Fail(stored.Line, where + " is read-only");
-        if (p->Kind == TPropKind::Component) {
-            // The component named may come later in the description.
-            FReferences.push_back({target, p, &stored, where});
-            return;
-        }
-        Assign(*target, *p, stored, where);
+    // "Name.Property", how messages name a stored property. Made only for a
+    // message or a deferred reference: a form's sound properties need none.
+    static std::string Where(const TFormObject& object, const TFormProperty& stored) {
+        return (object.Name.empty() ? object.ClassName : object.Name) + "." + stored.Name;
     }
 
-    void Assign(TObject& target, const TPropInfo& p, const TFormProperty& stored, const std::string& where) {
+    void ReadProperty(TComponent* component, const TFormObject& object, const TFormProperty& stored) {
+        const std::string_view name = stored.Name;
+        TObject* target = component;
+        // Through the sub-objects of a dotted name (Font.Color) to the last part.
+        std::size_t start = 0;
+        for (std::size_t dot = name.find('.'); dot != std::string_view::npos; dot = name.find('.', start)) {
+            const std::string_view part = name.substr(start, dot - start);
+            const TPropInfo* p = target->ClassInfo().FindPublished(part);
+            if (!p)
+                Fail(stored.Line, target->ClassName() + " has no property " + std::string(part) + " (reading " +
+                                      Where(object, stored) + ")");
+            if (p->Kind != TPropKind::Object)
+                Fail(stored.Line,
+                     Where(object, stored) + ": " + std::string(part) + " is not an object with properties of its own");
+            TPersistent* sub = p->SubObject ? p->SubObject(*target) : nullptr;
+            if (!sub) Fail(stored.Line, Where(object, stored) + ": " + std::string(part) + " is not there to be read into");
+            target = sub;
+            start = dot + 1;
+        }
+        const std::string_view last = name.substr(start);
+        const TPropInfo* p = target->ClassInfo().FindPublished(last);
+        if (!p)
+            Fail(stored.Line, target->ClassName() + " has no property " + std::string(last) + " (reading " +
+                                  Where(object, stored) + ")");
+        if (p->Kind == TPropKind::Object)
+            Fail(stored.Line, Where(object, stored) + ": an object property is read through its own properties (" +
+                                  stored.Name + ".Name...)");
+        if (!p->Set) Fail(stored.Line, Where(object, stored) + " is read-only");
+        if (p->Kind == TPropKind::Component) {
+            // The component named may come later in the description.
+            FReferences.push_back({target, p, &stored, Where(object, stored)});
+            return;
+        }
+        Assign(*target, *p, stored, [&] { return Where(object, stored); });
+    }
+
+    // Sets a stored value; `where` names it in the message of a failure.
+    template <class WhereFn>
+    void Assign(TObject& target, const TPropInfo& p, const TFormProperty& stored, const WhereFn& where) {
         try {
             p.Set(target, stored.Value, &FBinding);
         } catch (const EReadError&) {
             throw;
         } catch (const std::exception& e) {
-            FailFrom(e, stored.Line, where + ": " + e.what());
+            FailFrom(e, stored.Line, where() + ": " + e.what());
         } catch (...) {
-            Fail(stored.Line, where + ": an unknown error");
+            Fail(stored.Line, where() + ": an unknown error");
         }
     }
 
     void ResolveReferences(bool toParts) {
         for (const TDeferredReference& r : FReferences) {
             const bool toPart = r.Stored->Value.text.find('.') != std::string::npos;
-            if (toPart == toParts) Assign(*r.Target, *r.Property, *r.Stored, r.Where);
+            if (toPart == toParts) Assign(*r.Target, *r.Property, *r.Stored, [&r] { return r.Where; });
         }
     }
 

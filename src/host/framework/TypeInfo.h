@@ -24,6 +24,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "host/framework/Value.h"
@@ -64,20 +65,55 @@ public:
 
 /// A bound callback: code plus, when it was bound by name, the method's name
 /// (which is what a form description stores).
+///
+/// A control has a score of events and most stay unassigned, so an event is
+/// one pointer: the code and the name live apart, made once when bound and
+/// shared (never changed) by the copies of the event. Like the controls,
+/// events belong to the thread of the user interface: the count of copies
+/// is a plain one.
 template <class... Args>
 struct TEvent {
-    std::function<void(Args...)> Code;
-    std::string MethodName;
+    using TCode = std::function<void(Args...)>;
 
     TEvent() = default;
     TEvent(std::nullptr_t) {}
     template <class F, class = std::enable_if_t<std::is_invocable_v<F&, Args...> && !std::is_same_v<std::decay_t<F>, TEvent>>>
-    TEvent(F&& f) : Code(std::forward<F>(f)) {}
-
-    explicit operator bool() const { return bool(Code); }
-    void operator()(Args... args) const {
-        if (Code) Code(args...);
+    TEvent(F&& f) : TEvent(TCode(std::forward<F>(f)), std::string()) {}
+    // Code bound under a method's name.
+    TEvent(TCode code, std::string methodName) {
+        if (code) FBound = new TBound{std::move(code), std::move(methodName)};
     }
+    TEvent(const TEvent& other) : FBound(other.FBound) {
+        if (FBound) ++FBound->Holders;
+    }
+    TEvent(TEvent&& other) noexcept : FBound(std::exchange(other.FBound, nullptr)) {}
+    TEvent& operator=(TEvent other) noexcept {
+        std::swap(FBound, other.FBound);
+        return *this;
+    }
+    ~TEvent() { Release(FBound); }
+
+    explicit operator bool() const { return FBound != nullptr; }
+    // The name the code was bound by; empty for code assigned directly.
+    const std::string& MethodName() const {
+        static const std::string none;
+        return FBound ? FBound->MethodName : none;
+    }
+    void operator()(Args... args) const {
+        // Held for the call: the handler may assign this very event anew.
+        if (const TEvent held = *this) held.FBound->Code(args...);
+    }
+
+private:
+    struct TBound {
+        TCode Code;
+        std::string MethodName;
+        std::size_t Holders = 1;
+    };
+    static void Release(TBound* bound) {
+        if (bound && --bound->Holders == 0) delete bound;
+    }
+    TBound* FBound = nullptr;
 };
 using TNotifyEvent = TEvent<TObject*>;
 
@@ -374,8 +410,8 @@ public:
         TPropInfo p = Make(name, TPropKind::Event);
         p.Get = [field](const TObject& o) -> std::optional<TValue> {
             const TEvent<A...>& e = Self(o).*field;
-            if (!e || e.MethodName.empty()) return std::nullopt;
-            return TValue::Identifier(e.MethodName);
+            if (!e || e.MethodName().empty()) return std::nullopt;
+            return TValue::Identifier(e.MethodName());
         };
         p.Set = [field, name](TObject& o, const TValue& v, const TBindingContext* context) {
             if (v.kind != TValue::Kind::Ident) throw EPropertyError("a method name is expected for " + name);
@@ -386,9 +422,7 @@ public:
                                      " (a program binds handler names with TFormHandlers or the form class's MethodTable)");
             auto* fn = std::any_cast<std::function<void(A...)>>(&bound);
             if (!fn) throw EPropertyError("the method " + v.text + " does not fit the event " + name);
-            TEvent<A...>& e = static_cast<T&>(o).*field;
-            e.Code = *fn;
-            e.MethodName = v.text;
+            static_cast<T&>(o).*field = TEvent<A...>(*fn, v.text);
         };
         return Add(std::move(p));
     }

@@ -356,6 +356,29 @@ void TWinControl::PaintHandler(HDC dc) {
     PaintControls(dc);
 }
 
+namespace {
+
+// Whether one of `controls` (windowless children, painted after the erase)
+// paints every pixel of the DC's clip box: a visible one that paints its
+// whole client area (csOpaque) and holds the box. A fill there would be
+// painted over whole, as a full-window background does under every
+// transparent child copying its picture.
+bool OpaqueChildCovers(const TWinControl& parent, const std::vector<TControl*>& controls, HDC dc) {
+    TRect clip;
+    if (GetClipBox(dc, &clip) == NULLREGION || clip.IsEmpty()) return false;
+    for (const TControl* c : controls) {
+        if (c->Parent() != &parent || !c->ControlStyle().Contains(csOpaque)) continue;
+        if (!c->Visible() && !c->ComponentState().Contains(csDesigning)) continue;
+        const TRect bounds = c->BoundsRect();
+        if (clip.Left >= bounds.Left && clip.Top >= bounds.Top && clip.Right <= bounds.Right &&
+            clip.Bottom <= bounds.Bottom)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void TWinControl::PaintControls(HDC dc, TControl* first) {
     bool started = first == nullptr;
     TRect clip;
@@ -421,9 +444,20 @@ std::vector<TWinControl*> TWinControl::TabList() const {
 
 int TWinControl::TabOrder() const {
     if (!Parent()) return -1;
-    const std::vector<TWinControl*> list = Parent()->TabList();
-    auto it = std::find(list.begin(), list.end(), this);
-    return it == list.end() ? -1 : int(it - list.begin());
+    // The place TabList's stable sort gives this control: the siblings of a
+    // lower key and those of the same key before it. Counted rather than
+    // sorted, since writing a form asks every sibling for its place.
+    const std::vector<TWinControl*>& siblings = Parent()->FWinControls;
+    int place = 0;
+    bool found = false;
+    for (const TWinControl* c : siblings) {
+        if (c == this) {
+            found = true;
+        } else if (c->FTabOrder < FTabOrder || (c->FTabOrder == FTabOrder && !found)) {
+            ++place;
+        }
+    }
+    return found ? place : -1;
 }
 
 void TWinControl::SetTabOrder(int order) {
@@ -539,6 +573,13 @@ void TWinControl::WndProc(TMessage& message) {
                 Repaint();
             }
             message.Result = 0;
+            return;
+        case WM_ERASEBKGND:
+            if (HDC dc = reinterpret_cast<HDC>(message.WParam); dc && OpaqueChildCovers(*this, FControls, dc)) {
+                message.Result = 1;
+                return;
+            }
+            TControl::WndProc(message);
             return;
         case WM_SETTEXT:
             TControl::WndProc(message);

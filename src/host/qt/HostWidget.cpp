@@ -254,7 +254,8 @@ void THostEvents::UpdateHoverAt(QPoint global) {
 THostWidget::THostWidget(TWinControl* control, QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setAutoFillBackground(false);
+    // Not filled automatically, which is Qt's default: saying so again would
+    // give every window the widget's extra data it otherwise does without.
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     EnsureCaptureWatch();

@@ -60,6 +60,10 @@ bool ShapesAsOneLine(const QString& run) {
 
 TShapedRun Shape(const QString& run, const QFont& font) {
     QTextLayout layout(run, font);
+    // Laying the line out shapes it; without the cache Qt drops those
+    // glyphs at the end of the layout and shapes the run again for its
+    // glyph runs.
+    layout.setCacheEnabled(true);
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
@@ -72,9 +76,12 @@ TShapedRun Shape(const QString& run, const QFont& font) {
 // through the font's cache when there is one.
 class TLineMetrics {
 public:
+    // The tab stops come from the font's average character width, a
+    // lookup of its own on every construction: asked only when tabs are
+    // expanded.
     TLineMetrics(const QFont& font, bool expandTabs, TGdiTextCache* cache = nullptr)
-        : FFont(font), FMetrics(font), FExpandTabs(expandTabs), FTabWidth(std::max(1, 8 * FMetrics.averageCharWidth())),
-          FCache(cache) {}
+        : FFont(font), FMetrics(font), FExpandTabs(expandTabs),
+          FTabWidth(expandTabs ? std::max(1, 8 * FMetrics.averageCharWidth()) : 1), FCache(cache) {}
 
     const QFontMetrics& Metrics() const { return FMetrics; }
 

@@ -110,18 +110,30 @@ void KeepShapeInItsBox(QPainter& painter, const TDeviceContext& d) {
 // polylines join without drawing a corner twice).
 void PlotLine(TDeviceContext& d, int x0, int y0, int x1, int y1, QRgb pixel) {
     if (x0 == x1 && y0 == y1) return;
-    const TPaintableTest paintable(d);
     if (x0 == x1 || y0 == y1) {
         // Straight across or down: a one-pixel-wide rectangle, filled span by
-        // span instead of pixel by pixel.
+        // span instead of pixel by pixel, through the clip's rectangles
+        // (a frame's lines are many and short: no region is made for them).
         const QRect line = ToDevice(d, y0 == y1 ? (x0 < x1 ? QRect(x0, y0, x1 - x0, 1) : QRect(x1 + 1, y0, x0 - x1, 1))
                                                 : (y0 < y1 ? QRect(x0, y0, 1, y1 - y0) : QRect(x0, y1 + 1, 1, y0 - y1)));
-        for (const QRect& r : paintable.Area()) {
-            const QRect part = r & line;
-            for (int y = part.top(); y <= part.bottom(); ++y) std::fill_n(PixelAt(*d.Target, part.left(), y), part.width(), pixel);
+        const QRect onImage = d.Target ? line & d.Target->rect() : QRect();
+        if (onImage.isEmpty()) return;
+        uchar* bits = nullptr;  // one detach check for the line, only when it paints
+        const qsizetype stride = d.Target->bytesPerLine();
+        auto fill = [&](const QRect& part) {
+            if (part.isEmpty()) return;
+            if (!bits) bits = d.Target->bits();
+            for (int y = part.top(); y <= part.bottom(); ++y)
+                std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + part.left(), part.width(), pixel);
+        };
+        if (!d.State.Clip) {
+            fill(onImage);
+            return;
         }
+        for (const QRect& r : *d.State.Clip) fill(r & onImage);
         return;
     }
+    const TPaintableTest paintable(d);
     const long long dx = std::llabs((long long)x1 - x0), dy = -std::llabs((long long)y1 - y0);
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     long long err = dx + dy;

@@ -168,7 +168,7 @@ void TLabel::AdjustBounds() {
     // A right-aligned label keeps its right edge, at the width the
     // constraints will let it have.
     int width = rect.Right, height = rect.Bottom;
-    Constraints()->Constrain(width, height);
+    Constrain(width, height);
     if (alignment == taRightJustify) x += Width() - width;
     FAdjusting = true;
     SetBounds(x, Top(), width, height);
