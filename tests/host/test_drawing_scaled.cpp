@@ -326,28 +326,3 @@ TEST(DrawingScaled, ShapeRegionsKeepTheCurveTheShapeHasAtTheDevicesDensity) {
         }
     }
 }
-
-// A frame drawn off screen on a bitmap of the window's density and copied
-// back without its key colour keeps its device pixels.
-TEST(DrawingScaled, TransparentCopyBetweenOneDensityKeepsTheDevicePixels) {
-    TTestSurface window(40, 20, clWhite, kScale), direct(40, 20, clWhite, kScale);
-    PatBlt(window.dc(), 0, 0, 40, 20, BLACKNESS);
-    PatBlt(direct.dc(), 0, 0, 40, 20, BLACKNESS);
-    HDC mem = CreateCompatibleDC(window.dc());
-    HBITMAP bitmap = CreateCompatibleBitmap(window.dc(), 30, 12);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    PatBlt(mem, 0, 0, 30, 12, WHITENESS);
-    for (HDC dc : {mem, direct.dc()}) {
-        SelectObject(dc, GetStockObject(GRAY_BRUSH));
-        SelectObject(dc, GetStockObject(NULL_PEN));
-    }
-    Ellipse(mem, 2, 1, 28, 11);
-    SetViewportOrgEx(direct.dc(), 5, 4, nullptr);
-    Ellipse(direct.dc(), 2, 1, 28, 11);
-    EXPECT_TRUE(TransparentBlt(window.dc(), 5, 4, 30, 12, mem, 0, 0, 30, 12, clWhite));
-    EXPECT_EQ(window.Image, direct.Image);
-    EXPECT_GT(MixedBlocks(window.Image, kScale), 8);
-    SelectObject(mem, old);
-    DeleteObject(bitmap);
-    DeleteDC(mem);
-}

@@ -4,15 +4,14 @@
 // renders the form, at ratio 1 and 2.
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <string>
 #include <vector>
+
+#include "orvoform_run.h"
 
 namespace {
 
@@ -28,33 +27,6 @@ constexpr bool kAddressSanitizer = false;
 constexpr bool kAddressSanitizer = false;
 #endif
 
-struct TLimitedRun {
-    int Status = -1;
-    std::string Err;
-};
-
-// Runs orvoform with its address space limited to `bytes`.
-TLimitedRun RunLimited(const QStringList& args, rlim_t bytes) {
-    QProcess process;
-    process.setProgram(QStringLiteral(ORVOFORM_PATH));
-    process.setArguments(args);
-    process.setChildProcessModifier([bytes] {
-        const rlimit limit{bytes, bytes};
-        setrlimit(RLIMIT_AS, &limit);
-    });
-    process.start();
-    TLimitedRun run;
-    if (!process.waitForStarted(30000)) return run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.Status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.Err = process.readAllStandardError().toStdString();
-    return run;
-}
-
 constexpr rlim_t kOneGigabyte = rlim_t(1) << 30;
 
 }  // namespace
@@ -65,7 +37,7 @@ QImage RenderDemo(const QStringList& steps, int scale, const QString& out, std::
     QStringList args{QStringLiteral("render"), QStringLiteral("demo")};
     args += steps;
     args += QStringList{QStringLiteral("-o"), out, QStringLiteral("--scale"), QString::number(scale)};
-    const TLimitedRun run = RunLimited(args, kOneGigabyte);
+    const TToolRun run = RunTool(args, {}, kOneGigabyte);
     error = "status " + std::to_string(run.Status) + ": " + run.Err;
     return run.Status == 0 ? QImage(out).convertToFormat(QImage::Format_RGB32) : QImage();
 }

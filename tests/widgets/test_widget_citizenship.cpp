@@ -25,29 +25,6 @@ using namespace widget_test;
 
 namespace {
 
-class WidgetSizes : public ::testing::TestWithParam<TWidgetClass> {};
-
-TEST_P(WidgetSizes, StartAtTheLibrarysSize) {
-    std::unique_ptr<ControlWidget> widget(GetParam().Make(nullptr));
-    const QSize size = GetParam().ConstructorSize;
-    // The edit's height follows its font (AutoSize); every other side is the
-    // constructor's.
-    if (GetParam().Name == "Orvo::Edit") {
-        EXPECT_EQ(widget->size().width(), size.width());
-        EXPECT_EQ(widget->size().height(), widget->control()->Height());
-    } else if (GetParam().Name == "Orvo::CheckBox" || GetParam().Name == "Orvo::RadioButton" ||
-               GetParam().Name == "Orvo::StaticText") {
-        EXPECT_EQ(widget->size(), size);  // the caption is empty yet
-    } else {
-        EXPECT_EQ(widget->size(), size);
-        EXPECT_EQ(widget->sizeHint(), size);
-    }
-    EXPECT_EQ(widget->control()->Width(), widget->width());
-}
-
-INSTANTIATE_TEST_SUITE_P(AllTwelve, WidgetSizes, ::testing::ValuesIn(WidgetClasses()),
-                         [](const auto& info) { return info.param.Name.substr(6); });
-
 TEST(WidgetLayouts, AutoSizeCaptionsAndLibrarySizesInALayout) {
     TShownWindow w;
     auto* layout = new QVBoxLayout(w.Window.get());

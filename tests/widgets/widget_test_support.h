@@ -22,25 +22,24 @@ namespace widget_test {
 struct TWidgetClass {
     std::string Name;
     std::function<Orvo::ControlWidget*(QWidget*)> Make;
-    QSize ConstructorSize;  // what the library's constructor gives the control
 };
 inline void PrintTo(const TWidgetClass& c, std::ostream* os) { *os << c.Name; }
 
 inline const std::vector<TWidgetClass>& WidgetClasses() {
     using namespace Orvo;
     static const std::vector<TWidgetClass> classes = {
-        {"Orvo::CheckBox", [](QWidget* p) { return new CheckBox(p); }, {97, 19}},
-        {"Orvo::RadioButton", [](QWidget* p) { return new RadioButton(p); }, {97, 19}},
-        {"Orvo::RadioGroup", [](QWidget* p) { return new RadioGroup(p); }, {185, 105}},
-        {"Orvo::GroupBox", [](QWidget* p) { return new GroupBox(p); }, {185, 105}},
-        {"Orvo::GroupBoxWithCheck", [](QWidget* p) { return new GroupBoxWithCheck(p); }, {185, 105}},
-        {"Orvo::Panel", [](QWidget* p) { return new Panel(p); }, {185, 41}},
-        {"Orvo::Edit", [](QWidget* p) { return new Edit(p); }, {121, 21}},
-        {"Orvo::Memo", [](QWidget* p) { return new Memo(p); }, {185, 89}},
-        {"Orvo::ListBox", [](QWidget* p) { return new ListBox(p); }, {121, 97}},
-        {"Orvo::StaticText", [](QWidget* p) { return new StaticText(p); }, {65, 17}},
-        {"Orvo::Button", [](QWidget* p) { return new Button(p); }, {75, 25}},
-        {"Orvo::Background", [](QWidget* p) { return new Background(p); }, {50, 50}},
+        {"Orvo::CheckBox", [](QWidget* p) { return new CheckBox(p); }},
+        {"Orvo::RadioButton", [](QWidget* p) { return new RadioButton(p); }},
+        {"Orvo::RadioGroup", [](QWidget* p) { return new RadioGroup(p); }},
+        {"Orvo::GroupBox", [](QWidget* p) { return new GroupBox(p); }},
+        {"Orvo::GroupBoxWithCheck", [](QWidget* p) { return new GroupBoxWithCheck(p); }},
+        {"Orvo::Panel", [](QWidget* p) { return new Panel(p); }},
+        {"Orvo::Edit", [](QWidget* p) { return new Edit(p); }},
+        {"Orvo::Memo", [](QWidget* p) { return new Memo(p); }},
+        {"Orvo::ListBox", [](QWidget* p) { return new ListBox(p); }},
+        {"Orvo::StaticText", [](QWidget* p) { return new StaticText(p); }},
+        {"Orvo::Button", [](QWidget* p) { return new Button(p); }},
+        {"Orvo::Background", [](QWidget* p) { return new Background(p); }},
     };
     return classes;
 }
