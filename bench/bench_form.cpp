@@ -5,12 +5,14 @@
 // shown window.
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Unit1.h"
 #include "bench_timing.h"
@@ -114,6 +116,7 @@ public:
     }
     ~TCheckBoxGridForm() { delete FForm; }
     QWidget* Window() const { return FForm->Widget()->window(); }
+    TForm* Form() const { return FForm; }
 
 private:
     TForm* FForm;
@@ -130,5 +133,27 @@ BENCHMARK(BM_CheckBoxGrid)
     ->ArgNames({"tiled", "boxes", "transparent"})
     ->ArgsProduct({{0, 1}, {1, 10, 100}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
+
+// The pointer moving from box to box over a grid of 100 transparent check
+// boxes, each move handled as the running program handles it: its events,
+// the repaints they ask for and the zero-time timers they start.
+void BM_PointerOverCheckBoxGrid(benchmark::State& state) {
+    TCheckBoxGridForm form(false, 100, true);
+    std::vector<TControl*> boxes;
+    for (int i = 0; i < form.Form()->ControlCount(); ++i)
+        if (auto* box = dynamic_cast<TOrvoCheckBox*>(form.Form()->Controls(i))) boxes.push_back(box);
+    std::size_t next = 0;
+    TCallTimer timer;
+    for (auto _ : state) {
+        TControl* box = boxes[next++ % boxes.size()];
+        timer.Time([&] {
+            MoveMouse(box, ClientCentre(box));
+            QCoreApplication::processEvents();
+            ProcessPendingPaints();
+        });
+    }
+    timer.Report(state);
+}
+BENCHMARK(BM_PointerOverCheckBoxGrid)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

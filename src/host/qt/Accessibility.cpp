@@ -93,6 +93,14 @@ bool MayChangeState(QEvent::Type type) {
 
 void ReplaceForeignInterface(QWidget* widget);
 
+// Whether anyone hears state changes: assistive technology Qt is talking to,
+// or a recorder put in place of the announcer. Qt makes an interface for
+// every widget it shows, screen reader or not, so without this every paint
+// and pointer move would compare the state of every control for nobody.
+bool StateChangesHeard() {
+    return QAccessible::isActive() || Announcer() != &QAccessible::updateAccessibility;
+}
+
 class TStateWatcher : public QObject {
 public:
     using QObject::QObject;
@@ -104,7 +112,7 @@ protected:
         // about while it was built, before it belonged to its control.
         if (e->type() == QEvent::Show && !dynamic_cast<THostWidget*>(watched))
             ReplaceForeignInterface(static_cast<QWidget*>(watched));
-        if (!Watched().empty() && MayChangeState(e->type())) ScheduleFlush();
+        if (!Watched().empty() && MayChangeState(e->type()) && StateChangesHeard()) ScheduleFlush();
         return false;
     }
 };
