@@ -204,6 +204,37 @@ TEST(ControlKeys, FreeingAFormRunsNoEnterOrExitOnItsControls) {
     EXPECT_EQ(events, 0);
 }
 
+TEST(ControlKeys, AWindowMadeAgainInOnEnterIsNotEnteredAgain) {
+    // Ctl3D makes an edit's window again, which takes the focus back; that
+    // is no new entry, or this handler would run until the stack ran out.
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    auto* next = new TEdit(&form);
+    next->SetParent(&form);
+    next->SetTop(30);
+    int enters = 0, exits = 0, nextEvents = 0;
+    edit->OnEnter = [&](TObject*) {
+        ++enters;
+        edit->SetCtl3D(!edit->Ctl3D());
+    };
+    edit->OnExit = [&](TObject*) { ++exits; };
+    next->OnEnter = next->OnExit = [&](TObject*) { ++nextEvents; };
+    ShowFormForAutomation(&form);
+    next->SetFocus();
+    ProcessPendingPaints();
+    enters = exits = nextEvents = 0;
+    QWidget* before = edit->Widget();
+    edit->SetFocus();
+    ProcessPendingPaints();
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(nextEvents, 1);  // its exit: the focus did not come back by it
+    EXPECT_NE(edit->Widget(), before);
+    EXPECT_TRUE(edit->Focused());
+}
+
 TEST(ControlKeys, CannotFocusAHiddenOrDisabledControl) {
     TKeyForm f;
     EXPECT_FALSE(f.First->CanFocus());  // the form is not shown

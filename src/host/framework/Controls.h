@@ -88,6 +88,7 @@ enum TControlStateFlag : std::uint8_t {
     csCustomPaint,
     csDestroyingHandle,
     csDocking,
+    csRecreating,     // its window is being made again; the focus it had is not a new entry
 };
 using TControlState = TSet<TControlStateFlag>;
 

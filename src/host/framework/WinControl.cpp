@@ -323,10 +323,19 @@ void TWinControl::DestroyWnd() {
 void TWinControl::RecreateWnd() {
     if (!FWidget) return;
     const bool hadFocus = Focused();
+    // The focus the new window takes back never left the control, so it is
+    // no entry: an OnEnter that changes a property which makes the window
+    // again (Ctl3D on an edit) would otherwise enter it again without end.
+    const bool wasRecreating = ControlState().Contains(csRecreating);
+    SetControlState(ControlState() + TControlState{csRecreating});
+    // Hiding a focused window hands the focus to the next one, which would
+    // see an entry and an exit for nothing: the focus is let go first.
+    if (hadFocus) FWidget->clearFocus();
     DestroyHandle();
     if (Parent()) Parent()->HandleNeeded();
     CreateHandle();
     if (hadFocus) SetFocus();
+    if (!wasRecreating) SetControlState(ControlState() - TControlState{csRecreating});
 }
 
 void TWinControl::BoundsChanged(bool moved, bool resized) {

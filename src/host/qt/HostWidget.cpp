@@ -330,7 +330,9 @@ bool THostEvents::Translate(QWidget* widget, QEvent* e, bool hostPaints) {
             if (reason == Qt::PopupFocusReason) return false;
             TComponentGuard guard(control);
             Dispatch(control, WM_SETFOCUS, 0, 0);
-            if (!guard.Destroyed() && reason != Qt::ActiveWindowFocusReason) Dispatch(control, CM_ENTER, 0, 0);
+            if (!guard.Destroyed() && reason != Qt::ActiveWindowFocusReason &&
+                !control->ControlState().Contains(csRecreating))
+                Dispatch(control, CM_ENTER, 0, 0);
             return false;
         }
         case QEvent::FocusOut: {
@@ -338,7 +340,9 @@ bool THostEvents::Translate(QWidget* widget, QEvent* e, bool hostPaints) {
             if (reason == Qt::PopupFocusReason) return false;
             TComponentGuard guard(control);
             Dispatch(control, WM_KILLFOCUS, 0, 0);
-            if (!guard.Destroyed() && reason != Qt::ActiveWindowFocusReason) Dispatch(control, CM_EXIT, 0, 0);
+            if (!guard.Destroyed() && reason != Qt::ActiveWindowFocusReason &&
+                !control->ControlState().Contains(csRecreating))
+                Dispatch(control, CM_EXIT, 0, 0);
             return false;
         }
         case QEvent::Resize:
