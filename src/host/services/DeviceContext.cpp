@@ -50,8 +50,14 @@ QRegion CurrentClip(const TDeviceContext& dc) {
 
 }  // namespace
 
+// The context last found live: a paint makes call after call on the same one.
+static const TDeviceContext* gLastLiveDC = nullptr;
+
 TDeviceContext::TDeviceContext() { LiveDCs().insert(this); }
-TDeviceContext::~TDeviceContext() { LiveDCs().erase(this); }
+TDeviceContext::~TDeviceContext() {
+    if (gLastLiveDC == this) gLastLiveDC = nullptr;
+    LiveDCs().erase(this);
+}
 
 QRegion TDeviceContext::PaintableArea() const {
     if (!Target || Target->isNull()) return QRegion();
@@ -63,8 +69,12 @@ QRegion TDeviceContext::PaintableArea() const {
 namespace gdi {
 
 HDC CheckedDC(HDC dc) {
-    if (!dc || !LiveDCs().count(dc) || !dc->Target) return nullptr;
-    return dc;
+    if (!dc) return nullptr;
+    if (dc != gLastLiveDC) {
+        if (!LiveDCs().count(dc)) return nullptr;
+        gLastLiveDC = dc;
+    }
+    return dc->Target ? dc : nullptr;
 }
 
 HDC DrawableDC(HDC dc) {

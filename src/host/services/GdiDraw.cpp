@@ -3,11 +3,24 @@
 #include <cmath>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "host/services/GdiInternal.h"
 
 namespace Orvo {
 
 namespace gdi {
+
+void FillPixels(QRgb* row, int count, QRgb pixel) {
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i four = _mm_set1_epi32(int(pixel));
+    for (; i + 4 <= count; i += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(row + i), four);
+#endif
+    for (; i < count; ++i) row[i] = pixel;
+}
 
 void FillRegion(QImage& image, const QRegion& area, QRgb pixel) {
     const QRect bounds = image.rect();
@@ -18,7 +31,7 @@ void FillRegion(QImage& image, const QRegion& area, QRgb pixel) {
         if (r.isEmpty()) continue;
         if (!bits) bits = image.bits();
         for (int y = r.top(); y <= r.bottom(); ++y)
-            std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), pixel);
+            FillPixels(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), pixel);
     }
 }
 
@@ -35,7 +48,7 @@ void FillDeviceRect(TDeviceContext& dc, const QRect& deviceRect, QRgb pixel) {
     uchar* bits = dc.Target->bits();
     const qsizetype stride = dc.Target->bytesPerLine();
     for (int y = r.top(); y <= r.bottom(); ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), pixel);
+        FillPixels(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(), pixel);
 }
 
 void XorRegion(QImage& image, const QRegion& area, QRgb mask) {
@@ -124,7 +137,7 @@ void PlotLine(TDeviceContext& d, int x0, int y0, int x1, int y1, QRgb pixel) {
             if (part.isEmpty()) return;
             if (!bits) bits = d.Target->bits();
             for (int y = part.top(); y <= part.bottom(); ++y)
-                std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + part.left(), part.width(), pixel);
+                FillPixels(reinterpret_cast<QRgb*>(bits + y * stride) + part.left(), part.width(), pixel);
         };
         if (!d.State.Clip) {
             fill(onImage);
@@ -195,8 +208,8 @@ bool FillBands(HDC dc, const TRect& rect, TBandDirection direction, const std::f
     for (const QRect& r : area) {
         if (direction == TBandDirection::Rows) {
             for (int y = r.top(); y <= r.bottom(); ++y)
-                std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(),
-                            ToPixel(colorOf(y / s - originY)));
+                FillPixels(reinterpret_cast<QRgb*>(bits + y * stride) + r.left(), r.width(),
+                           ToPixel(colorOf(y / s - originY)));
         } else {
             columns.resize(std::size_t(r.width()));
             for (int x = r.left(); x <= r.right(); ++x)
