@@ -3,6 +3,9 @@
 // EReadError with nothing left behind.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QChildEvent>
+#include <QComboBox>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -148,4 +151,31 @@ TEST(QtPictures, PictureFilesLoadThroughQtsReaders) {
     std::ofstream(notAPicture) << "not a picture";
     EXPECT_THROW(LoadPictureFile(kept, notAPicture), EInvalidGraphic);
     EXPECT_EQ(kept.Width(), 2);
+}
+
+TEST(FormLoading, EachWindowIsMadeOnceWithWhatWasRead) {
+    // The form's Ctl3D and the combo box's Style each ask for another window
+    // than the defaults': made with the defaults first, it would be made again.
+    struct TRemovedWindows : QObject {
+        QObject* Parent = nullptr;
+        int Removed = 0;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (o == Parent && e->type() == QEvent::ChildRemoved) ++Removed;
+            return false;
+        }
+    } windows;
+    TForm form(nullptr);
+    form.HandleNeeded();  // as when an earlier control asked for its window
+    windows.Parent = form.Widget();
+    qApp->installEventFilter(&windows);
+    ReadComponentText(&form,
+                      FormWith("  object Pick: TComboBox\n    Style = csDropDownList\n  end\n"
+                               "  object Field: TEdit\n    Ctl3D = True\n  end\n",
+                               "  Ctl3D = False\n"),
+                      "my.form");
+    qApp->removeEventFilter(&windows);
+    EXPECT_EQ(windows.Removed, 0);
+    auto* pick = dynamic_cast<TComboBox*>(form.FindComponent("Pick"));
+    ASSERT_TRUE(pick && pick->HandleAllocated());
+    EXPECT_FALSE(static_cast<QComboBox*>(pick->Widget())->isEditable());
 }

@@ -462,6 +462,7 @@ public:
 
     void WndProc(TMessage& message) override;
     void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+    void ReadState(const TReadStateProc& readProperties) override;
     void Loaded() override;
     void SetParent(TWinControl* parent) override;
     void SetEnabled(bool enabled) override;
@@ -510,7 +511,8 @@ public:
     // HandleNeeded creates it where it now belongs.
     void SetParentWindow(HWND window);
     // Destroys the window and creates it again: text, bounds, children and
-    // properties are kept.
+    // properties are kept. While the control's own properties are read it is
+    // done once, when they all are.
     void RecreateWnd();
     // The style bits the window has now (GetWindowLong answers these).
     std::uint32_t WindowStyle() const { return FWindowStyle; }
@@ -648,6 +650,7 @@ private:
     int FAlignLevel = 0;
     int FLastClientWidth = 0, FLastClientHeight = 0;
     bool FKeyRepeating = false;
+    bool FRecreateAfterReading = false;
     TImeMode FImeMode = imDontCare;
     std::string FImeName;
     std::unique_ptr<TBrush> FBrush;

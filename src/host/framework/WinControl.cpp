@@ -97,7 +97,10 @@ void TWinControl::InsertControl(TControl* control) {
         // laid its buttons out before it was placed) is a window of its own,
         // or lies in an outside window: it is made again under this one.
         if (w->HandleAllocated()) w->DestroyHandle();
-        if (HandleAllocated()) w->CreateHandle();
+        // A control being read gets its window when its properties are in
+        // (ReadState), made once with all of them rather than made with the
+        // defaults and changed, or made again, property by property.
+        if (HandleAllocated() && !w->ComponentState().Contains(csLoading)) w->CreateHandle();
     } else {
         FControls.push_back(control);
     }
@@ -163,6 +166,8 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TCom
 
 void TWinControl::Loaded() {
     TControl::Loaded();
+    // Read without ReadState (a component the reader only created).
+    if (!FWidget && Parent() && Parent()->HandleAllocated()) CreateHandle();
     FLastClientWidth = ClientWidth();
     FLastClientHeight = ClientHeight();
     Realign();
@@ -320,8 +325,38 @@ void TWinControl::DestroyWnd() {
     WindowBackend().DisposeWidget(widget);
 }
 
+void TWinControl::ReadState(const TReadStateProc& readProperties) {
+    // A stored form sets properties that each need a new window (a combo
+    // box's Style, a memo's Alignment, Ctl3D) one after the other: a window
+    // that exists already is made again once, with all of them; one placed
+    // while read is made now.
+    auto makeWindow = [this] {
+        if (FRecreateAfterReading) {
+            FRecreateAfterReading = false;
+            RecreateWnd();
+        }
+        if (!FWidget && Parent() && Parent()->HandleAllocated()) CreateHandle();
+    };
+    try {
+        TControl::ReadState(readProperties);
+    } catch (...) {
+        // The read's own error is the one to report.
+        try {
+            makeWindow();
+        } catch (...) {
+        }
+        throw;
+    }
+    makeWindow();
+}
+
 void TWinControl::RecreateWnd() {
     if (!FWidget) return;
+    if (ControlState().Contains(csReadingState)) {
+        FRecreateAfterReading = true;
+        return;
+    }
+    FRecreateAfterReading = false;
     const bool hadFocus = Focused();
     // The focus the new window takes back never left the control, so it is
     // no entry: an OnEnter that changes a property which makes the window
