@@ -154,25 +154,19 @@ TEST(QtPictures, PictureFilesLoadThroughQtsReaders) {
 }
 
 TEST(FormLoading, EachWindowIsMadeOnceWithWhatWasRead) {
-    // The form's Ctl3D and the combo box's Style each ask for another window
-    // than the defaults': made with the defaults first, it would be made again.
+    // Ctl3D and Style each ask for another window than the defaults': a
+    // window made with the defaults would be made again (removed) while read.
     struct TRemovedWindows : QObject {
         QObject* Parent = nullptr;
         int Removed = 0;
-        bool eventFilter(QObject* o, QEvent* e) override {
-            if (o == Parent && e->type() == QEvent::ChildRemoved) ++Removed;
-            return false;
-        }
+        bool eventFilter(QObject* o, QEvent* e) override { return Removed += o == Parent && e->type() == QEvent::ChildRemoved, false; }
     } windows;
     TForm form(nullptr);
     form.HandleNeeded();  // as when an earlier control asked for its window
     windows.Parent = form.Widget();
     qApp->installEventFilter(&windows);
-    ReadComponentText(&form,
-                      FormWith("  object Pick: TComboBox\n    Style = csDropDownList\n  end\n"
-                               "  object Field: TEdit\n    Ctl3D = True\n  end\n",
-                               "  Ctl3D = False\n"),
-                      "my.form");
+    ReadComponentText(&form, FormWith("  object Pick: TComboBox\n    Style = csDropDownList\n  end\n"
+                                      "  object Field: TEdit\n    Ctl3D = True\n  end\n", "  Ctl3D = False\n"), "my.form");
     qApp->removeEventFilter(&windows);
     EXPECT_EQ(windows.Removed, 0);
     auto* pick = dynamic_cast<TComboBox*>(form.FindComponent("Pick"));
